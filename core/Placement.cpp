@@ -1,0 +1,25 @@
+#include "core/Placement.h"
+
+#include "core/DateTime.h"
+
+namespace vorlane {
+
+namespace {
+
+constexpr int kOffsetRightOfCentre = 360;
+
+int CentredStart(int screenSize, int windowSize) {
+    return RoundHalfEven(screenSize / 2.0 - windowSize / 2.0);
+}
+
+} // namespace
+
+ScreenPoint FirstRunPosition(int screenWidth, int screenHeight, int windowWidth, int windowHeight) {
+    int left = CentredStart(screenWidth, windowWidth) + kOffsetRightOfCentre;
+    if (left > screenWidth - windowWidth) {
+        left = screenWidth - windowWidth;
+    }
+    return ScreenPoint{left, CentredStart(screenHeight, windowHeight)};
+}
+
+} // namespace vorlane
