@@ -1,0 +1,374 @@
+#!/usr/bin/env python3
+"""Render Vorlane's art from the SVG drawings in assets/src.
+
+Writes the skin pictures, the menu pictures and the info dialog pictures to
+assets/png, the icons (and their PNG sources) to assets/icons, and the resource
+list assets/pictures.rc. The results are committed, so building the program
+never needs this script.
+
+Needs: rsvg-convert (librsvg2-bin), ImageMagick `convert` (for the .ico files),
+python3 with PIL and numpy (apt-get install python3-pil python3-numpy).
+
+Usage: python3 assets/render_art.py [--preview]
+  --preview  also writes enlarged check pictures to assets/preview (not committed)
+"""
+
+import base64
+import copy
+import io
+import os
+import subprocess
+import sys
+import xml.etree.ElementTree as ET
+
+try:
+    import numpy as np
+    from PIL import Image
+except ImportError:  # another python3 first on PATH: use the system one
+    if sys.executable != "/usr/bin/python3" and os.path.exists("/usr/bin/python3"):
+        os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
+    raise
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SRC = os.path.join(HERE, "src")
+PNG = os.path.join(HERE, "png")
+ICONS = os.path.join(HERE, "icons")
+PREVIEW = os.path.join(HERE, "preview")
+
+SVG_NS = "http://www.w3.org/2000/svg"
+XLINK_NS = "http://www.w3.org/1999/xlink"
+ET.register_namespace("", SVG_NS)
+ET.register_namespace("xlink", XLINK_NS)
+
+# Image buttons of the main window: group id in device.svg, picture rectangle
+# (left, top, width, height) in window pixels.
+BUTTONS = [
+    ("MinusOne", 13, 179, 50, 53),
+    ("MinusFive", 2, 130, 56, 56),
+    ("PlusOne", 107, 179, 50, 53),
+    ("PlusFive", 113, 130, 56, 56),
+    ("Play", 70, 165, 32, 56),
+    ("Stop", 91, 128, 26, 39),
+    ("Pause", 54, 128, 26, 39),
+    ("OpenMP3", 76, 122, 18, 25),
+    ("Minimize", 64, 9, 21, 16),
+    ("Exit", 85, 9, 21, 16),
+    ("SetTime", 37, 123, 17, 20),
+    ("Help", 119, 123, 17, 20),
+]
+LOOKS = [("Normal", "n"), ("Hover", "h"), ("Active", "a")]
+BLINK_RECT = (24, 36, 122, 70)
+
+MENU_PICTURES = ["mnuSet", "mnuInfo", "mnuVisitArdeway", "mnuOpenConfigFolderHere",
+                 "mnuMinimize", "mnuRestore", "mnuExit"]
+PALETTE_PICTURES = {"mnuOpenConfigFolderHere"}  # stored with a 256-colour palette
+
+ARDEWAY_RECT = (390, 310, 77, 90)
+
+
+def q(tag):
+    return "{%s}%s" % (SVG_NS, tag)
+
+
+def load(name):
+    return ET.parse(os.path.join(SRC, name)).getroot()
+
+
+def render(root, width=None, height=None):
+    """Render an SVG element tree with rsvg-convert; returns an RGBA float array."""
+    data = ET.tostring(root, encoding="utf-8")
+    cmd = ["rsvg-convert", "-f", "png"]
+    if width:
+        cmd += ["-w", str(width), "-h", str(height)]
+    out = subprocess.run(cmd, input=data, stdout=subprocess.PIPE, check=True).stdout
+    img = Image.open(io.BytesIO(out)).convert("RGBA")
+    return np.asarray(img).astype(np.float64)
+
+
+def find_id(root, ident):
+    for el in root.iter():
+        if el.get("id") == ident:
+            return el
+    raise KeyError(ident)
+
+
+def set_look(root, ident, token):
+    """Replace the look token (n, h, a / lit, blink) in the class of one group."""
+    el = find_id(root, ident)
+    classes = el.get("class").split()
+    classes[-1] = token
+    el.set("class", " ".join(classes))
+
+
+def isolate(root, ident):
+    """A copy of the drawing that holds only the definitions and one group."""
+    iso = copy.deepcopy(root)
+    keep = copy.deepcopy(find_id(root, ident))
+    for child in list(iso):
+        if child.tag not in (q("defs"), q("style")):
+            iso.remove(child)
+    iso.append(keep)
+    return iso
+
+
+def to_u8(arr):
+    return np.clip(np.rint(arr), 0, 255).astype(np.uint8)
+
+
+def save_rgb(arr, path):
+    Image.fromarray(to_u8(arr[:, :, :3]), "RGB").save(path, optimize=True)
+
+
+def save_rgba(arr, path):
+    Image.fromarray(to_u8(arr), "RGBA").save(path, optimize=True)
+
+
+def crop(arr, rect):
+    x, y, w, h = rect
+    return arr[y:y + h, x:x + w]
+
+
+def cut_out(full, mask, rect):
+    """The picture of one look: colours of the full render, alpha of the mask."""
+    pic = crop(full, rect).copy()
+    pic[:, :, 3] = crop(mask, rect)[:, :, 3]
+    pic[pic[:, :, 3] < 0.5, :3] = 0  # fully transparent pixels carry no colour
+    return pic
+
+
+def over(pic, base):
+    a = pic[:, :, 3:4] / 255.0
+    out = base.copy()
+    out[:, :, :3] = pic[:, :, :3] * a + base[:, :, :3] * (1 - a)
+    return out
+
+
+written = []  # (resource name, path relative to assets)
+
+
+def note(name, rel):
+    written.append((name, rel))
+
+
+# ---------------------------------------------------------------- main window
+
+def render_skin():
+    dev = load("device.svg")
+    normal = render(dev)
+    assert normal.shape[:2] == (238, 171), normal.shape
+    save_rgb(normal, os.path.join(PNG, "imgForm.png"))
+    note("imgForm", "png/imgForm.png")
+
+    blink_root = copy.deepcopy(dev)
+    set_look(blink_root, "screen", "blink")
+    blink = crop(render(blink_root), BLINK_RECT)
+    save_rgb(blink, os.path.join(PNG, "imgBackgroundBlink.png"))
+    note("imgBackgroundBlink", "png/imgBackgroundBlink.png")
+
+    report = []
+    for name, x, y, w, h in BUTTONS:
+        rect = (x, y, w, h)
+        ident = "btn" + name
+        mask = render(isolate(dev, ident))
+        # the button's shape must lie inside its own picture rectangle
+        outside = mask[:, :, 3].copy()
+        outside[y:y + h, x:x + w] = 0
+        if outside.max() > 0:
+            raise SystemExit("%s: shape reaches outside its rectangle" % ident)
+        for look, token in LOOKS:
+            if token == "n":
+                full = normal
+            else:
+                r = copy.deepcopy(dev)
+                set_look(r, ident, token)
+                full = render(r)
+            pic = cut_out(full, mask, rect)
+            save_rgba(pic, os.path.join(PNG, "btn%s%s.png" % (name, look)))
+            note("btn%s%s" % (name, look), "png/btn%s%s.png" % (name, look))
+        # alignment: Normal drawn over the background equals the background
+        pic = np.asarray(Image.open(os.path.join(PNG, "btn%sNormal.png" % name))).astype(float)
+        base = crop(np.asarray(Image.open(os.path.join(PNG, "imgForm.png")).convert("RGBA")).astype(float), rect)
+        diff = np.abs(over(pic, base)[:, :, :3] - base[:, :, :3]).max()
+        opaque = int((pic[:, :, 3] == 255).sum())
+        report.append((name, diff, opaque, w * h))
+    print("alignment of the Normal pictures over imgForm (max channel difference, 0..255):")
+    for name, diff, opaque, total in report:
+        print("  btn%-10s max diff %.0f   opaque pixels %d of %d" % (name, diff, opaque, total))
+    return dev
+
+
+# ---------------------------------------------------------------- info dialog
+
+def png_data_uri(path):
+    with open(path, "rb") as f:
+        return "data:image/png;base64," + base64.b64encode(f.read()).decode("ascii")
+
+
+def render_dialog():
+    dlg = load("info-dialog.svg")
+    # the dialog shows the main window as it looks at rest
+    shot = find_id(dlg, "device-shot")
+    shot.set("{%s}href" % XLINK_NS, png_data_uri(os.path.join(PNG, "imgForm.png")))
+    normal = render(dlg)
+    assert normal.shape[:2] == (413, 477), normal.shape
+    save_rgb(normal, os.path.join(PNG, "imgBackground.png"))
+    note("imgBackground", "png/imgBackground.png")
+    for look, token in LOOKS:
+        if token == "n":
+            full = normal
+        else:
+            r = copy.deepcopy(dlg)
+            set_look(r, "ardeway", token)
+            full = render(r)
+        save_rgb(crop(full, ARDEWAY_RECT), os.path.join(PNG, "btnArdewayIcon%s.png" % look))
+        note("btnArdewayIcon%s" % look, "png/btnArdewayIcon%s.png" % look)
+
+
+# ---------------------------------------------------------------- menu pictures
+
+def render_menu():
+    menu = load("menu.svg")
+    strip = render(menu)
+    assert strip.shape[:2] == (16, 16 * len(MENU_PICTURES)), strip.shape
+    for i, name in enumerate(MENU_PICTURES):
+        pic = strip[:, 16 * i:16 * i + 16].copy()
+        pic[pic[:, :, 3] < 0.5, :3] = 0
+        path = os.path.join(PNG, name + ".png")
+        if name in PALETTE_PICTURES:
+            # 256-colour palette; on-off transparency through the palette
+            img = Image.fromarray(to_u8(pic), "RGBA")
+            solid = img.convert("RGB")
+            alpha = np.asarray(img)[:, :, 3]
+            pal = solid.quantize(colors=255, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
+            idx = np.asarray(pal).copy()
+            idx[alpha < 128] = 255
+            out = Image.fromarray(idx.astype(np.uint8), "P")
+            palette = pal.getpalette()[:255 * 3]
+            palette += [0] * (255 * 3 - len(palette)) + [255, 0, 255]
+            out.putpalette(palette)
+            out.info["transparency"] = 255
+            out.save(path, transparency=255, optimize=True)
+        else:
+            save_rgba(pic, path)
+        note(name, "png/%s.png" % name)
+
+
+# ---------------------------------------------------------------- icons
+
+def make_ico(sources, sizes, ico_name):
+    """Render one SVG per size range into PNG sources and pack them into an .ico."""
+    pngs = []
+    base = os.path.splitext(ico_name)[0]
+    for size in sizes:
+        svg = sources(size)
+        arr = render(load(svg), size, size)
+        path = os.path.join(ICONS, "%s-%d.png" % (base, size))
+        save_rgba(arr, path)
+        pngs.append(path)
+    subprocess.run(["convert"] + pngs + [os.path.join(ICONS, ico_name)], check=True)
+
+
+def render_icons():
+    make_ico(lambda s: "icon-vorlane-small.svg" if s <= 24 else "icon-vorlane.svg",
+             [16, 24, 32, 48, 256], "Vorlane.ico")
+    make_ico(lambda s: "icon-info-small.svg" if s <= 24 else "icon-info.svg",
+             [16, 24, 32, 48], "Info.ico")
+
+
+def write_rc():
+    lines = ["// Pictures and icons of Vorlane, written by render_art.py.", ""]
+    lines.append('1 ICON "icons/Vorlane.ico"')
+    lines.append('2 ICON "icons/Info.ico"')
+    lines.append("")
+    for name, rel in written:
+        lines.append('%s RCDATA "%s"' % (name, rel))
+    with open(os.path.join(HERE, "pictures.rc"), "w", newline="\n") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+# ---------------------------------------------------------------- previews
+
+def previews():
+    os.makedirs(PREVIEW, exist_ok=True)
+    form = Image.open(os.path.join(PNG, "imgForm.png")).convert("RGBA")
+
+    def window(extra):
+        img = form.copy()
+        for name, look in extra:
+            x, y, w, h = [b[1:] for b in BUTTONS if b[0] == name][0]
+            pic = Image.open(os.path.join(PNG, "btn%s%s.png" % (name, look)))
+            if name in ("MinusFive", "Minimize"):
+                pic = pic.crop((0, 0, w, h - 1))
+            img.alpha_composite(pic, (x, y))
+        # the window's elliptic region on the grey desktop of a check picture
+        mask = Image.new("L", (171, 238), 0)
+        from PIL import ImageDraw
+        ImageDraw.Draw(mask).ellipse((-1, -1, 172, 239), fill=255)
+        bg = Image.new("RGBA", (171, 238), (40, 44, 52, 255))
+        bg.paste(img, (0, 0), mask)
+        return bg
+
+    shots = [
+        window([]),
+        window([(n, "Hover") for n in ("PlusFive", "Play", "SetTime", "Exit")]),
+        window([(n, "Active") for n in ("MinusOne", "Pause", "Help", "OpenMP3", "Minimize")]),
+        window([(n, "Hover") for n, *_ in BUTTONS]),
+        window([(n, "Active") for n, *_ in BUTTONS]),
+    ]
+    blink = window([])
+    blink.alpha_composite(Image.open(os.path.join(PNG, "imgBackgroundBlink.png")).convert("RGBA"), (24, 36))
+    shots.append(blink)
+    sheet = Image.new("RGBA", (len(shots) * 180, 246), (40, 44, 52, 255))
+    for i, s in enumerate(shots):
+        sheet.paste(s, (i * 180 + 4, 4))
+    sheet.save(os.path.join(PREVIEW, "windows.png"))
+    sheet.resize((sheet.width * 3, sheet.height * 3), Image.NEAREST).save(os.path.join(PREVIEW, "windows-3x.png"))
+    one = shots[0].resize((171 * 4, 238 * 4), Image.NEAREST)
+    one.save(os.path.join(PREVIEW, "window-4x.png"))
+    dlg = Image.open(os.path.join(PNG, "imgBackground.png")).convert("RGBA")
+    dlg.save(os.path.join(PREVIEW, "dialog.png"))
+    icons = Image.new("RGBA", (3 * 77 + 40, 90 + 20), (224, 224, 228, 255))
+    for i, look in enumerate(("Normal", "Hover", "Active")):
+        icons.paste(Image.open(os.path.join(PNG, "btnArdewayIcon%s.png" % look)), (10 + i * 80, 10))
+    icons.resize((icons.width * 3, icons.height * 3), Image.NEAREST).save(os.path.join(PREVIEW, "ardeway-3x.png"))
+    strip = Image.new("RGBA", (8 * 24, 24 * 3), (240, 240, 240, 255))
+    for i, name in enumerate(MENU_PICTURES):
+        strip.alpha_composite(Image.open(os.path.join(PNG, name + ".png")).convert("RGBA"), (4 + i * 24, 4))
+    for j, s in enumerate((16, 24, 32, 48)):
+        pass
+    strip.resize((strip.width * 6, strip.height * 6), Image.NEAREST).save(os.path.join(PREVIEW, "menu-6x.png"))
+    ic = Image.new("RGBA", (16 + 24 + 32 + 48 + 256 + 60, 260), (200, 204, 210, 255))
+    x = 4
+    for s in (16, 24, 32, 48, 256):
+        ic.alpha_composite(Image.open(os.path.join(ICONS, "Vorlane-%d.png" % s)), (x, 4))
+        x += s + 10
+    ic.save(os.path.join(PREVIEW, "icons-vorlane.png"))
+    small = Image.new("RGBA", (16 + 24 + 32 + 48 + 50, 50), (200, 204, 210, 255))
+    x = 4
+    for s in (16, 24, 32, 48):
+        small.alpha_composite(Image.open(os.path.join(ICONS, "Vorlane-%d.png" % s)), (x, 1))
+        x += s + 10
+    small.resize((small.width * 5, small.height * 5), Image.NEAREST).save(os.path.join(PREVIEW, "icons-vorlane-5x.png"))
+    small = Image.new("RGBA", (16 + 24 + 32 + 48 + 50, 50), (224, 224, 228, 255))
+    x = 4
+    for s in (16, 24, 32, 48):
+        small.alpha_composite(Image.open(os.path.join(ICONS, "Info-%d.png" % s)), (x, 1))
+        x += s + 10
+    small.resize((small.width * 5, small.height * 5), Image.NEAREST).save(os.path.join(PREVIEW, "icons-info-5x.png"))
+
+
+def main():
+    os.makedirs(PNG, exist_ok=True)
+    os.makedirs(ICONS, exist_ok=True)
+    render_skin()
+    render_dialog()
+    render_menu()
+    render_icons()
+    write_rc()
+    print("wrote %d pictures and 2 icons" % len(written))
+    if "--preview" in sys.argv:
+        previews()
+
+
+if __name__ == "__main__":
+    main()
