@@ -1,0 +1,76 @@
+// The countdown tick, the alarm and the blink cycle.
+#include "app/VorlaneSRC.h"
+#include "core/DateTime.h"
+
+namespace vorlane {
+
+namespace {
+constexpr Color kAlarmBackground{96, 115, 137};
+} // namespace
+
+std::int32_t TFormVorlane::TimeInSeconds() {
+    return SecondsSince(s_.TimeBase, services_.clock.Now());
+}
+
+void TFormVorlane::tmrCountdownTimer(TComponent* /*sender*/) {
+    tmrCountdown.SetInterval(300);
+    if (s_.IsStarting == 1) {
+        s_.IsStarting = 0;
+        s_.TimeBase = services_.clock.Now();
+        s_.PrevTickSeconds = 0;
+        s_.LastTickSeconds = 0;
+        s_.TickDelta = 0;
+    }
+    // Every tick measures against the same time base, so late ticks never drift.
+    s_.PrevTickSeconds = s_.LastTickSeconds;
+    s_.LastTickSeconds = TimeInSeconds();
+    s_.TickDelta = s_.LastTickSeconds - s_.PrevTickSeconds;
+
+    if (s_.RemainingSeconds > 0) {
+        ShowNormalColors();
+        s_.RemainingSeconds -= s_.TickDelta;
+        s_.AlarmActive = false;
+        s_.BlinkPhase = 1;
+    } else {
+        Windows().SetTopmost(true);
+        Windows().RestoreApplication();
+        Windows().HideOwnerWindow();
+        Windows().SetWindowStateNormal();
+        if (!s_.AlarmActive) {
+            if (s_.SoundLoaded != 0 && !s_.IsPlaying) {
+                rewindMediaPlayer();
+            }
+            playMediaPlayer();
+        }
+        s_.AlarmActive = (s_.RemainingSeconds == 0);
+        if (s_.BlinkPhase == 1 || s_.BlinkPhase == 2) {
+            ShowNormalColors();
+        } else {
+            ShowAlarmColors();
+        }
+    }
+    ShowRemainingTime();
+}
+
+void TFormVorlane::ShowNormalColors() {
+    for (TControl* field : {&edtFirstTextLine, &edtSecondTextLine, &edtTimeMinutes, &edtTimeColon,
+                            &edtTimeSeconds}) {
+        field->SetColors(kWhite, kBlack);
+    }
+    imgBackgroundBlink.Hide();
+    ++s_.BlinkPhase;
+}
+
+void TFormVorlane::ShowAlarmColors() {
+    for (TControl* field : {&edtFirstTextLine, &edtSecondTextLine, &edtTimeMinutes, &edtTimeColon,
+                            &edtTimeSeconds}) {
+        field->SetColors(kAlarmBackground, kWhite);
+    }
+    imgBackgroundBlink.Show();
+    ++s_.BlinkPhase;
+    if (s_.BlinkPhase > 4) {
+        s_.BlinkPhase = 1;
+    }
+}
+
+} // namespace vorlane

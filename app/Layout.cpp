@@ -1,0 +1,51 @@
+// The fixed layout of the skinned window, applied once while it is created.
+#include "app/VorlaneSRC.h"
+
+namespace vorlane {
+
+void TFormVorlane::DrawTheApplicationAtStartup() {
+    imgForm.SetBounds(0, 0, 171, 238);
+    SetSize(imgForm.Width(), imgForm.Height());
+
+    const struct {
+        ImageButton& button;
+        Rect bounds;
+    } buttons[] = {
+        {btnMinusOne, {13, 179, 50, 53}}, {btnMinusFive, {2, 130, 56, 55}},
+        {btnPlusOne, {107, 179, 50, 53}}, {btnPlusFive, {113, 130, 56, 56}},
+        {btnPlay, {70, 165, 32, 56}},     {btnStop, {91, 128, 26, 39}},
+        {btnPause, {54, 128, 26, 39}},    {btnOpenMP3, {76, 122, 18, 25}},
+        {btnMinimize, {64, 9, 21, 15}},   {btnExit, {85, 9, 21, 16}},
+        {btnSetTime, {37, 123, 17, 20}},  {btnHelp, {119, 123, 17, 20}},
+    };
+    for (const auto& entry : buttons) {
+        TControl& normal = entry.button.Normal;
+        normal.SetBounds(entry.bounds.left, entry.bounds.top, entry.bounds.width,
+                         entry.bounds.height);
+        entry.button.Hover.SetBounds(normal.Left(), normal.Top(), normal.Width(), normal.Height());
+        entry.button.Active.SetBounds(normal.Left(), normal.Top(), normal.Width(),
+                                      normal.Height());
+    }
+
+    edtTimeMinutes.SetBounds(47, 47, 34, 21);
+    edtTimeMinutes.SetFontPoints(9);
+    edtTimeColon.SetBounds(82, 47, 7, 21);
+    edtTimeColon.SetFontPoints(9);
+    edtTimeSeconds.SetBounds(91, 47, 24, 21);
+    edtTimeSeconds.SetFontPoints(9);
+    edtFirstTextLine.SetBounds(35, 72, 100, 15);
+    edtFirstTextLine.SetFontPoints(7);
+    edtSecondTextLine.SetBounds(35, 77, 100, 15);
+    edtSecondTextLine.SetFontPoints(7);
+    cmbEndTimeComboBox.SetBounds(48, 48, 75, 20);
+    btnTimeSelectionOkay.SetBounds(70, 74, 32, 16);
+    btnTimeSelectionOkay.SetFontPoints(6);
+    btnTerminVerschieben.SetBounds(28, 48, 115, 24);
+    btnTerminVerschieben.SetFontPoints(6);
+    edtHinweiseLabel.SetBounds(48, 34, 75, 13);
+    edtHinweiseLabel.SetFontPoints(9);
+
+    imgBackgroundBlink.SetBounds(24, 36, 122, 70);
+}
+
+} // namespace vorlane

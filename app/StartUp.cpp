@@ -1,0 +1,191 @@
+// Start-up in three stages, the command line, and the orderly exit.
+#include "app/VorlaneSRC.h"
+#include "core/CommandLine.h"
+#include "core/Placement.h"
+#include "platform/Dispatch.h"
+
+namespace vorlane {
+
+TFormVorlane::TFormVorlane(VorlaneState& state, PlatformServices services,
+                           std::vector<std::string> arguments)
+    : TForm("FormVorlane", services.windows), s_(state), services_(services),
+      arguments_(std::move(arguments)) {
+    CreateDesignTimeControls();
+    BindEvents();
+    SetExceptionHandler(
+        [this](const std::exception& error) { ApplicationEventsOnException(this, error); });
+}
+
+TFormVorlane::~TFormVorlane() { SetExceptionHandler(nullptr); }
+
+void TFormVorlane::BindEvents() {
+    OnKeyDown = [this](TComponent* sender, std::uint16_t& key, ShiftState shift) {
+        FormKeyDown(sender, key, shift);
+    };
+    OnCloseQuery = [this](TComponent* sender, bool& canClose) { FormCloseQuery(sender, canClose); };
+    tmrFirstStart.OnTimer = [this](TComponent* sender) { tmrFirstStartTimer(sender); };
+    tmrStartAfter300ms.OnTimer = [this](TComponent* sender) { tmrStartAfter300msTimer(sender); };
+    tmrCountdown.OnTimer = [this](TComponent* sender) { tmrCountdownTimer(sender); };
+    TrayIcon.OnClick = [this](TComponent* sender) { TrayIconClick(sender); };
+
+    auto bindClick = [](ImageButton& button, TNotifyEvent handler) {
+        button.Normal.OnClick = handler;
+        button.Hover.OnClick = handler;
+        button.Active.OnClick = handler;
+    };
+    bindClick(btnPlusOne, [this](TComponent* sender) { btnPlusOneNormalClick(sender); });
+    bindClick(btnPlusFive, [this](TComponent* sender) { btnPlusFiveNormalClick(sender); });
+    bindClick(btnMinusOne, [this](TComponent* sender) { btnMinusOneNormalClick(sender); });
+    bindClick(btnMinusFive, [this](TComponent* sender) { btnMinusFiveNormalClick(sender); });
+    bindClick(btnExit, [this](TComponent* sender) { mnuExitClick(sender); });
+    mnuExit->OnClick = [this](TComponent* sender) { mnuExitClick(sender); };
+}
+
+void TFormVorlane::FormCreate(TComponent* /*sender*/) {
+    s_.RemainingSeconds = 720;
+    DrawTheApplicationAtStartup();
+    Windows().SetEllipticRegion(-1, -1, Width() + 2, Height() + 2);
+    s_.TextSelectSound = "MP3 auswählen";
+    s_.TextTargetTime = "Zielzeit:";
+    s_.TextMinutes = "Minuten:";
+    s_.TextSeconds = "Sekunden:";
+    edtSecondTextLine.SetText(s_.TextSelectSound);
+    Windows().HideOwnerWindow();
+    TrayIcon.SetIcon("1");
+    edtFirstTextLine.SetText("Vezov!");
+    edtFirstTextLine.Hide();
+    ReadCommandLine();
+    ShowRemainingTime();
+    edtFirstTextLine.SetHint(edtFirstTextLine.Text());
+    if (s_.RemainingSeconds == 0 && edtFirstTextLine.Visible()) {
+        btnTerminVerschieben.Show();
+        edtFirstTextLine.SetTop(76);
+        edtSecondTextLine.Hide();
+        edtTimeMinutes.Hide();
+        edtTimeSeconds.Hide();
+        edtTimeColon.Hide();
+    }
+    btnTimeSelectionOkay.Hide();
+
+    // Settings and sound: a failure that no step reports itself skips the rest of the
+    // block and shows the info dialog after start-up.
+    try {
+        if (LocateConfigFolder()) {
+            loadMP3(s_.ConfigDir + "Vorlane.ini");
+        } else {
+            s_.ShowInfoAtStart = 1;
+            PlaceForFirstRun();
+            s_.SettingsChanged = true;
+            saveMP3();
+        }
+        OpenSoundFile(s_.SoundFile);
+    } catch (const std::exception&) {
+        s_.ShowInfoAtStart = 1;
+    }
+    tmrFirstStart.SetEnabled(true);
+}
+
+void TFormVorlane::PlaceForFirstRun() {
+    const ScreenPoint at = FirstRunPosition(services_.screen.Width(), services_.screen.Height(),
+                                            Width(), Height());
+    SetPosition(at.left, at.top);
+}
+
+void TFormVorlane::ReadCommandLine() {
+    const CommandLineOptions options = ReadArguments(arguments_);
+    if (options.startMinimized) {
+        s_.StartMinimized = true;
+    }
+    if (options.useExeFolder) {
+        s_.UseExeFolder = true;
+    }
+    if (options.remainingSeconds) {
+        s_.RemainingSeconds = *options.remainingSeconds;
+    }
+    if (options.reminderText) {
+        edtFirstTextLine.SetText(*options.reminderText);
+        edtFirstTextLine.Show();
+        edtSecondTextLine.SetTop(84);
+    }
+}
+
+void TFormVorlane::tmrFirstStartTimer(TComponent* /*sender*/) {
+    tmrFirstStart.SetEnabled(false);
+    if (s_.StartMinimized) {
+        MinimizeToTray();
+    }
+    if (s_.IsStarting == 1) {
+        FocusControl(mplMediaPlayer);
+    }
+    SetRunTimeTexts();
+    Windows().AcceptDroppedFiles(true);
+    Windows().SetHintStyle(kWhite, 400, 25000);
+    Windows().HideOwnerWindow();
+    tmrStartAfter300ms.SetEnabled(true);
+}
+
+void TFormVorlane::SetRunTimeTexts() {
+    btnMinusOne.Hover.SetHint("\"Countdown\" eine Minute verringern");
+    btnMinusFive.Hover.SetHint("\"Countdown\" um fünf Minuten verringern");
+    btnPlusOne.Hover.SetHint("\"Countdown\" eine Minute verlängern");
+    btnPlusFive.Hover.SetHint("\"Countdown\" um fünf Minuten verlängern");
+    btnSetTime.Hover.SetHint("Zeit direkt auswählen");
+    btnHelp.Hover.SetHint("Info");
+    edtTimeMinutes.SetHint("Minuten");
+    edtTimeSeconds.SetHint("Sekunden");
+    edtSecondTextLine.SetHint("Am Ende des \"Countdowns\" wird diese Datei abgespielt!");
+    btnTerminVerschieben.SetText("Später erinnern?");
+    btnTerminVerschieben.SetHint(
+        "Verschiebt die Erinnerung, wenn Sie gleich noch einmal erinnert werden wollen!");
+    btnTimeSelectionOkay.SetHint(
+        "Geben sie einen Zeitpunkt an, zu dem heruntergezählt werden soll!");
+    mnuSet->Caption = "&Zeit einstellen";
+    mnuExit->Caption = "&Beenden";
+    mnuMinimize->Caption = "&Minimieren";
+    mnuRestore->Caption = "&Wiederherstellen";
+    mnuVisitArdeway->Caption = "&Ardeway Seite besuchen";
+    mnuInfo->Caption = "&Über Vorlane";
+    mnuOpenConfigFolderHere->Caption = "Ö&ffne Ordner mit Konfigurationsdatei";
+    btnPlay.Hover.SetHint("Hier klicken, um die ausgewählte Datei zu starten");
+    btnPause.Hover.SetHint("Hier klicken, um die ausgewählte Datei zu unterbrechen");
+    btnStop.Hover.SetHint("Hier klicken, um die ausgewählte Datei zu stoppen");
+    btnOpenMP3.Hover.SetHint("Hier klicken, um ein MP3 Stück auszuwählen!");
+    mnuPlayMP3OrNot->Caption = "MP3 spielen";
+    mnuSelectTime->Caption = "&Zielzeit direkt auswählen";
+}
+
+void TFormVorlane::tmrStartAfter300msTimer(TComponent* /*sender*/) {
+    tmrStartAfter300ms.SetEnabled(false);
+    if (s_.IsStarting == 1) {
+        FocusControl(mplMediaPlayer);
+        // Both the topmost state and the window's stay-on-top style end here.
+        Windows().SetTopmost(false);
+    }
+    if (s_.ShowInfoAtStart == 1) {
+        mnuInfoClick(this);
+        s_.ShowInfoAtStart = 0;
+    }
+    tmrCountdown.SetEnabled(true);
+}
+
+void TFormVorlane::mnuExitClick(TComponent* /*sender*/) {
+    try {
+        Windows().Close();
+    } catch (const std::exception&) {
+        ShowErrorMessageBox("Es ist ein Fehler beim Beenden aufgetreten!", "Fehler");
+    }
+}
+
+void TFormVorlane::FormCloseQuery(TComponent* /*sender*/, bool& canClose) {
+    try {
+        saveMP3();
+        closeMediaPlayer();
+        Windows().ProcessMessages();
+        Windows().Terminate();
+    } catch (const std::exception&) {
+        ShowErrorMessageBox("Es ist ein Fehler beim Beenden des Vorlanes aufgetreten!", "Fehler");
+    }
+    canClose = true;
+}
+
+} // namespace vorlane

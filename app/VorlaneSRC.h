@@ -1,0 +1,144 @@
+#pragma once
+#include "app/VorlaneState.h"
+#include "platform/Form.h"
+#include "platform/MenuItem.h"
+#include "platform/ProgramHost.h"
+#include "platform/Timer.h"
+#include "platform/TrayIcon.h"
+
+#include <array>
+#include <cstdint>
+#include <exception>
+#include <string>
+#include <vector>
+
+namespace vorlane {
+
+// One image button: three pictures of the same size on the same spot.
+struct ImageButton {
+    TControl Normal;
+    TControl Hover;
+    TControl Active;
+    explicit ImageButton(const std::string& name)
+        : Normal(name + "Normal", ControlKind::Image), Hover(name + "Hover", ControlKind::Image),
+          Active(name + "Active", ControlKind::Image) {}
+};
+
+// The main window: every control, timer and menu item of the program and the handlers
+// that give them their behaviour. The state lives in the module state it is given.
+class TFormVorlane : public TForm {
+public:
+    TFormVorlane(VorlaneState& state, PlatformServices services, std::vector<std::string> arguments);
+    ~TFormVorlane() override;
+
+    // Pictures.
+    TControl imgForm{"imgForm", ControlKind::Image};
+    TControl imgBackgroundBlink{"imgBackgroundBlink", ControlKind::Image};
+    ImageButton btnMinusOne{"btnMinusOne"};
+    ImageButton btnMinusFive{"btnMinusFive"};
+    ImageButton btnPlusOne{"btnPlusOne"};
+    ImageButton btnPlusFive{"btnPlusFive"};
+    ImageButton btnPlay{"btnPlay"};
+    ImageButton btnStop{"btnStop"};
+    ImageButton btnPause{"btnPause"};
+    ImageButton btnOpenMP3{"btnOpenMP3"};
+    ImageButton btnMinimize{"btnMinimize"};
+    ImageButton btnExit{"btnExit"};
+    ImageButton btnSetTime{"btnSetTime"};
+    ImageButton btnHelp{"btnHelp"};
+
+    // Fields and native buttons.
+    TControl edtTimeMinutes{"edtTimeMinutes", ControlKind::Edit};
+    TControl edtTimeColon{"edtTimeColon", ControlKind::Edit};
+    TControl edtTimeSeconds{"edtTimeSeconds", ControlKind::Edit};
+    TControl edtFirstTextLine{"edtFirstTextLine", ControlKind::Edit};
+    TControl edtSecondTextLine{"edtSecondTextLine", ControlKind::Edit};
+    TControl edtHinweiseLabel{"edtHinweiseLabel", ControlKind::Edit};
+    TControl cmbEndTimeComboBox{"cmbEndTimeComboBox", ControlKind::ComboBox};
+    TControl btnTimeSelectionOkay{"btnTimeSelectionOkay", ControlKind::PushButton};
+    TControl btnTerminVerschieben{"btnTerminVerschieben", ControlKind::PushButton};
+    TControl mplMediaPlayer{"mplMediaPlayer", ControlKind::MediaPlayer};
+
+    // Timers.
+    TTimer tmrFirstStart{"tmrFirstStart", 1};
+    TTimer tmrStartAfter300ms{"tmrStartAfter300ms", 300};
+    TTimer tmrCountdown{"tmrCountdown", 1};
+
+    // Tray icon and its popup menu.
+    TTrayIcon TrayIcon{"TrayIcon"};
+    TMenuItem pmnPopupSymbol{"pmnPopupSymbol", ""};
+    TMenuItem* mnuSet = nullptr;
+    TMenuItem* mnuSelectTime = nullptr;
+    TMenuItem* mnuPlayMP3OrNot = nullptr;
+    TMenuItem* mnuInfo = nullptr;
+    TMenuItem* mnuVisitArdeway = nullptr;
+    TMenuItem* mnuOpenConfigFolderHere = nullptr;
+    TMenuItem* mnuMinimize = nullptr;
+    TMenuItem* mnuRestore = nullptr;
+    TMenuItem* mnuExit = nullptr;
+
+    // The twelve image buttons in the order the layout places them.
+    std::array<ImageButton*, 12> ImageButtons();
+
+    // Start-up and exit.
+    void CreateParams() {} // the tool-window style is the native window's own (see win32)
+    void FormCreate(TComponent* sender);
+    void ReadCommandLine();
+    void tmrFirstStartTimer(TComponent* sender);
+    void tmrStartAfter300msTimer(TComponent* sender);
+    void mnuExitClick(TComponent* sender);
+    void FormCloseQuery(TComponent* sender, bool& canClose);
+
+    // Countdown and alarm.
+    void tmrCountdownTimer(TComponent* sender);
+    std::int32_t TimeInSeconds();
+    void ShowNormalColors();
+    void ShowAlarmColors();
+
+    // Display and quick adjustments.
+    void ShowRemainingTime();
+    void btnPlusOneNormalClick(TComponent* sender);
+    void btnPlusFiveNormalClick(TComponent* sender);
+    void btnMinusOneNormalClick(TComponent* sender);
+    void btnMinusFiveNormalClick(TComponent* sender);
+    void mnuSetClick(TComponent* sender);
+    void FormKeyDown(TComponent* sender, std::uint16_t& key, ShiftState shift);
+
+    // Error reporting.
+    void ShowErrorMessageBox(const std::string& text, const std::string& caption);
+    void ShowInfoMessageBox(const std::string& text, const std::string& caption);
+    void ApplicationEventsOnException(TComponent* sender, const std::exception& error);
+
+    // Skin and layout.
+    void DrawTheApplicationAtStartup();
+
+    // Operations whose full behaviour comes with the settings, sound, tray, target-time
+    // and info-dialog work; each does its least for now.
+    bool LocateConfigFolder();
+    void loadMP3(const std::string& path);
+    void saveMP3();
+    void OpenSoundFile(const std::string& path);
+    void stopMediaPlayer();
+    void playMediaPlayer();
+    void rewindMediaPlayer();
+    void closeMediaPlayer();
+    void MinimizeToTray();
+    void TrayIconClick(TComponent* sender);
+    void mnuInfoClick(TComponent* sender);
+    void btnTimeSelectionOkayClick(TComponent* sender);
+
+private:
+    void CreateDesignTimeControls();
+    void CreatePopupMenu();
+    void BindEvents();
+    void PlusMinutes(int seconds, std::int32_t limit);
+    void MinusMinutes(int seconds);
+    void PlaceForFirstRun();
+    void SetRunTimeTexts();
+
+    VorlaneState& s_;
+    PlatformServices services_;
+    std::vector<std::string> arguments_;
+};
+
+} // namespace vorlane

@@ -1,0 +1,34 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace vorlane {
+
+// The main window module's state, with the values it has when the program is loaded.
+// One instance lives for the whole process; tests make a fresh one per case.
+struct VorlaneState {
+    std::int32_t RemainingSeconds = 0;
+    double TimeBase = 0.0;
+    std::int32_t LastTickSeconds = 0;
+    std::int32_t PrevTickSeconds = 0;
+    std::int32_t TickDelta = 0;
+    bool AlarmActive = false;
+    std::uint8_t BlinkPhase = 1;
+    std::uint8_t IsStarting = 1;
+    std::uint8_t ShowInfoAtStart = 0;
+    bool StartMinimized = false;
+    bool UseExeFolder = false;
+    std::string TextSelectSound;
+    std::string TextTargetTime;
+    std::string TextMinutes;
+    std::string TextSeconds;
+    bool SelectingTime = false;
+    std::uint8_t SoundLoaded = 0;
+    bool IsPlaying = false;
+    std::string ConfigDir;
+    std::string SoundFile;
+    bool SettingsChanged = false;
+    bool HoverShown = false;
+};
+
+} // namespace vorlane

@@ -1,0 +1,107 @@
+#include "platform/Form.h"
+
+namespace vorlane {
+
+void TForm::AddControl(TControl& control) { controls_.push_back(&control); }
+
+std::vector<TControl*> TForm::ImagesBottomUp() const {
+    std::vector<TControl*> images;
+    for (TControl* control : controls_) {
+        if (control->Kind() == ControlKind::Image) {
+            images.push_back(control);
+        }
+    }
+    return images;
+}
+
+void TForm::SetBounds(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    windows_.SetWindowBounds(left, top, width, height);
+}
+
+TControl* TForm::ImageAt(int x, int y) const {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        TControl* control = *it;
+        if (control->Kind() == ControlKind::Image && control->Visible() &&
+            control->Bounds().Contains(x, y)) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+void TForm::MouseMove(int x, int y, ShiftState shift) {
+    // A pressed picture keeps the mouse until the button is released.
+    TControl* target = pressed_ != nullptr ? pressed_ : ImageAt(x, y);
+    if (target != nullptr && target->OnMouseMove) {
+        target->OnMouseMove(target, shift, x - target->Left(), y - target->Top());
+    }
+}
+
+void TForm::MouseDown(MouseButton button, int x, int y, ShiftState shift) {
+    TControl* target = ImageAt(x, y);
+    if (target == nullptr) {
+        if (OnMouseDown) {
+            OnMouseDown(this, button, shift, x, y);
+        }
+        return;
+    }
+    if (button == MouseButton::Left) {
+        pressed_ = target;
+    }
+    if (target->OnMouseDown) {
+        target->OnMouseDown(target, button, shift, x - target->Left(), y - target->Top());
+    }
+}
+
+void TForm::MouseUp(MouseButton button, int x, int y) {
+    if (button != MouseButton::Left || pressed_ == nullptr) {
+        return;
+    }
+    TControl* pressed = pressed_;
+    pressed_ = nullptr;
+    // A click needs the release inside the picture that took the press.
+    if (pressed->Bounds().Contains(x, y) && pressed->OnClick) {
+        pressed->OnClick(pressed);
+    }
+}
+
+void TForm::MouseLeave() {
+    if (OnMouseLeave) {
+        OnMouseLeave(this);
+    }
+}
+
+bool TForm::KeyDown(std::uint16_t key, ShiftState shift) {
+    if (KeyPreview && OnKeyDown) {
+        OnKeyDown(this, key, shift);
+    }
+    return key != 0;
+}
+
+bool TForm::CloseQuery() {
+    bool canClose = true;
+    if (OnCloseQuery) {
+        OnCloseQuery(this, canClose);
+    }
+    return canClose;
+}
+
+void TForm::FocusChanged(TControl* focused) {
+    if (focused == focused_) {
+        return;
+    }
+    TControl* previous = focused_;
+    focused_ = focused;
+    if (previous != nullptr && previous->OnExit) {
+        previous->OnExit(previous);
+    }
+    if (focused != nullptr && focused->OnEnter) {
+        focused->OnEnter(focused);
+    }
+}
+
+} // namespace vorlane

@@ -1,0 +1,79 @@
+#pragma once
+// The main window on the headless platform with a hand-driven clock and timers.
+#include "app/Vorlane.h"
+#include "core/DateTime.h"
+#include "platform/Dispatch.h"
+#include "platform/headless/Headless.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vorlane::testing {
+
+class App {
+public:
+    explicit App(std::vector<std::string> arguments = {}, int screenWidth = 1920,
+                 int screenHeight = 1080)
+        : host(std::move(arguments)) {
+        host.screen.width = screenWidth;
+        host.screen.height = screenHeight;
+        host.clock.now = EncodeDateTime(2026, 12, 10, 14, 0, 0, 0);
+        form = CreateApplication(host, state);
+    }
+
+    TFormVorlane& f() { return *form; }
+    headless::RecordingWindows& windows() { return host.windows; }
+
+    // A timer event as the message loop delivers it.
+    void Fire(TTimer& timer) {
+        Dispatch([&timer] { timer.Fire(); });
+    }
+
+    // Stages B and C, as the loop runs them after the window is shown.
+    void FinishStartUp() {
+        Fire(form->tmrFirstStart);
+        host.clock.AdvanceMs(300);
+        Fire(form->tmrStartAfter300ms);
+    }
+
+    void Tick(double afterMs = 300) {
+        host.clock.AdvanceMs(afterMs);
+        Fire(form->tmrCountdown);
+    }
+
+    // Start-up finished and the first tick taken (it sets the time base).
+    void Running() {
+        FinishStartUp();
+        Tick(1);
+    }
+
+    // A left click in the middle of a control, pressed and released on the same spot.
+    void Click(TControl& control) { ClickAt(control.Left() + control.Width() / 2,
+                                            control.Top() + control.Height() / 2); }
+    void ClickAt(int x, int y) {
+        Dispatch([&] { form->MouseDown(MouseButton::Left, x, y, ShiftState{true, false, false}); });
+        Dispatch([&] { form->MouseUp(MouseButton::Left, x, y); });
+    }
+
+    // Returns whether the key went on to the focused control.
+    bool Key(std::uint16_t key) {
+        bool passed = true;
+        Dispatch([&] { passed = form->KeyDown(key, ShiftState{}); });
+        return passed;
+    }
+
+    std::string Display() { return form->edtTimeMinutes.Text() + ":" + form->edtTimeSeconds.Text(); }
+
+    bool Logged(const std::string& call) {
+        const auto& log = host.windows.log;
+        return std::find(log.begin(), log.end(), call) != log.end();
+    }
+
+    headless::HeadlessHost host;
+    VorlaneState state;
+    std::unique_ptr<TFormVorlane> form;
+};
+
+} // namespace vorlane::testing

@@ -1,0 +1,129 @@
+#include "AppFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace vorlane::testing {
+namespace {
+
+constexpr Color kSlateBlue{96, 115, 137};
+
+TEST(Countdown, PunctualTicksReachZeroThenRaiseTheAlarmOneTickLater) {
+    App app({"-t1"});
+    app.Running();
+    app.state.RemainingSeconds = 3;
+    int ticks = 0;
+    while (app.Display() != "00:00" && ticks < 20) {
+        app.Tick(300);
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, 9); // 2.7 s rounds to the third second
+    EXPECT_FALSE(app.windows().topmost);
+    EXPECT_FALSE(app.state.AlarmActive);
+    app.Tick(300);
+    EXPECT_TRUE(app.windows().topmost);
+    EXPECT_TRUE(app.state.AlarmActive);
+}
+
+TEST(Countdown, ALateTickSubtractsExactlyTheSecondsSinceTheTimeBase) {
+    App app;
+    app.Running();
+    app.Tick(2600);
+    EXPECT_EQ(app.state.RemainingSeconds, 720 - 3); // 2.6 s rounds to 3 in total
+    app.Tick(2600);
+    EXPECT_EQ(app.state.RemainingSeconds, 720 - 5); // 5.2 s in total: this tick took 2
+    app.Tick(300);
+    app.Tick(300);
+    app.Tick(300);
+    EXPECT_EQ(app.state.RemainingSeconds, 720 - 6); // 6.1 s
+}
+
+TEST(Countdown, OverrunBelowZeroShowsZeroAndAlarmsAtTheNextTick) {
+    App app;
+    app.Running();
+    app.state.RemainingSeconds = 1;
+    app.Tick(2000);
+    EXPECT_EQ(app.state.RemainingSeconds, 0); // -1 set to 0 by the display
+    EXPECT_EQ(app.Display(), "00:00");
+    EXPECT_FALSE(app.state.AlarmActive);
+    app.Tick(300);
+    EXPECT_TRUE(app.state.AlarmActive);
+}
+
+TEST(Countdown, SleepAndClockChangesAreCountedOnTheWallClock) {
+    {
+        App app({"-t5"});
+        app.Running();
+        app.Tick(10 * 60 * 1000.0); // ten minutes asleep
+        EXPECT_EQ(app.Display(), "00:00");
+        EXPECT_FALSE(app.state.AlarmActive);
+        app.Tick(300);
+        EXPECT_TRUE(app.state.AlarmActive);
+    }
+    {
+        App app({"-t20"});
+        app.Running();
+        app.Tick(-3600 * 1000.0 + 300); // clock set back an hour
+        EXPECT_EQ(app.state.RemainingSeconds, 1200 + 3600);
+        app.Tick(3600 * 1000.0); // and forward again
+        EXPECT_EQ(app.state.RemainingSeconds, 1200);
+        app.Tick(3600 * 1000.0); // forward an hour ends the countdown
+        EXPECT_EQ(app.Display(), "00:00");
+    }
+}
+
+TEST(Countdown, AlarmBlinksTwoTicksNormalThenTwoTicksAlarm) {
+    App app({"-t0"});
+    app.Running();
+    auto& f = app.f();
+    const bool alarmLook[] = {false, true, true, false, false, true, true, false};
+    for (int i = 0; i < 8; ++i) {
+        SCOPED_TRACE(i);
+        // The first tick (taken by Running) showed the normal look; these follow it.
+        app.Tick(300);
+        const Color background = alarmLook[i] ? kSlateBlue : kWhite;
+        const Color text = alarmLook[i] ? kWhite : kBlack;
+        for (TControl* field : {&f.edtFirstTextLine, &f.edtSecondTextLine, &f.edtTimeMinutes,
+                                &f.edtTimeColon, &f.edtTimeSeconds}) {
+            EXPECT_EQ(field->BackgroundColor(), background) << field->Name();
+            EXPECT_EQ(field->FontColor(), text) << field->Name();
+        }
+        EXPECT_EQ(f.imgBackgroundBlink.Visible(), alarmLook[i]);
+    }
+}
+
+TEST(Countdown, EveryAlarmTickBringsTheWindowBack) {
+    App app({"-t0"});
+    app.Running();
+    EXPECT_TRUE(app.Key(0x7B)); // F12 hides to the tray, the key passes on
+    EXPECT_TRUE(app.windows().minimized);
+    EXPECT_FALSE(app.windows().mainVisible);
+    app.windows().SetTopmost(false);
+    app.windows().log.clear();
+    app.Tick(300);
+    EXPECT_FALSE(app.windows().minimized);
+    EXPECT_TRUE(app.windows().mainVisible);
+    EXPECT_TRUE(app.windows().topmost);
+    EXPECT_EQ(app.windows().log,
+              (std::vector<std::string>{"topmost", "restore", "hide owner", "normal"}));
+}
+
+TEST(Countdown, PlusOneEndsTheAlarmAndTheNextTickCountsAgain) {
+    App app({"-t0"});
+    app.Running();
+    app.Tick(300);
+    app.Tick(300); // now in the alarm look
+    app.state.IsPlaying = true;
+    app.Click(app.f().btnPlusOne.Normal);
+    EXPECT_EQ(app.Display(), "01:00");
+    EXPECT_FALSE(app.windows().topmost);
+    EXPECT_FALSE(app.state.IsPlaying); // the sound is stopped
+    EXPECT_TRUE(app.f().imgBackgroundBlink.Visible());
+    app.Tick(300);
+    EXPECT_FALSE(app.state.AlarmActive);
+    EXPECT_FALSE(app.f().imgBackgroundBlink.Visible());
+    EXPECT_EQ(app.f().edtTimeMinutes.BackgroundColor(), kWhite);
+    EXPECT_EQ(app.state.BlinkPhase, 1);
+}
+
+} // namespace
+} // namespace vorlane::testing
