@@ -50,6 +50,9 @@ public:
     virtual void AcceptDroppedFiles(bool accept) = 0;
     // Removes one waiting character message, so a consumed key types nothing.
     virtual void RemovePendingChar() = 0;
+    // Whether the pointer is now over one of the program's windows (the main window, its
+    // fields and buttons, the info dialog).
+    virtual bool PointerOverProgramWindows() = 0;
 
     // Application.
     virtual void HideOwnerWindow() = 0;

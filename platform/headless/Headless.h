@@ -53,6 +53,7 @@ public:
     void Close() override;
     void AcceptDroppedFiles(bool accept) override;
     void RemovePendingChar() override;
+    bool PointerOverProgramWindows() override { return pointerOverProgram; }
     void HideOwnerWindow() override;
     void MinimizeApplication() override;
     void RestoreApplication() override;
@@ -68,6 +69,7 @@ public:
     bool terminated = false;
     bool acceptsDrops = false;
     int pendingChars = 0;
+    bool pointerOverProgram = true;
     struct {
         int left = 0, top = 0, right = 0, bottom = 0;
     } region;
