@@ -255,7 +255,7 @@ def render_menu():
 
 # ---------------------------------------------------------------- icons
 
-def make_ico(sources, sizes, ico_name):
+def make_ico(sources, sizes, ico_name, classic=False):
     """Render one SVG per size range into PNG sources and pack them into an .ico."""
     pngs = []
     base = os.path.splitext(ico_name)[0]
@@ -265,14 +265,76 @@ def make_ico(sources, sizes, ico_name):
         path = os.path.join(ICONS, "%s-%d.png" % (base, size))
         save_rgba(arr, path)
         pngs.append(path)
-    subprocess.run(["convert"] + pngs + [os.path.join(ICONS, ico_name)], check=True)
+    if classic:
+        write_classic_ico(pngs, os.path.join(ICONS, ico_name))
+    else:
+        subprocess.run(["convert"] + pngs + [os.path.join(ICONS, ico_name)], check=True)
+
+
+def bmp_entry(rgba, bpp):
+    """One icon image in the classic DIB layout: 4 or 8 bit with a palette, or 32 bit."""
+    import struct
+    h, w = rgba.shape[:2]
+    alpha = rgba[:, :, 3]
+    transparent = alpha < 128
+    if bpp == 32:
+        xor = rgba[:, :, [2, 1, 0, 3]].astype(np.uint8)
+        rows = [xor[y].tobytes() for y in range(h - 1, -1, -1)]
+        palette = b""
+    else:
+        colours = 16 if bpp == 4 else 256
+        # edges are flattened onto a light title-bar grey; clear pixels use the AND mask
+        a = (alpha / 255.0)[:, :, None]
+        flat = rgba[:, :, :3] * a + np.array([236.0, 236.0, 238.0]) * (1 - a)
+        img = Image.fromarray(to_u8(flat), "RGB")
+        q = img.quantize(colors=colours - 1, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
+        idx = np.asarray(q).astype(np.uint8) + 1
+        idx[transparent] = 0
+        pal = q.getpalette()[:(colours - 1) * 3]
+        pal += [0] * ((colours - 1) * 3 - len(pal))
+        palette = b"\0\0\0\0" + b"".join(bytes((pal[3 * i + 2], pal[3 * i + 1], pal[3 * i], 0))
+                                        for i in range(colours - 1))
+        rows = []
+        for y in range(h - 1, -1, -1):
+            line = idx[y]
+            if bpp == 4:
+                line = (line[0::2] << 4) | line[1::2]
+            raw = line.astype(np.uint8).tobytes()
+            rows.append(raw + b"\0" * (-len(raw) % 4))
+    mask_rows = []
+    for y in range(h - 1, -1, -1):
+        raw = np.packbits(transparent[y].astype(np.uint8)).tobytes()
+        mask_rows.append(raw + b"\0" * (-len(raw) % 4))
+    body = b"".join(rows) + b"".join(mask_rows)
+    header = struct.pack("<IiiHHIIiiII", 40, w, 2 * h, 1, bpp, 0, len(body), 0, 0, 0, 0)
+    return header + palette + body
+
+
+def write_classic_ico(pngs, path):
+    """An .ico with every size in 16 colours, 256 colours and 32-bit colour."""
+    import struct
+    entries = []
+    for png in pngs:
+        rgba = np.asarray(Image.open(png).convert("RGBA")).astype(np.float64)
+        size = rgba.shape[0]
+        for bpp in (4, 8, 32):
+            entries.append((size, bpp, bmp_entry(rgba, bpp)))
+    out = struct.pack("<HHH", 0, 1, len(entries))
+    offset = 6 + 16 * len(entries)
+    for size, bpp, data in entries:
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 16 if bpp == 4 else 0, 0, 1, bpp,
+                           len(data), offset)
+        offset += len(data)
+    out += b"".join(data for _, _, data in entries)
+    with open(path, "wb") as f:
+        f.write(out)
 
 
 def render_icons():
     make_ico(lambda s: "icon-vorlane-small.svg" if s <= 24 else "icon-vorlane.svg",
              [16, 24, 32, 48, 256], "Vorlane.ico")
     make_ico(lambda s: "icon-info-small.svg" if s <= 24 else "icon-info.svg",
-             [16, 24, 32, 48], "Info.ico")
+             [16, 24, 32, 48], "Info.ico", classic=True)
 
 
 def write_rc():
