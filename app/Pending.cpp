@@ -33,6 +33,17 @@ void TFormVorlane::rewindMediaPlayer() {}
 // No sound device yet: nothing to close.
 void TFormVorlane::closeMediaPlayer() {}
 
+// The sound device comes with the alarm-sound work; until then the media player has no
+// file open and so is never paused.
+bool TFormVorlane::MediaPlayerPaused() {
+    return false;
+}
+
+// The sound device comes with the alarm-sound work; until then nothing ever plays.
+bool TFormVorlane::MediaPlayerPlaying() {
+    return false;
+}
+
 // The info dialog is not built yet: nothing is shown.
 void TFormVorlane::mnuInfoClick(TComponent* /*sender*/) {}
 

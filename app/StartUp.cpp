@@ -39,6 +39,7 @@ void TFormVorlane::BindEvents() {
     bindClick(btnMinusFive, [this](TComponent* sender) { btnMinusFiveNormalClick(sender); });
     bindClick(btnExit, [this](TComponent* sender) { mnuExitClick(sender); });
     mnuExit->OnClick = [this](TComponent* sender) { mnuExitClick(sender); };
+    BindImageButtonEvents();
 }
 
 void TFormVorlane::FormCreate(TComponent* /*sender*/) {

@@ -112,6 +112,47 @@ public:
     // Skin and layout.
     void DrawTheApplicationAtStartup();
 
+    // Image button looks.
+    void btnMinusOneNormalMouseMove(TComponent* sender, ShiftState shift, int x, int y);
+    void btnMinusFiveNormalMouseMove(TComponent* sender, ShiftState shift, int x, int y);
+    void btnPlusOneNormalMouseMove(TComponent* sender, ShiftState shift, int x, int y);
+    void btnPlusFiveNormalMouseMove(TComponent* sender, ShiftState shift, int x, int y);
+    void btnPlayNormalMouseMove(TComponent* sender, ShiftState shift, int x, int y);
+    void btnPauseNormalMouseMove(TComponent* sender, ShiftState shift, int x, int y);
+    void btnStopNormalMouseMove(TComponent* sender, ShiftState shift, int x, int y);
+    void btnOpenMP3NormalMouseMove(TComponent* sender, ShiftState shift, int x, int y);
+    void btnMinimizeNormalMouseMove(TComponent* sender, ShiftState shift, int x, int y);
+    void btnExitNormalMouseMove(TComponent* sender, ShiftState shift, int x, int y);
+    void btnSetTimeNormalMouseMove(TComponent* sender, ShiftState shift, int x, int y);
+    void btnHelpNormalMouseMove(TComponent* sender, ShiftState shift, int x, int y);
+    void btnMinusOneHoverMouseDown(TComponent* sender, MouseButton button, ShiftState shift, int x,
+                                   int y);
+    void btnMinusFiveHoverMouseDown(TComponent* sender, MouseButton button, ShiftState shift, int x,
+                                    int y);
+    void btnPlusOneHoverMouseDown(TComponent* sender, MouseButton button, ShiftState shift, int x,
+                                  int y);
+    void btnPlusFiveHoverMouseDown(TComponent* sender, MouseButton button, ShiftState shift, int x,
+                                   int y);
+    void btnPlayHoverMouseDown(TComponent* sender, MouseButton button, ShiftState shift, int x,
+                               int y);
+    void btnPauseHoverMouseDown(TComponent* sender, MouseButton button, ShiftState shift, int x,
+                                int y);
+    void btnStopHoverMouseDown(TComponent* sender, MouseButton button, ShiftState shift, int x,
+                               int y);
+    void btnOpenMP3HoverMouseDown(TComponent* sender, MouseButton button, ShiftState shift, int x,
+                                  int y);
+    void btnMinimizeHoverMouseDown(TComponent* sender, MouseButton button, ShiftState shift, int x,
+                                   int y);
+    void btnExitHoverMouseDown(TComponent* sender, MouseButton button, ShiftState shift, int x,
+                               int y);
+    void btnSetTimeHoverMouseDown(TComponent* sender, MouseButton button, ShiftState shift, int x,
+                                  int y);
+    void btnHelpHoverMouseDown(TComponent* sender, MouseButton button, ShiftState shift, int x,
+                               int y);
+    void imgFormMouseMove(TComponent* sender, ShiftState shift, int x, int y);
+    void examineVisibleObjects();
+    void FormMouseLeave(TComponent* sender);
+
     // Operations whose full behaviour comes with the settings, sound, tray, target-time
     // and info-dialog work; each does its least for now.
     bool LocateConfigFolder();
@@ -135,6 +176,11 @@ private:
     void MinusMinutes(int seconds);
     void PlaceForFirstRun();
     void SetRunTimeTexts();
+    void BindImageButtonEvents();
+    void ShowHoverLook(ImageButton& button);
+    // The media player's mode; the sound device comes with the alarm-sound work.
+    bool MediaPlayerPaused();
+    bool MediaPlayerPlaying();
 
     VorlaneState& s_;
     PlatformServices services_;
