@@ -137,6 +137,10 @@ void TFormVorlane::CreateDesignTimeControls() {
         AddControl(*control);
     }
 
+    for (TTimer* timer : {&tmrFirstStart, &tmrStartAfter300ms, &tmrCountdown}) {
+        AddTimer(*timer);
+    }
+    SetTrayIcon(TrayIcon);
     CreatePopupMenu();
 }
 

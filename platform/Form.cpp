@@ -1,5 +1,7 @@
 #include "platform/Form.h"
 
+#include <algorithm>
+
 namespace vorlane {
 
 void TForm::AddControl(TControl& control) { controls_.push_back(&control); }
@@ -12,6 +14,28 @@ std::vector<TControl*> TForm::ImagesBottomUp() const {
         }
     }
     return images;
+}
+
+TControl* TForm::NextTabStop(const TControl* from, bool backwards) const {
+    std::vector<TControl*> stops;
+    for (TControl* control : controls_) {
+        if (control->TabStop && control->Visible() && control->Kind() != ControlKind::Image) {
+            stops.push_back(control);
+        }
+    }
+    if (stops.empty()) {
+        return nullptr;
+    }
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const TControl* a, const TControl* b) { return a->TabOrder < b->TabOrder; });
+    auto at = std::find(stops.begin(), stops.end(), from);
+    if (at == stops.end()) {
+        return backwards ? stops.back() : stops.front();
+    }
+    if (backwards) {
+        return at == stops.begin() ? stops.back() : *(at - 1);
+    }
+    return (at + 1) == stops.end() ? stops.front() : *(at + 1);
 }
 
 void TForm::SetBounds(int left, int top, int width, int height) {

@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/Control.h"
 #include "platform/Services.h"
+#include "platform/Timer.h"
+#include "platform/TrayIcon.h"
 
 #include <cstdint>
 #include <functional>
@@ -25,6 +27,14 @@ public:
     void AddControl(TControl& control);
     const std::vector<TControl*>& Controls() const { return controls_; }
     std::vector<TControl*> ImagesBottomUp() const;
+    void AddTimer(TTimer& timer) { timers_.push_back(&timer); }
+    const std::vector<TTimer*>& Timers() const { return timers_; }
+    void SetTrayIcon(TTrayIcon& icon) { trayIcon_ = &icon; }
+    TTrayIcon* TrayIconOf() const { return trayIcon_; }
+
+    // The next visible tab stop after (or before) the given control, in tab order,
+    // wrapping around; null when there is none.
+    TControl* NextTabStop(const TControl* from, bool backwards) const;
 
     std::string Caption;
     Color BackgroundColor = kGrey;
@@ -63,6 +73,8 @@ public:
 private:
     WindowSystem& windows_;
     std::vector<TControl*> controls_;
+    std::vector<TTimer*> timers_;
+    TTrayIcon* trayIcon_ = nullptr;
     TControl* pressed_ = nullptr;
     TControl* focused_ = nullptr;
     int left_ = 0;

@@ -1,0 +1,36 @@
+#pragma once
+#include "platform/Services.h"
+
+#include <windows.h>
+
+namespace vorlane::win32 {
+
+class LocalClock : public Clock {
+public:
+    double Now() override;
+};
+
+class PrimaryScreen : public Screen {
+public:
+    int Width() override;
+    int Height() override;
+};
+
+// Message boxes over the main window: while one is open the program's other windows are
+// disabled and lose their topmost state, so none can cover it.
+class SystemMessageBoxes : public MessageBoxes {
+public:
+    void SetWindows(HWND main, HWND owner) {
+        main_ = main;
+        owner_ = owner;
+    }
+    void Show(const std::string& text, const std::string& caption, MessageIcon icon,
+              bool keepMainWindowTopmost) override;
+
+private:
+    HWND main_ = nullptr;
+    HWND owner_ = nullptr;
+    int depth_ = 0;
+};
+
+} // namespace vorlane::win32

@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace vorlane::win32 {
+
+// The program's text is UTF-8; Windows speaks UTF-16. These two are the only crossing.
+std::wstring Widen(std::string_view text);
+std::string Narrow(std::wstring_view text);
+
+} // namespace vorlane::win32
