@@ -1,0 +1,55 @@
+#pragma once
+// The real main window in this process, created the way the program entry creates it.
+#include "app/Vorlane.h"
+#include "platform/win32/ControlIds.h"
+#include "platform/win32/Win32Host.h"
+
+#include <objbase.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace vorlane::testing {
+
+class Win32Window : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        host = std::make_unique<win32::Win32Host>(GetModuleHandleW(nullptr));
+        form = CreateApplication(*host, state);
+        window = FindWindowW(L"TFormVorlane", L"Vorlane");
+    }
+    void TearDown() override {
+        form.reset();
+        host.reset();
+        CoUninitialize();
+    }
+
+    // Delivers what is waiting, as the message loop would, for about the given time.
+    void Pump(DWORD milliseconds) {
+        const ULONGLONG end = GetTickCount64() + milliseconds;
+        while (GetTickCount64() < end) {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                if (message.message == WM_QUIT) {
+                    quit = true;
+                    continue;
+                }
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+            Sleep(5);
+        }
+    }
+
+    HWND Field(int id) { return GetDlgItem(window, id); }
+
+    VorlaneState state;
+    std::unique_ptr<win32::Win32Host> host;
+    std::unique_ptr<TFormVorlane> form;
+    HWND window = nullptr;
+    bool quit = false;
+};
+
+} // namespace vorlane::testing
