@@ -1,0 +1,426 @@
+#include "driver.h"
+
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <system_error>
+
+namespace vorlane::e2e {
+
+namespace {
+
+const wchar_t* const kMainClass = L"TFormVorlane";
+
+std::wstring EnvW(const wchar_t* name) {
+    DWORD n = GetEnvironmentVariableW(name, nullptr, 0);
+    if (n == 0)
+        return {};
+    std::wstring value(n, L'\0');
+    n = GetEnvironmentVariableW(name, value.data(), n);
+    value.resize(n);
+    return value;
+}
+
+std::string Narrow(const std::wstring& w) {
+    if (w.empty())
+        return {};
+    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,
+                                nullptr, nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr,
+                        nullptr);
+    return s;
+}
+
+// CTest hands over paths of the build machine. Under Wine a path such as /work/x means
+// C:\work\x to a Windows program, so Unix paths are mapped with Wine's own converter.
+std::wstring ToWindowsPath(const std::wstring& path) {
+    if (path.empty() || path[0] != L'/')
+        return path;
+    using ToDos = WCHAR*(CDECL*)(LPCSTR);
+    auto toDos = reinterpret_cast<ToDos>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name")));
+    if (toDos != nullptr) {
+        if (WCHAR* dos = toDos(Narrow(path).c_str())) {
+            std::wstring result = dos;
+            HeapFree(GetProcessHeap(), 0, dos);
+            return result;
+        }
+    }
+    std::wstring result = L"Z:" + path; // Wine's default mapping of the Unix root
+    std::replace(result.begin(), result.end(), L'/', L'\\');
+    return result;
+}
+
+// Every start should be a first start: the program keeps its settings in
+// %APPDATA%\Vorlane. Only inside a Wine prefix (which the test session creates and throws
+// away) is that folder removed; on a real Windows account it belongs to the user.
+void RemoveSettingsFolder() {
+    if (!RunningUnderWine())
+        return;
+    wchar_t appData[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData)))
+        return;
+    std::error_code ec;
+    std::filesystem::remove_all(std::filesystem::path(appData) / L"Vorlane", ec);
+}
+
+struct FindMain {
+    DWORD pid;
+    HWND found;
+};
+
+BOOL CALLBACK FindMainProc(HWND w, LPARAM lp) {
+    auto* find = reinterpret_cast<FindMain*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid == find->pid && IsWindowVisible(w) && ClassNameOf(w) == kMainClass) {
+        find->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void SendInputs(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+INPUT MouseInput(DWORD flags) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    return in;
+}
+
+INPUT KeyInput(WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return in;
+}
+
+bool IsExactly(std::uint32_t px, int r, int g, int b) {
+    return px == ((static_cast<std::uint32_t>(r) << 16) | (static_cast<std::uint32_t>(g) << 8) |
+                  static_cast<std::uint32_t>(b));
+}
+
+} // namespace
+
+bool RunningUnderWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+std::wstring VorlaneExePath() {
+    return ToWindowsPath(EnvW(L"VORLANE_EXE"));
+}
+
+std::optional<std::filesystem::path> ScreenshotDir() {
+    std::wstring dir = ToWindowsPath(EnvW(L"VORLANE_SCREENSHOTS"));
+    if (dir.empty())
+        return std::nullopt;
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    // The folder holds this run's pictures only: remove those of an earlier run once.
+    static bool cleared = false;
+    if (!cleared) {
+        cleared = true;
+        for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
+            const auto ext = entry.path().extension();
+            if (ext == L".bmp" || ext == L".png")
+                std::filesystem::remove(entry.path(), ec);
+        }
+    }
+    return std::filesystem::path(dir);
+}
+
+VorlaneProcess::VorlaneProcess(const std::wstring& args) {
+    const std::wstring exe = VorlaneExePath();
+    if (exe.empty()) {
+        startError_ = L"VORLANE_EXE is not set";
+        return;
+    }
+    RemoveSettingsFolder();
+    std::wstring cmdline = L"\"" + exe + L"\"";
+    if (!args.empty())
+        cmdline += L" " + args;
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(exe.c_str(), cmdline.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &si, &pi)) {
+        startError_ =
+            L"CreateProcessW(" + exe + L") failed with error " + std::to_wstring(GetLastError());
+        return;
+    }
+    CloseHandle(pi.hThread);
+    process_ = pi.hProcess;
+    pid_ = pi.dwProcessId;
+}
+
+VorlaneProcess::~VorlaneProcess() {
+    End();
+    if (process_ != nullptr)
+        CloseHandle(process_);
+}
+
+HWND VorlaneProcess::WaitForMainWindow(milliseconds timeout) {
+    if (process_ == nullptr)
+        return nullptr;
+    FindMain find{pid_, nullptr};
+    WaitUntil(
+        [&] {
+            EnumWindows(FindMainProc, reinterpret_cast<LPARAM>(&find));
+            return find.found != nullptr || HasExited();
+        },
+        timeout);
+    main_ = find.found;
+    return main_;
+}
+
+bool VorlaneProcess::HasExited() const {
+    return process_ == nullptr || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
+}
+
+bool VorlaneProcess::WaitForExit(milliseconds timeout) {
+    return process_ == nullptr ||
+           WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+}
+
+void VorlaneProcess::End() {
+    if (HasExited())
+        return;
+    if (main_ != nullptr && IsWindow(main_)) {
+        PressKey(main_, VK_ESCAPE);
+        if (WaitForExit(milliseconds(3000)))
+            return;
+    }
+    TerminateProcess(process_, 1);
+    WaitForExit(milliseconds(5000));
+}
+
+std::wstring ClassNameOf(HWND w) {
+    wchar_t name[256] = {};
+    GetClassNameW(w, name, 256);
+    return name;
+}
+
+std::wstring CaptionOf(HWND w) {
+    wchar_t text[256] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(w, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                        &copied);
+    return text;
+}
+
+std::optional<std::wstring> FieldText(HWND main, int id) {
+    HWND field = GetDlgItem(main, id);
+    if (field == nullptr)
+        return std::nullopt;
+    wchar_t text[512] = {};
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(field, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, 2000, &copied))
+        return std::nullopt;
+    return std::wstring(text, std::min<size_t>(copied, 511));
+}
+
+bool IsTopmost(HWND w) {
+    return (GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+bool BringToForeground(HWND w) {
+    // Keys go to the foreground window's focus, and without a window manager nobody makes the
+    // program's window the foreground one. Joining its input queue lets this process set both.
+    const DWORD self = GetCurrentThreadId();
+    const DWORD target = GetWindowThreadProcessId(w, nullptr);
+    const bool attached = AttachThreadInput(self, target, TRUE) != FALSE;
+    SetForegroundWindow(w);
+    BringWindowToTop(w);
+    HWND focus = GetFocus();
+    if (focus != w && !IsChild(w, focus))
+        SetFocus(w);
+    if (attached)
+        AttachThreadInput(self, target, FALSE);
+    return WaitUntil([&] { return GetForegroundWindow() == w; }, milliseconds(1000));
+}
+
+void MovePointerTo(POINT screen) {
+    const int sw = GetSystemMetrics(SM_CXSCREEN);
+    const int sh = GetSystemMetrics(SM_CYSCREEN);
+    INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+    // Absolute coordinates run from 0 to 65535 across the primary screen; rounding up lands
+    // on the intended pixel rather than the one before it.
+    move.mi.dx = static_cast<LONG>((screen.x * 65536LL + sw - 1) / sw);
+    move.mi.dy = static_cast<LONG>((screen.y * 65536LL + sh - 1) / sh);
+    SendInputs({move});
+    WaitUntil(
+        [&] {
+            POINT p{};
+            GetCursorPos(&p);
+            return p.x == screen.x && p.y == screen.y;
+        },
+        milliseconds(500));
+}
+
+void ClickAt(HWND w, POINT client) {
+    POINT screen = client;
+    ClientToScreen(w, &screen);
+    BringToForeground(w);
+    MovePointerTo(screen);
+    // A user's pointer rests on a button before pressing it; the program shows its hover
+    // picture on the move and its pressed picture on the press, as it would for a person.
+    Sleep(100);
+    SendInputs({MouseInput(MOUSEEVENTF_LEFTDOWN)});
+    Sleep(50);
+    SendInputs({MouseInput(MOUSEEVENTF_LEFTUP)});
+}
+
+void PressKey(HWND w, WORD vk) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    // Rest the pointer on the display area, away from every button, so nothing under the
+    // pointer competes for the key.
+    MovePointerTo(POINT{r.left + 85, r.top + 100});
+    BringToForeground(w);
+    SendInputs({KeyInput(vk, false)});
+    Sleep(30);
+    SendInputs({KeyInput(vk, true)});
+}
+
+Image CaptureScreen(const RECT& area) {
+    Image img;
+    img.width = area.right - area.left;
+    img.height = area.bottom - area.top;
+    if (img.width <= 0 || img.height <= 0)
+        return {};
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = img.width;
+    bi.bmiHeader.biHeight = -img.height; // top-down rows
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bmp != nullptr) {
+        HGDIOBJ old = SelectObject(mem, bmp);
+        if (BitBlt(mem, 0, 0, img.width, img.height, screen, area.left, area.top,
+                   SRCCOPY | CAPTUREBLT)) {
+            GdiFlush();
+            const auto* p = static_cast<const std::uint32_t*>(bits);
+            img.pixels.assign(p, p + static_cast<size_t>(img.width) * img.height);
+            for (auto& px : img.pixels)
+                px &= 0x00FFFFFF;
+        }
+        SelectObject(mem, old);
+        DeleteObject(bmp);
+    }
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    if (img.pixels.empty())
+        return {};
+    return img;
+}
+
+bool SaveBmp(const Image& img, const std::filesystem::path& file) {
+    if (img.pixels.empty())
+        return false;
+    // 24-bit bottom-up rows: the plainest BMP, read alike by every viewer and converter.
+    const int rowBytes = (img.width * 3 + 3) & ~3;
+    const DWORD dataSize = static_cast<DWORD>(rowBytes) * img.height;
+    BITMAPFILEHEADER fh{};
+    BITMAPINFOHEADER ih{};
+    fh.bfType = 0x4D42; // "BM"
+    fh.bfOffBits = sizeof fh + sizeof ih;
+    fh.bfSize = fh.bfOffBits + dataSize;
+    ih.biSize = sizeof ih;
+    ih.biWidth = img.width;
+    ih.biHeight = img.height;
+    ih.biPlanes = 1;
+    ih.biBitCount = 24;
+    ih.biCompression = BI_RGB;
+    ih.biSizeImage = dataSize;
+    std::vector<unsigned char> data(dataSize, 0);
+    for (int y = 0; y < img.height; ++y) {
+        unsigned char* row = data.data() + static_cast<size_t>(img.height - 1 - y) * rowBytes;
+        for (int x = 0; x < img.width; ++x) {
+            const std::uint32_t px = img.At(x, y);
+            row[x * 3 + 0] = static_cast<unsigned char>(px);
+            row[x * 3 + 1] = static_cast<unsigned char>(px >> 8);
+            row[x * 3 + 2] = static_cast<unsigned char>(px >> 16);
+        }
+    }
+    FILE* f = _wfopen(file.c_str(), L"wb");
+    if (f == nullptr)
+        return false;
+    bool ok = fwrite(&fh, sizeof fh, 1, f) == 1 && fwrite(&ih, sizeof ih, 1, f) == 1 &&
+              fwrite(data.data(), 1, data.size(), f) == data.size();
+    ok = fclose(f) == 0 && ok;
+    return ok;
+}
+
+void SaveScreenshot(HWND w, const std::string& name) {
+    const auto dir = ScreenshotDir();
+    if (!dir)
+        return;
+    RECT r{};
+    GetWindowRect(w, &r);
+    const int margin = 16;
+    RECT area{std::max(0L, r.left - margin), std::max(0L, r.top - margin),
+              std::min<LONG>(GetSystemMetrics(SM_CXSCREEN), r.right + margin),
+              std::min<LONG>(GetSystemMetrics(SM_CYSCREEN), r.bottom + margin)};
+    SaveBmp(CaptureScreen(area), *dir / (name + ".bmp"));
+}
+
+const char* ToString(Look look) {
+    switch (look) {
+    case Look::Normal:
+        return "normal";
+    case Look::Alarm:
+        return "alarm";
+    case Look::Unknown:
+        break;
+    }
+    return "unknown";
+}
+
+Look DisplayLook(HWND main) {
+    // The three time fields in window coordinates (left, width); all 21 pixels high at top 47.
+    struct Span {
+        int left, width;
+    };
+    const Span fields[] = {{47, 34}, {82, 7}, {91, 24}};
+    const int top = 47, height = 21;
+    RECT r{};
+    GetWindowRect(main, &r);
+    const Image img =
+        CaptureScreen(RECT{r.left + 47, r.top + top, r.left + 115, r.top + top + height});
+    if (img.pixels.empty())
+        return Look::Unknown;
+    int total = 0, white = 0, black = 0, slate = 0;
+    for (const Span& f : fields) {
+        for (int y = 0; y < height; ++y) {
+            for (int x = f.left - 47; x < f.left - 47 + f.width; ++x) {
+                const std::uint32_t px = img.At(x, y);
+                ++total;
+                white += IsExactly(px, 255, 255, 255);
+                black += IsExactly(px, 0, 0, 0);
+                slate += IsExactly(px, 96, 115, 137);
+            }
+        }
+    }
+    // Background colour fills most of each field; the digits' colour must show too, so a
+    // field painted in one flat colour (text invisible) counts as neither look.
+    if (slate * 2 > total && white > 0 && black == 0)
+        return Look::Alarm;
+    if (white * 2 > total && black > 0 && slate == 0)
+        return Look::Normal;
+    return Look::Unknown;
+}
+
+} // namespace vorlane::e2e

@@ -1,0 +1,103 @@
+#pragma once
+// The end-to-end driver: starts the real Vorlane.exe, finds its window, gives it real input
+// (SendInput, like a user) and looks at it only from outside the process (window manager
+// state, child-window texts, screen pixels). Every wait is bounded so a hung program fails a
+// test instead of blocking the run.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vorlane::e2e {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+// Where things are, from the environment that CTest sets (see CMakeLists.txt). Unix paths
+// are turned into Windows ones, because the tests run under Wine.
+std::wstring VorlaneExePath();                        // VORLANE_EXE; empty when unset
+std::optional<std::filesystem::path> ScreenshotDir(); // VORLANE_SCREENSHOTS; created
+bool RunningUnderWine();
+
+// Polls pred every `step` until it holds or `timeout` has passed; returns the last result.
+template <class Pred>
+bool WaitUntil(Pred pred, milliseconds timeout, milliseconds step = milliseconds(10)) {
+    const auto end = Clock::now() + timeout;
+    for (;;) {
+        if (pred())
+            return true;
+        if (Clock::now() >= end)
+            return false;
+        Sleep(static_cast<DWORD>(step.count()));
+    }
+}
+
+// One started Vorlane.exe. The destructor makes sure it has ended: Escape first, then
+// TerminateProcess, so that no test leaves a process behind for the next one.
+class VorlaneProcess {
+public:
+    // Starts the program with `args` (the part of the command line after the program name)
+    // after removing the settings folder the program keeps under Wine's %APPDATA%, so every
+    // start is a first start. Check Started() afterwards.
+    explicit VorlaneProcess(const std::wstring& args);
+    ~VorlaneProcess();
+    VorlaneProcess(const VorlaneProcess&) = delete;
+    VorlaneProcess& operator=(const VorlaneProcess&) = delete;
+
+    bool Started() const { return process_ != nullptr; }
+    const std::wstring& StartError() const { return startError_; }
+    DWORD Pid() const { return pid_; }
+
+    // The visible top-level "TFormVorlane" window of this process, or nullptr after timeout.
+    HWND WaitForMainWindow(milliseconds timeout);
+    bool WaitForExit(milliseconds timeout);
+    bool HasExited() const;
+    // Ends the program the way a user would (Escape), or forcibly when that does not work.
+    void End();
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD pid_ = 0;
+    HWND main_ = nullptr;
+    std::wstring startError_;
+};
+
+// Window queries from outside the process.
+std::wstring ClassNameOf(HWND w);
+std::wstring CaptionOf(HWND w);
+// Text of the child window with dialog ID `id`, through WM_GETTEXT with a timeout; nullopt
+// when there is no such child or the program does not answer.
+std::optional<std::wstring> FieldText(HWND main, int id);
+bool IsTopmost(HWND w);
+
+// Real input through SendInput. Before keys or clicks the window is made the foreground
+// window and given the focus (without a window manager nothing else does that).
+bool BringToForeground(HWND w);
+void MovePointerTo(POINT screen);
+void ClickAt(HWND w, POINT client);
+void PressKey(HWND w, WORD vk);
+
+// Screen pixels, read with BitBlt from the screen DC: what the user sees, whichever process
+// drew it.
+struct Image {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels; // 0x00RRGGBB, top-down rows
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+Image CaptureScreen(const RECT& area);
+bool SaveBmp(const Image& img, const std::filesystem::path& file);
+// Saves the window with a margin around it (so its elliptic outline shows) as NAME.bmp in the
+// screenshot folder, when there is one.
+void SaveScreenshot(HWND w, const std::string& name);
+
+// The look of the time display (the minutes, colon and seconds fields), from its pixels.
+enum class Look { Normal, Alarm, Unknown };
+const char* ToString(Look look);
+Look DisplayLook(HWND main);
+
+} // namespace vorlane::e2e

@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# A private Wine session for the Win32 and end-to-end tests:
+#
+#   tools/wine-session.sh start DIR   own Xvfb display, fresh Wine prefix in DIR/prefix,
+#                                     persistent primed wineserver, DIR/env.sh to source
+#   tools/wine-session.sh stop DIR    ends that wineserver and that Xvfb, nothing else
+#
+# The tests never use the user's screen: a virtual display of their own keeps them independent
+# of whatever windows are open there. Every Wine command writes into DIR/*.log, never into a
+# pipe, because Wine's background processes inherit the first command's output and keep a
+# pipe open for minutes. Other Wine servers may run on this machine, so everything is scoped
+# by WINEPREFIX and only the Xvfb whose PID this script recorded is ever ended.
+set -euo pipefail
+
+usage() {
+    echo "usage: $0 start|stop DIR" >&2
+    exit 2
+}
+
+[[ $# -eq 2 ]] || usage
+action=$1
+mkdir -p "$2"
+dir=$(cd "$2" && pwd)
+prefix=$dir/prefix
+
+export WINEDEBUG=-all
+# No Mono and no Gecko: the program needs neither, and their installers would cost a minute.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+log() { echo "wine-session: $*"; }
+
+# True when PID is alive and is an Xvfb process (PIDs are reused: never trust the file alone).
+is_our_xvfb() {
+    local pid=$1
+    [[ -n $pid && -r /proc/$pid/cmdline ]] || return 1
+    tr '\0' ' ' </proc/"$pid"/cmdline | grep -q '^[^ ]*Xvfb '
+}
+
+stop_session() {
+    if [[ -d $prefix ]]; then
+        # -k ends the server of this prefix and every Wine process attached to it; -w waits
+        # until it is gone. Both are bounded so a wedged server cannot hang the build.
+        WINEPREFIX=$prefix timeout 20 wineserver -k >>"$dir/wineserver-stop.log" 2>&1 || true
+        WINEPREFIX=$prefix timeout 20 wineserver -w >>"$dir/wineserver-stop.log" 2>&1 || true
+    fi
+    local pid
+    pid=$(cat "$dir/xvfb.pid" 2>/dev/null || true)
+    if is_our_xvfb "$pid"; then
+        kill "$pid" 2>/dev/null || true
+        for _ in $(seq 50); do
+            is_our_xvfb "$pid" || break
+            sleep 0.1
+        done
+        if is_our_xvfb "$pid"; then
+            kill -KILL "$pid" 2>/dev/null || true
+        fi
+        log "stopped Xvfb $(cat "$dir/display" 2>/dev/null || true) (pid $pid)"
+    fi
+    rm -f "$dir/xvfb.pid" "$dir/display" "$dir/env.sh"
+}
+
+# Starts Xvfb on the first display number from 90 on that has neither a lock file nor a
+# socket. Another process may take the same number between the check and the start; then
+# Xvfb exits at once and the next number is tried.
+start_xvfb() {
+    local n pid
+    for n in $(seq 90 199); do
+        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+        Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+        pid=$!
+        for _ in $(seq 100); do
+            if ! kill -0 "$pid" 2>/dev/null; then
+                break # lost the race for :n (or Xvfb failed): try the next number
+            fi
+            if [[ -S /tmp/.X11-unix/X$n ]] && DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+                echo "$pid" >"$dir/xvfb.pid"
+                echo ":$n" >"$dir/display"
+                disown "$pid"
+                return 0
+            fi
+            sleep 0.05
+        done
+        kill "$pid" 2>/dev/null || true
+    done
+    echo "wine-session: no free X display between :90 and :199 (see $dir/xvfb.log)" >&2
+    return 1
+}
+
+start_session() {
+    local t0 display
+    t0=$(date +%s.%N)
+    # A DIR left by an aborted run: end what it recorded, then build everything anew.
+    stop_session >/dev/null
+    rm -rf "$prefix"
+    rm -f "$dir"/*.log
+
+    start_xvfb
+    display=$(cat "$dir/display")
+    export DISPLAY=$display WINEPREFIX=$prefix
+
+    if ! wineboot -i >"$dir/wineboot.log" 2>&1; then
+        echo "wine-session: wineboot failed, see $dir/wineboot.log" >&2
+        return 1
+    fi
+    # Creating a prefix runs its initialisation twice (once by the loader, once by wineboot),
+    # which leaves two services.exe behind; then RpcSs never starts and every later start of
+    # the desktop process (explorer, which Wine ends a few seconds after the last program
+    # closes) waits 10 s for it. A clean restart of the server leaves one of each.
+    wineserver -k >>"$dir/wineserver.log" 2>&1 || true
+    timeout 20 wineserver -w >>"$dir/wineserver.log" 2>&1 || true
+    # A persistent server: every test attaches to this one server for the whole session and
+    # pays no server start-up. Its output goes to a file (see the top).
+    wineserver -p >>"$dir/wineserver.log" 2>&1
+
+    # No crash dialog (it would keep a crashed program alive until someone clicks it); and
+    # unmanaged windows, which spares the 2 s stall that every hide or destroy of a top-level
+    # window costs without a window manager.
+    printf '%s\r\n' 'REGEDIT4' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' >"$dir/session.reg"
+    # Z: is the Unix root in a fresh prefix (winepath would need a pipe, see the top).
+    wine regedit /S "Z:${dir//\//\\}\\session.reg" >"$dir/regedit.log" 2>&1
+    # Prime: one program start loads the shared libraries, so the first test is not the slow one.
+    wine cmd /c exit >"$dir/prime.log" 2>&1 || true
+
+    cat >"$dir/env.sh" <<EOF
+# Written by tools/wine-session.sh: the private Wine session in this folder.
+export DISPLAY=$display
+export WINEPREFIX=$prefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+EOF
+    log "started on display $display, prefix $prefix ($(awk -v a="$t0" -v b="$(date +%s.%N)" \
+        'BEGIN { printf "%.1f", b - a }') s)"
+}
+
+case $action in
+start) start_session ;;
+stop) stop_session ;;
+*) usage ;;
+esac
