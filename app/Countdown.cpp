@@ -53,8 +53,8 @@ void TFormVorlane::tmrCountdownTimer(TComponent* /*sender*/) {
 }
 
 void TFormVorlane::ShowNormalColors() {
-    for (TControl* field : {&edtFirstTextLine, &edtSecondTextLine, &edtTimeMinutes, &edtTimeColon,
-                            &edtTimeSeconds}) {
+    for (TControl* field :
+         {&edtFirstTextLine, &edtSecondTextLine, &edtTimeMinutes, &edtTimeColon, &edtTimeSeconds}) {
         field->SetColors(kWhite, kBlack);
     }
     imgBackgroundBlink.Hide();
@@ -62,8 +62,8 @@ void TFormVorlane::ShowNormalColors() {
 }
 
 void TFormVorlane::ShowAlarmColors() {
-    for (TControl* field : {&edtFirstTextLine, &edtSecondTextLine, &edtTimeMinutes, &edtTimeColon,
-                            &edtTimeSeconds}) {
+    for (TControl* field :
+         {&edtFirstTextLine, &edtSecondTextLine, &edtTimeMinutes, &edtTimeColon, &edtTimeSeconds}) {
         field->SetColors(kAlarmBackground, kWhite);
     }
     imgBackgroundBlink.Show();

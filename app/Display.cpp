@@ -21,9 +21,9 @@ void TFormVorlane::ShowRemainingTime() {
         edtTimeMinutes.SetText(text.minutes);
         edtTimeSeconds.SetText(text.seconds);
     } catch (const std::exception&) {
-        ShowErrorMessageBox(
-            "Falsches Zeitformat! Sekunden des Timers: " + std::to_string(s_.RemainingSeconds),
-            "Fehler");
+        ShowErrorMessageBox("Falsches Zeitformat! Sekunden des Timers: " +
+                                std::to_string(s_.RemainingSeconds),
+                            "Fehler");
     }
     // Read back from the fields, so the tip always matches what the window shows.
     TrayIcon.SetHint(TrayTipText(edtTimeMinutes.Text(), edtTimeSeconds.Text()));
@@ -57,10 +57,18 @@ void TFormVorlane::MinusMinutes(int seconds) {
     ShowRemainingTime();
 }
 
-void TFormVorlane::btnPlusOneNormalClick(TComponent* /*sender*/) { PlusMinutes(60, 59939); }
-void TFormVorlane::btnPlusFiveNormalClick(TComponent* /*sender*/) { PlusMinutes(300, 59699); }
-void TFormVorlane::btnMinusOneNormalClick(TComponent* /*sender*/) { MinusMinutes(60); }
-void TFormVorlane::btnMinusFiveNormalClick(TComponent* /*sender*/) { MinusMinutes(300); }
+void TFormVorlane::btnPlusOneNormalClick(TComponent* /*sender*/) {
+    PlusMinutes(60, 59939);
+}
+void TFormVorlane::btnPlusFiveNormalClick(TComponent* /*sender*/) {
+    PlusMinutes(300, 59699);
+}
+void TFormVorlane::btnMinusOneNormalClick(TComponent* /*sender*/) {
+    MinusMinutes(60);
+}
+void TFormVorlane::btnMinusFiveNormalClick(TComponent* /*sender*/) {
+    MinusMinutes(300);
+}
 
 void TFormVorlane::mnuSetClick(TComponent* sender) {
     s_.RemainingSeconds = sender->Tag * 60;

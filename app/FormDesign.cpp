@@ -26,8 +26,8 @@ void DesignField(TControl& field, const std::string& text, TextAlign align, bool
 } // namespace
 
 std::array<ImageButton*, 12> TFormVorlane::ImageButtons() {
-    return {&btnMinusOne, &btnMinusFive, &btnPlusOne, &btnPlusFive, &btnPlay,     &btnStop,
-            &btnPause,    &btnOpenMP3,   &btnMinimize, &btnExit,    &btnSetTime, &btnHelp};
+    return {&btnMinusOne, &btnMinusFive, &btnPlusOne,  &btnPlusFive, &btnPlay,    &btnStop,
+            &btnPause,    &btnOpenMP3,   &btnMinimize, &btnExit,     &btnSetTime, &btnHelp};
 }
 
 void TFormVorlane::CreateDesignTimeControls() {
@@ -46,19 +46,19 @@ void TFormVorlane::CreateDesignTimeControls() {
     // Stacking order, bottom first: background, blink picture, Normal, Hover, Active.
     AddControl(imgForm);
     AddControl(imgBackgroundBlink);
-    for (ImageButton* button : {&btnPlusOne, &btnPlusFive, &btnStop, &btnOpenMP3, &btnPause,
-                                &btnPlay, &btnMinusOne, &btnMinusFive, &btnMinimize, &btnExit,
-                                &btnSetTime, &btnHelp}) {
+    for (ImageButton* button :
+         {&btnPlusOne, &btnPlusFive, &btnStop, &btnOpenMP3, &btnPause, &btnPlay, &btnMinusOne,
+          &btnMinusFive, &btnMinimize, &btnExit, &btnSetTime, &btnHelp}) {
         AddControl(button->Normal);
     }
-    for (ImageButton* button : {&btnOpenMP3, &btnStop, &btnPause, &btnMinimize, &btnExit,
-                                &btnPlay, &btnPlusFive, &btnPlusOne, &btnMinusFive, &btnMinusOne,
-                                &btnSetTime, &btnHelp}) {
+    for (ImageButton* button :
+         {&btnOpenMP3, &btnStop, &btnPause, &btnMinimize, &btnExit, &btnPlay, &btnPlusFive,
+          &btnPlusOne, &btnMinusFive, &btnMinusOne, &btnSetTime, &btnHelp}) {
         AddControl(button->Hover);
     }
-    for (ImageButton* button : {&btnMinimize, &btnExit, &btnPause, &btnStop, &btnOpenMP3,
-                                &btnPlay, &btnPlusFive, &btnPlusOne, &btnMinusFive, &btnMinusOne,
-                                &btnHelp, &btnSetTime}) {
+    for (ImageButton* button :
+         {&btnMinimize, &btnExit, &btnPause, &btnStop, &btnOpenMP3, &btnPlay, &btnPlusFive,
+          &btnPlusOne, &btnMinusFive, &btnMinusOne, &btnHelp, &btnSetTime}) {
         AddControl(button->Active);
     }
 
@@ -130,10 +130,9 @@ void TFormVorlane::CreateDesignTimeControls() {
     mplMediaPlayer.TabOrder = 9;
     mplMediaPlayer.TabStop = true;
 
-    for (TControl* control :
-         {&edtTimeMinutes, &edtTimeColon, &edtTimeSeconds, &edtFirstTextLine, &edtSecondTextLine,
-          &edtHinweiseLabel, &cmbEndTimeComboBox, &btnTimeSelectionOkay, &btnTerminVerschieben,
-          &mplMediaPlayer}) {
+    for (TControl* control : {&edtTimeMinutes, &edtTimeColon, &edtTimeSeconds, &edtFirstTextLine,
+                              &edtSecondTextLine, &edtHinweiseLabel, &cmbEndTimeComboBox,
+                              &btnTimeSelectionOkay, &btnTerminVerschieben, &mplMediaPlayer}) {
         AddControl(*control);
     }
 

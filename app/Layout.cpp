@@ -23,8 +23,7 @@ void TFormVorlane::DrawTheApplicationAtStartup() {
         normal.SetBounds(entry.bounds.left, entry.bounds.top, entry.bounds.width,
                          entry.bounds.height);
         entry.button.Hover.SetBounds(normal.Left(), normal.Top(), normal.Width(), normal.Height());
-        entry.button.Active.SetBounds(normal.Left(), normal.Top(), normal.Width(),
-                                      normal.Height());
+        entry.button.Active.SetBounds(normal.Left(), normal.Top(), normal.Width(), normal.Height());
     }
 
     edtTimeMinutes.SetBounds(47, 47, 34, 21);

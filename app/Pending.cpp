@@ -6,7 +6,9 @@
 namespace vorlane {
 
 // The settings folder is not looked up yet, so every start is a first run.
-bool TFormVorlane::LocateConfigFolder() { return false; }
+bool TFormVorlane::LocateConfigFolder() {
+    return false;
+}
 
 // Reading the settings file comes with the settings work; nothing is read yet.
 void TFormVorlane::loadMP3(const std::string& /*path*/) {}
@@ -22,7 +24,9 @@ void TFormVorlane::OpenSoundFile(const std::string& /*path*/) {
 }
 
 // No sound device yet: stopping only records that nothing plays.
-void TFormVorlane::stopMediaPlayer() { s_.IsPlaying = false; }
+void TFormVorlane::stopMediaPlayer() {
+    s_.IsPlaying = false;
+}
 
 // No sound device yet: nothing can be played.
 void TFormVorlane::playMediaPlayer() {}

@@ -16,7 +16,9 @@ TFormVorlane::TFormVorlane(VorlaneState& state, PlatformServices services,
         [this](const std::exception& error) { ApplicationEventsOnException(this, error); });
 }
 
-TFormVorlane::~TFormVorlane() { SetExceptionHandler(nullptr); }
+TFormVorlane::~TFormVorlane() {
+    SetExceptionHandler(nullptr);
+}
 
 void TFormVorlane::BindEvents() {
     OnKeyDown = [this](TComponent* sender, std::uint16_t& key, ShiftState shift) {
@@ -87,8 +89,8 @@ void TFormVorlane::FormCreate(TComponent* /*sender*/) {
 }
 
 void TFormVorlane::PlaceForFirstRun() {
-    const ScreenPoint at = FirstRunPosition(services_.screen.Width(), services_.screen.Height(),
-                                            Width(), Height());
+    const ScreenPoint at =
+        FirstRunPosition(services_.screen.Width(), services_.screen.Height(), Width(), Height());
     SetPosition(at.left, at.top);
 }
 

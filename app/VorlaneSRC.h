@@ -28,7 +28,8 @@ struct ImageButton {
 // that give them their behaviour. The state lives in the module state it is given.
 class TFormVorlane : public TForm {
 public:
-    TFormVorlane(VorlaneState& state, PlatformServices services, std::vector<std::string> arguments);
+    TFormVorlane(VorlaneState& state, PlatformServices services,
+                 std::vector<std::string> arguments);
     ~TFormVorlane() override;
 
     // Pictures.

@@ -14,7 +14,9 @@ ExceptionHandler& Handler() {
 }
 } // namespace
 
-void SetExceptionHandler(ExceptionHandler handler) { Handler() = std::move(handler); }
+void SetExceptionHandler(ExceptionHandler handler) {
+    Handler() = std::move(handler);
+}
 
 void Dispatch(const std::function<void()>& handler) {
     try {

@@ -4,7 +4,9 @@
 
 namespace vorlane {
 
-void TForm::AddControl(TControl& control) { controls_.push_back(&control); }
+void TForm::AddControl(TControl& control) {
+    controls_.push_back(&control);
+}
 
 std::vector<TControl*> TForm::ImagesBottomUp() const {
     std::vector<TControl*> images;
@@ -26,8 +28,9 @@ TControl* TForm::NextTabStop(const TControl* from, bool backwards) const {
     if (stops.empty()) {
         return nullptr;
     }
-    std::stable_sort(stops.begin(), stops.end(),
-                     [](const TControl* a, const TControl* b) { return a->TabOrder < b->TabOrder; });
+    std::stable_sort(stops.begin(), stops.end(), [](const TControl* a, const TControl* b) {
+        return a->TabOrder < b->TabOrder;
+    });
     auto at = std::find(stops.begin(), stops.end(), from);
     if (at == stops.end()) {
         return backwards ? stops.back() : stops.front();

@@ -19,7 +19,8 @@ using TCloseQueryEvent = std::function<void(TComponent* sender, bool& canClose)>
 // (through Dispatch) and draws what the model holds.
 class TForm : public TComponent {
 public:
-    TForm(std::string name, WindowSystem& windows) : TComponent(std::move(name)), windows_(windows) {}
+    TForm(std::string name, WindowSystem& windows)
+        : TComponent(std::move(name)), windows_(windows) {}
 
     WindowSystem& Windows() { return windows_; }
 

@@ -20,7 +20,7 @@ void RecordingMessageBoxes::Show(const std::string& text, const std::string& cap
 
 void RecordingWindows::SetWindowBounds(int left, int top, int width, int height) {
     Record("bounds " + std::to_string(left) + "," + std::to_string(top) + "," +
-                  std::to_string(width) + "," + std::to_string(height));
+           std::to_string(width) + "," + std::to_string(height));
 }
 
 void RecordingWindows::SetEllipticRegion(int left, int top, int right, int bottom) {
@@ -33,14 +33,18 @@ void RecordingWindows::SetTopmost(bool on) {
     Record(on ? "topmost" : "notopmost");
 }
 
-void RecordingWindows::SetWindowStateNormal() { Record("normal"); }
+void RecordingWindows::SetWindowStateNormal() {
+    Record("normal");
+}
 
 void RecordingWindows::HideMainWindow() {
     mainVisible = false;
     Record("hide");
 }
 
-void RecordingWindows::BringToForeground() { Record("foreground"); }
+void RecordingWindows::BringToForeground() {
+    Record("foreground");
+}
 
 void RecordingWindows::SetFocus(TControl& control) {
     Record("focus " + control.Name());
@@ -69,7 +73,9 @@ void RecordingWindows::RemovePendingChar() {
     Record("remove char");
 }
 
-void RecordingWindows::HideOwnerWindow() { Record("hide owner"); }
+void RecordingWindows::HideOwnerWindow() {
+    Record("hide owner");
+}
 
 void RecordingWindows::MinimizeApplication() {
     minimized = true;
@@ -88,13 +94,17 @@ void RecordingWindows::SetHintStyle(Color /*background*/, int delayMs, int displ
     Record("hints " + std::to_string(delayMs) + " " + std::to_string(displayMs));
 }
 
-void RecordingWindows::ProcessMessages() { Record("process messages"); }
+void RecordingWindows::ProcessMessages() {
+    Record("process messages");
+}
 
 void RecordingWindows::Terminate() {
     terminated = true;
     Record("terminate");
 }
 
-int HeadlessHost::RunMessageLoop(TForm& /*form*/) { return 0; }
+int HeadlessHost::RunMessageLoop(TForm& /*form*/) {
+    return 0;
+}
 
 } // namespace vorlane::headless

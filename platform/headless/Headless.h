@@ -88,9 +88,7 @@ class HeadlessHost : public ProgramHost {
 public:
     explicit HeadlessHost(std::vector<std::string> arguments = {})
         : arguments_(std::move(arguments)) {}
-    PlatformServices Services() override {
-        return {windows, clock, screen, messageBoxes};
-    }
+    PlatformServices Services() override { return {windows, clock, screen, messageBoxes}; }
     std::vector<std::string> Arguments() override { return arguments_; }
     void SetApplicationTitle(const std::string& text) override { title = text; }
     void CreateNativeWindow(TForm& form) override { windows.Attach(form); }

@@ -21,11 +21,12 @@ constexpr wchar_t kMediaPlayerClass[] = L"TMediaPlayer";
 constexpr UINT kTrayMessage = WM_APP + 1;
 constexpr UINT kTrayIconId = 1;
 
-COLORREF ToColorRef(Color color) { return RGB(color.red, color.green, color.blue); }
+COLORREF ToColorRef(Color color) {
+    return RGB(color.red, color.green, color.blue);
+}
 
 ShiftState ShiftFromKeys(WPARAM keys) {
-    return ShiftState{(keys & MK_LBUTTON) != 0, (keys & MK_RBUTTON) != 0,
-                      (keys & MK_MBUTTON) != 0};
+    return ShiftState{(keys & MK_LBUTTON) != 0, (keys & MK_RBUTTON) != 0, (keys & MK_MBUTTON) != 0};
 }
 
 void RegisterClasses(HINSTANCE instance, WNDPROC formProc, WNDPROC childProc) {
@@ -81,20 +82,22 @@ MainWindow::~MainWindow() {
     }
 }
 
-void MainWindow::SetTitle(const std::string& title) { SetWindowTextW(owner_, Widen(title).c_str()); }
+void MainWindow::SetTitle(const std::string& title) {
+    SetWindowTextW(owner_, Widen(title).c_str());
+}
 
 void MainWindow::Create(TForm& form) {
     form_ = &form;
     // A tool window owned by the hidden owner: no taskbar button, not in the task switcher.
     // It starts on top of other windows; start-up releases that once it is running.
     window_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kFormClass,
-                              Widen(form.Caption).c_str(), WS_POPUP | WS_CLIPCHILDREN,
-                              form.Left(), form.Top(), std::max(form.Width(), 1),
-                              std::max(form.Height(), 1), owner_, nullptr, instance_, this);
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                               instance_, nullptr);
+                              Widen(form.Caption).c_str(), WS_POPUP | WS_CLIPCHILDREN, form.Left(),
+                              form.Top(), std::max(form.Width(), 1), std::max(form.Height(), 1),
+                              owner_, nullptr, instance_, this);
+    tooltip_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
     // Without the visual style the tip takes the program's own background colour.
     SetWindowTheme(tooltip_, L"", L"");
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
@@ -116,8 +119,8 @@ void MainWindow::Create(TForm& form) {
 }
 
 void MainWindow::CreateChild(TControl& control) {
-    DWORD style = WS_CHILD | (control.Visible() ? WS_VISIBLE : 0) |
-                  (control.TabStop ? WS_TABSTOP : 0);
+    DWORD style =
+        WS_CHILD | (control.Visible() ? WS_VISIBLE : 0) | (control.TabStop ? WS_TABSTOP : 0);
     const wchar_t* windowClass = L"EDIT";
     switch (control.Kind()) {
     case ControlKind::Edit:
@@ -141,17 +144,18 @@ void MainWindow::CreateChild(TControl& control) {
         return;
     }
     const int id = ControlIdFor(control.Name());
-    HWND child = CreateWindowExW(0, windowClass, Widen(control.Text()).c_str(), style,
-                                 control.Left(), control.Top(), control.Width(), control.Height(),
-                                 window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 instance_, nullptr);
+    HWND child =
+        CreateWindowExW(0, windowClass, Widen(control.Text()).c_str(), style, control.Left(),
+                        control.Top(), control.Width(), control.Height(), window_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     children_[&control] = child;
     controlsByWindow_[child] = &control;
     if (control.Kind() == ControlKind::ComboBox) {
         SendMessageW(child, CB_SETMINVISIBLE, static_cast<WPARAM>(control.DropDownCount), 0);
     }
     if (control.Kind() != ControlKind::MediaPlayer) {
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.GetFont())), FALSE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.GetFont())),
+                     FALSE);
     }
 }
 
@@ -204,8 +208,8 @@ void MainWindow::UpdateHintTool(TControl& control) {
     tool.cbSize = sizeof(tool);
     tool.hwnd = window_;
     tool.uFlags = TTF_SUBCLASS | (child != nullptr ? TTF_IDISHWND : 0);
-    tool.uId = child != nullptr ? reinterpret_cast<UINT_PTR>(child)
-                                : reinterpret_cast<UINT_PTR>(&control);
+    tool.uId =
+        child != nullptr ? reinterpret_cast<UINT_PTR>(child) : reinterpret_cast<UINT_PTR>(&control);
     SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     // A picture's hint belongs to its rectangle only while the picture is shown.
     if (!control.ShowHint || control.Hint().empty() || !control.Visible()) {
@@ -261,8 +265,7 @@ void MainWindow::Changed(TControl& control, Change what) {
         InvalidateRect(child, nullptr, TRUE);
         break;
     case Change::Font:
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.GetFont())),
-                     TRUE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.GetFont())), TRUE);
         break;
     case Change::Items:
         SendMessageW(child, CB_RESETCONTENT, 0, 0);
@@ -586,9 +589,13 @@ void MainWindow::SetWindowStateNormal() {
     }
 }
 
-void MainWindow::HideMainWindow() { ShowWindow(window_, SW_HIDE); }
+void MainWindow::HideMainWindow() {
+    ShowWindow(window_, SW_HIDE);
+}
 
-void MainWindow::BringToForeground() { SetForegroundWindow(window_); }
+void MainWindow::BringToForeground() {
+    SetForegroundWindow(window_);
+}
 
 void MainWindow::SetFocus(TControl& control) {
     HWND child = ChildOf(control);
@@ -601,9 +608,13 @@ void MainWindow::SetFocus(TControl& control) {
     }
 }
 
-void MainWindow::Close() { SendMessageW(window_, WM_CLOSE, 0, 0); }
+void MainWindow::Close() {
+    SendMessageW(window_, WM_CLOSE, 0, 0);
+}
 
-void MainWindow::AcceptDroppedFiles(bool accept) { DragAcceptFiles(window_, accept); }
+void MainWindow::AcceptDroppedFiles(bool accept) {
+    DragAcceptFiles(window_, accept);
+}
 
 void MainWindow::RemovePendingChar() {
     MSG pending;
@@ -622,7 +633,9 @@ bool MainWindow::PointerOverProgramWindows() {
     return process == GetCurrentProcessId();
 }
 
-void MainWindow::HideOwnerWindow() { ShowWindow(owner_, SW_HIDE); }
+void MainWindow::HideOwnerWindow() {
+    ShowWindow(owner_, SW_HIDE);
+}
 
 void MainWindow::MinimizeApplication() {
     // Recorded only: the window is hidden to the tray right afterwards, and an iconic
@@ -656,6 +669,8 @@ void MainWindow::ProcessMessages() {
     }
 }
 
-void MainWindow::Terminate() { PostQuitMessage(0); }
+void MainWindow::Terminate() {
+    PostQuitMessage(0);
+}
 
 } // namespace vorlane::win32

@@ -13,10 +13,7 @@ namespace vorlane::win32 {
 // model's pictures, mirrors its fields as child windows, runs its timers and tray icon,
 // and reports every input back to the model through Dispatch. It holds no behaviour of
 // its own.
-class MainWindow : public WindowSystem,
-                   public ControlPeer,
-                   public TimerPeer,
-                   public TrayIconPeer {
+class MainWindow : public WindowSystem, public ControlPeer, public TimerPeer, public TrayIconPeer {
 public:
     explicit MainWindow(HINSTANCE instance);
     ~MainWindow() override;

@@ -51,7 +51,8 @@ Picture LoadPngResource(HMODULE module, const std::wstring& name) {
         FAILED(stream->InitializeFromMemory(bytes, size)) ||
         FAILED(Factory()->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnLoad,
                                                   &decoder)) ||
-        FAILED(decoder->GetFrame(0, &frame)) || FAILED(Factory()->CreateFormatConverter(&converter)) ||
+        FAILED(decoder->GetFrame(0, &frame)) ||
+        FAILED(Factory()->CreateFormatConverter(&converter)) ||
         FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppPBGRA,
                                      WICBitmapDitherTypeNone, nullptr, 0.0,
                                      WICBitmapPaletteTypeCustom))) {

@@ -14,8 +14,12 @@ double LocalClock::Now() {
                           now.wMilliseconds);
 }
 
-int PrimaryScreen::Width() { return GetSystemMetrics(SM_CXSCREEN); }
-int PrimaryScreen::Height() { return GetSystemMetrics(SM_CYSCREEN); }
+int PrimaryScreen::Width() {
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+int PrimaryScreen::Height() {
+    return GetSystemMetrics(SM_CYSCREEN);
+}
 
 namespace {
 
@@ -36,8 +40,8 @@ std::vector<HWND> WindowsOfThisThread() {
 
 } // namespace
 
-void SystemMessageBoxes::Show(const std::string& text, const std::string& caption,
-                              MessageIcon icon, bool keepMainWindowTopmost) {
+void SystemMessageBoxes::Show(const std::string& text, const std::string& caption, MessageIcon icon,
+                              bool keepMainWindowTopmost) {
     std::vector<HWND> lowered;
     std::vector<HWND> disabled;
     const std::vector<HWND> windows = WindowsOfThisThread();

@@ -50,8 +50,9 @@ public:
     }
 
     // A left click in the middle of a control, pressed and released on the same spot.
-    void Click(TControl& control) { ClickAt(control.Left() + control.Width() / 2,
-                                            control.Top() + control.Height() / 2); }
+    void Click(TControl& control) {
+        ClickAt(control.Left() + control.Width() / 2, control.Top() + control.Height() / 2);
+    }
     void ClickAt(int x, int y) {
         Dispatch([&] { form->MouseDown(MouseButton::Left, x, y, ShiftState{true, false, false}); });
         Dispatch([&] { form->MouseUp(MouseButton::Left, x, y); });
@@ -64,7 +65,9 @@ public:
         return passed;
     }
 
-    std::string Display() { return form->edtTimeMinutes.Text() + ":" + form->edtTimeSeconds.Text(); }
+    std::string Display() {
+        return form->edtTimeMinutes.Text() + ":" + form->edtTimeSeconds.Text();
+    }
 
     bool Logged(const std::string& call) {
         const auto& log = host.windows.log;

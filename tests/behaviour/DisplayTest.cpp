@@ -15,9 +15,9 @@ TEST(QuickButtons, PlusAndMinusRespectTheirLimits) {
         std::int32_t after;
         const char* display;
     } cases[] = {
-        {f.btnPlusOne, 59939, 59999, "999:59"}, {f.btnPlusOne, 59940, 59940, "999:00"},
+        {f.btnPlusOne, 59939, 59999, "999:59"},  {f.btnPlusOne, 59940, 59940, "999:00"},
         {f.btnPlusFive, 59699, 59999, "999:59"}, {f.btnPlusFive, 59700, 59700, "995:00"},
-        {f.btnPlusOne, 59700, 59760, "996:00"}, {f.btnMinusOne, 45, 0, "00:00"},
+        {f.btnPlusOne, 59700, 59760, "996:00"},  {f.btnMinusOne, 45, 0, "00:00"},
         {f.btnMinusOne, 60, 0, "00:00"},         {f.btnMinusOne, 61, 1, "00:01"},
         {f.btnMinusFive, 300, 0, "00:00"},       {f.btnMinusFive, 301, 1, "00:01"},
         {f.btnMinusFive, 605, 305, "05:05"},
@@ -61,8 +61,8 @@ TEST(QuickButtons, LockedWhileATargetTimeIsChosen) {
     App app;
     app.Running();
     app.state.SelectingTime = true;
-    for (ImageButton* button : {&app.f().btnPlusOne, &app.f().btnPlusFive, &app.f().btnMinusOne,
-                                &app.f().btnMinusFive}) {
+    for (ImageButton* button :
+         {&app.f().btnPlusOne, &app.f().btnPlusFive, &app.f().btnMinusOne, &app.f().btnMinusFive}) {
         app.Click(button->Normal);
     }
     EXPECT_EQ(app.state.RemainingSeconds, 720);

@@ -12,9 +12,7 @@ TEST(Errors, AnUncaughtErrorInAClickIsShownAndTheProgramRunsOn) {
     App app;
     app.Running();
     auto& f = app.f();
-    f.btnPlay.Normal.OnClick = [](TComponent*) {
-        throw EWindowSystemError("Gerät nicht bereit");
-    };
+    f.btnPlay.Normal.OnClick = [](TComponent*) { throw EWindowSystemError("Gerät nicht bereit"); };
     app.Click(f.btnPlay.Normal);
     ASSERT_EQ(app.host.messageBoxes.shown.size(), 1u);
     const auto& box = app.host.messageBoxes.shown[0];

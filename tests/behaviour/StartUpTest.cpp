@@ -91,9 +91,9 @@ TEST(StartUp, CommandLineSetsTheCountdown) {
         std::vector<std::string> arguments;
         const char* display;
     } cases[] = {
-        {{"-t999"}, "999:00"}, {{"-t1000"}, "12:00"}, {{"-t-5"}, "12:00"},
-        {{"-tabc"}, "12:00"},  {{"-t"}, "12:00"},     {{"-T5"}, "12:00"},
-        {{"-t5", "-t7"}, "07:00"}, {{"-t0"}, "00:00"}, {{"-t 5"}, "05:00"},
+        {{"-t999"}, "999:00"},     {{"-t1000"}, "12:00"}, {{"-t-5"}, "12:00"},
+        {{"-tabc"}, "12:00"},      {{"-t"}, "12:00"},     {{"-T5"}, "12:00"},
+        {{"-t5", "-t7"}, "07:00"}, {{"-t0"}, "00:00"},    {{"-t 5"}, "05:00"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.front());
@@ -110,8 +110,8 @@ TEST(StartUp, ReminderArgumentsGiveTheReminderLayout) {
     EXPECT_EQ(f.edtFirstTextLine.Hint(), "Tea is ready");
     EXPECT_EQ(f.edtFirstTextLine.Top(), 76);
     EXPECT_TRUE(f.btnTerminVerschieben.Visible());
-    for (TControl* hidden : {&f.edtSecondTextLine, &f.edtTimeMinutes, &f.edtTimeSeconds,
-                             &f.edtTimeColon}) {
+    for (TControl* hidden :
+         {&f.edtSecondTextLine, &f.edtTimeMinutes, &f.edtTimeSeconds, &f.edtTimeColon}) {
         EXPECT_FALSE(hidden->Visible()) << hidden->Name();
     }
     app.Running();

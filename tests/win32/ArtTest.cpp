@@ -60,8 +60,8 @@ TEST_F(Art, EveryPictureExistsAtItsSize) {
         std::string name;
         int width, height;
     };
-    std::vector<Size> sizes = {{"imgForm", 171, 238}, {"imgBackgroundBlink", 122, 70},
-                               {"imgBackground", 477, 413}, {"btnArdewayIconNormal", 77, 90},
+    std::vector<Size> sizes = {{"imgForm", 171, 238},           {"imgBackgroundBlink", 122, 70},
+                               {"imgBackground", 477, 413},     {"btnArdewayIconNormal", 77, 90},
                                {"btnArdewayIconHover", 77, 90}, {"btnArdewayIconActive", 77, 90}};
     for (const ButtonArt& button : kButtons) {
         for (const char* look : {"Normal", "Hover", "Active"}) {

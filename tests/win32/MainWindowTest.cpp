@@ -39,9 +39,9 @@ TEST_F(Win32Window, IsAnEllipticBorderlessToolWindowWithoutTaskbarButton) {
     const struct {
         int x, y;
         bool inside;
-    } points[] = {{85, 0, true},    {0, 119, true},   {170, 119, true}, {85, 237, true},
-                  {2, 2, false},    {168, 2, false},  {2, 235, false},  {168, 235, false},
-                  {85, 119, true}};
+    } points[] = {{85, 0, true},   {0, 119, true},    {170, 119, true},
+                  {85, 237, true}, {2, 2, false},     {168, 2, false},
+                  {2, 235, false}, {168, 235, false}, {85, 119, true}};
     for (const auto& p : points) {
         EXPECT_EQ(PtInRegion(region, p.x, p.y) != FALSE, p.inside) << p.x << "," << p.y;
     }
@@ -81,7 +81,8 @@ TEST_F(Win32Window, FieldsSitAtTheirRectanglesWithTheirTexts) {
     EXPECT_NE(GetWindowLongPtrW(Field(win32::kIdTimeColon), GWL_STYLE) & ES_READONLY, 0);
 
     // Tahoma bold 9 pt in the time fields.
-    auto font = reinterpret_cast<HFONT>(SendMessageW(Field(win32::kIdTimeMinutes), WM_GETFONT, 0, 0));
+    auto font =
+        reinterpret_cast<HFONT>(SendMessageW(Field(win32::kIdTimeMinutes), WM_GETFONT, 0, 0));
     LOGFONTW logFont{};
     ASSERT_NE(GetObjectW(font, sizeof(logFont), &logFont), 0);
     EXPECT_STREQ(logFont.lfFaceName, L"Tahoma");
@@ -103,8 +104,8 @@ TEST_F(Win32Window, FieldColoursFollowTheLook) {
     HWND colon = Field(win32::kIdTimeColon);
     HDC dc = CreateCompatibleDC(nullptr);
     auto colours = [&](HWND field, UINT message) {
-        auto brush = reinterpret_cast<HBRUSH>(
-            SendMessageW(window, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(field)));
+        auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+            window, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(field)));
         LOGBRUSH logBrush{};
         GetObjectW(brush, sizeof(logBrush), &logBrush);
         return std::make_tuple(logBrush.lbColor, GetBkColor(dc), GetTextColor(dc));
