@@ -34,6 +34,7 @@ void TFormVorlane::CreateDesignTimeControls() {
     Caption = "Vorlane";
     BackgroundColor = kGrey;
     KeyPreview = true;
+    StayOnTop = true; // until start-up has finished
 
     DesignImage(imgForm, true);
     DesignImage(imgBackgroundBlink, false);

@@ -44,6 +44,13 @@ void TFormVorlane::BindEvents() {
     BindImageButtonEvents();
 }
 
+void TFormVorlane::CreateParams(WindowParams& params) {
+    TForm::CreateParams(params);
+    // Reached through the tray icon only: no taskbar button, no place in the task switcher.
+    params.appWindow = false;
+    params.toolWindow = true;
+}
+
 void TFormVorlane::FormCreate(TComponent* /*sender*/) {
     s_.RemainingSeconds = 720;
     DrawTheApplicationAtStartup();
@@ -161,8 +168,8 @@ void TFormVorlane::tmrStartAfter300msTimer(TComponent* /*sender*/) {
     tmrStartAfter300ms.SetEnabled(false);
     if (s_.IsStarting == 1) {
         FocusControl(mplMediaPlayer);
-        // Both the topmost state and the window's stay-on-top style end here.
         Windows().SetTopmost(false);
+        StayOnTop = false;
     }
     if (s_.ShowInfoAtStart == 1) {
         mnuInfoClick(this);

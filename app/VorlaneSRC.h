@@ -82,7 +82,7 @@ public:
     std::array<ImageButton*, 12> ImageButtons();
 
     // Start-up and exit.
-    void CreateParams() {} // the tool-window style is the native window's own (see win32)
+    void CreateParams(WindowParams& params) override;
     void FormCreate(TComponent* sender);
     void ReadCommandLine();
     void tmrFirstStartTimer(TComponent* sender);

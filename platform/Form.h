@@ -11,6 +11,12 @@
 
 namespace vorlane {
 
+// Window-creation parameters the native window asks for before it creates the window.
+struct WindowParams {
+    bool toolWindow = false; // no taskbar button, not in the task switcher
+    bool appWindow = true;   // represents the application on the taskbar
+};
+
 using TKeyEvent = std::function<void(TComponent* sender, std::uint16_t& key, ShiftState shift)>;
 using TCloseQueryEvent = std::function<void(TComponent* sender, bool& canClose)>;
 
@@ -40,6 +46,11 @@ public:
     std::string Caption;
     Color BackgroundColor = kGrey;
     bool KeyPreview = true;
+    // The window is created above all ordinary windows.
+    bool StayOnTop = false;
+
+    // The window-creation hook: a form changes the defaults it is given.
+    virtual void CreateParams(WindowParams& params) { (void)params; }
 
     int Left() const { return left_; }
     int Top() const { return top_; }

@@ -88,12 +88,16 @@ void MainWindow::SetTitle(const std::string& title) {
 
 void MainWindow::Create(TForm& form) {
     form_ = &form;
-    // A tool window owned by the hidden owner: no taskbar button, not in the task switcher.
-    // It starts on top of other windows; start-up releases that once it is running.
-    window_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kFormClass,
-                              Widen(form.Caption).c_str(), WS_POPUP | WS_CLIPCHILDREN, form.Left(),
-                              form.Top(), std::max(form.Width(), 1), std::max(form.Height(), 1),
-                              owner_, nullptr, instance_, this);
+    // Owned by the hidden owner window; the form decides the rest of the extended style.
+    WindowParams params;
+    form.CreateParams(params);
+    const DWORD exStyle = (params.toolWindow ? WS_EX_TOOLWINDOW : 0) |
+                          (params.appWindow ? WS_EX_APPWINDOW : 0) |
+                          (form.StayOnTop ? WS_EX_TOPMOST : 0);
+    window_ = CreateWindowExW(exStyle, kFormClass, Widen(form.Caption).c_str(),
+                              WS_POPUP | WS_CLIPCHILDREN, form.Left(), form.Top(),
+                              std::max(form.Width(), 1), std::max(form.Height(), 1), owner_,
+                              nullptr, instance_, this);
     tooltip_ =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                         WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,

@@ -38,6 +38,15 @@ TEST(StartUp, CreationLaysOutTheWindowAndPlacesAFirstRun) {
     EXPECT_EQ(app.state.TextSeconds, "Sekunden:");
 }
 
+TEST(StartUp, WindowIsAToolWindowWithoutTaskbarButtonAndStartsOnTop) {
+    App app;
+    WindowParams params;
+    app.f().CreateParams(params);
+    EXPECT_TRUE(params.toolWindow);
+    EXPECT_FALSE(params.appWindow);
+    EXPECT_TRUE(app.f().StayOnTop);
+}
+
 TEST(StartUp, NarrowScreenKeepsTheFirstRunWindowOnScreen) {
     App app({}, 800, 600);
     EXPECT_EQ(app.f().Left(), 629);
@@ -70,6 +79,7 @@ TEST(StartUp, StagesRunInOrderAndSwitchOnTheCountdown) {
     EXPECT_FALSE(f.tmrStartAfter300ms.Enabled());
     EXPECT_TRUE(f.tmrCountdown.Enabled());
     EXPECT_FALSE(app.windows().topmost);
+    EXPECT_FALSE(f.StayOnTop);
     EXPECT_EQ(app.state.ShowInfoAtStart, 0);
     EXPECT_EQ(app.windows().log, (std::vector<std::string>{"focus mplMediaPlayer", "notopmost"}));
 }
