@@ -19,6 +19,9 @@ usage() {
 
 [[ $# -eq 2 ]] || usage
 action=$1
+if [[ $action == stop && ! -d $2 ]]; then
+    exit 0 # nothing was started there
+fi
 mkdir -p "$2"
 dir=$(cd "$2" && pwd)
 prefix=$dir/prefix
@@ -28,6 +31,11 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 log() { echo "wine-session: $*"; }
+
+# True when PID runs (a zombie, which has ended but not been reaped, does not count).
+alive() {
+    [[ -n $1 && -r /proc/$1/stat ]] && [[ $(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null) != Z ]]
+}
 
 # True when PID is alive and is an Xvfb process (PIDs are reused: never trust the file alone).
 is_our_xvfb() {
@@ -43,8 +51,9 @@ stop_session() {
         WINEPREFIX=$prefix timeout 20 wineserver -k >>"$dir/wineserver-stop.log" 2>&1 || true
         WINEPREFIX=$prefix timeout 20 wineserver -w >>"$dir/wineserver-stop.log" 2>&1 || true
     fi
-    local pid
+    local pid display
     pid=$(cat "$dir/xvfb.pid" 2>/dev/null || true)
+    display=$(cat "$dir/display" 2>/dev/null || true)
     if is_our_xvfb "$pid"; then
         kill "$pid" 2>/dev/null || true
         for _ in $(seq 50); do
@@ -54,22 +63,40 @@ stop_session() {
         if is_our_xvfb "$pid"; then
             kill -KILL "$pid" 2>/dev/null || true
         fi
-        log "stopped Xvfb $(cat "$dir/display" 2>/dev/null || true) (pid $pid)"
+        log "stopped Xvfb $display (pid $pid)"
+    fi
+    # An Xvfb that was killed hard leaves its lock file and socket behind, which would keep
+    # its display number taken. Remove them only when the lock names our (now gone) Xvfb.
+    local n=${display#:}
+    if [[ -n $pid && -n $n ]] && ! is_our_xvfb "$pid" &&
+        [[ $(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock") == "$pid" ]]; then
+        rm -f "/tmp/.X$n-lock" "/tmp/.X11-unix/X$n"
     fi
     rm -f "$dir/xvfb.pid" "$dir/display" "$dir/env.sh"
 }
 
-# Starts Xvfb on the first display number from 90 on that has neither a lock file nor a
-# socket. Another process may take the same number between the check and the start; then
-# Xvfb exits at once and the next number is tried.
+# A display number is taken while its lock file names a live process, or, without a lock
+# file, while its socket exists. A lock left by a dead server does not count: Xvfb replaces it.
+display_taken() {
+    local n=$1 owner
+    if [[ -e /tmp/.X$n-lock ]]; then
+        owner=$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock" || true)
+        [[ -z $owner ]] || alive "$owner"
+    else
+        [[ -e /tmp/.X11-unix/X$n ]]
+    fi
+}
+
+# Starts Xvfb on the first free display number from 90 on. Another process may take the same
+# number between the check and the start; then Xvfb exits at once and the next one is tried.
 start_xvfb() {
     local n pid
     for n in $(seq 90 199); do
-        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+        display_taken "$n" && continue
         Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
         pid=$!
         for _ in $(seq 100); do
-            if ! kill -0 "$pid" 2>/dev/null; then
+            if ! alive "$pid"; then
                 break # lost the race for :n (or Xvfb failed): try the next number
             fi
             if [[ -S /tmp/.X11-unix/X$n ]] && DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
@@ -102,6 +129,17 @@ start_session() {
         echo "wine-session: wineboot failed, see $dir/wineboot.log" >&2
         return 1
     fi
+    # No crash dialog (it would keep a crashed program alive until someone clicks it); and
+    # unmanaged windows, which spares the 2 s stall that every hide or destroy of a top-level
+    # window costs without a window manager. Set before the restart below, so that every Wine
+    # process of the session starts with them, the desktop process (explorer) included: an
+    # explorer started before the setting keeps the stall for every program.
+    printf '%s\r\n' 'REGEDIT4' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' >"$dir/session.reg"
+    # Z: is the Unix root in a fresh prefix (winepath would need a pipe, see the top).
+    wine regedit /S "Z:${dir//\//\\}\\session.reg" >"$dir/regedit.log" 2>&1
+
     # Creating a prefix runs its initialisation twice (once by the loader, once by wineboot),
     # which leaves two services.exe behind; then RpcSs never starts and every later start of
     # the desktop process (explorer, which Wine ends a few seconds after the last program
@@ -112,14 +150,6 @@ start_session() {
     # pays no server start-up. Its output goes to a file (see the top).
     wineserver -p >>"$dir/wineserver.log" 2>&1
 
-    # No crash dialog (it would keep a crashed program alive until someone clicks it); and
-    # unmanaged windows, which spares the 2 s stall that every hide or destroy of a top-level
-    # window costs without a window manager.
-    printf '%s\r\n' 'REGEDIT4' '' \
-        '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' '' \
-        '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' >"$dir/session.reg"
-    # Z: is the Unix root in a fresh prefix (winepath would need a pipe, see the top).
-    wine regedit /S "Z:${dir//\//\\}\\session.reg" >"$dir/regedit.log" 2>&1
     # Prime: one program start loads the shared libraries, so the first test is not the slow one.
     wine cmd /c exit >"$dir/prime.log" 2>&1 || true
 

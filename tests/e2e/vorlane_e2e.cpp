@@ -32,7 +32,7 @@ std::string FieldOrMissing(HWND main, int id) {
     return text ? Printable(*text) : std::string("<no field ") + std::to_string(id) + ">";
 }
 
-// Starts the program and waits for its main window; skips nothing: a missing window fails.
+// Each test starts its own Vorlane.exe; the process ends with the test (VorlaneProcess).
 class VorlaneTest : public ::testing::Test {
 protected:
     HWND Start(const std::wstring& args) {
@@ -44,22 +44,22 @@ protected:
         EXPECT_NE(main, nullptr) << "no visible TFormVorlane window within "
                                  << kStartTimeout.count()
                                  << " ms (is DISPLAY set? tools/wine-session.sh starts one)";
-        shownAt_ = Clock::now();
+        foundAt_ = Clock::now();
         return main;
     }
 
     // Screenshot named after the running test, once the display has been painted (a window
     // found right after it was shown may not have drawn anything yet).
-    void Screenshot(HWND main, const std::string& suffix = "") {
+    void Screenshot(HWND main) {
         WaitUntil([&] { return DisplayLook(main) != Look::Unknown; }, milliseconds(2000));
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string(info->test_suite_name()) + "." + info->name() + suffix;
+        std::string name = std::string(info->test_suite_name()) + "." + info->name();
         std::replace(name.begin(), name.end(), '/', '_');
         SaveScreenshot(main, name);
     }
 
     std::unique_ptr<VorlaneProcess> app_;
-    Clock::time_point shownAt_;
+    Clock::time_point foundAt_; // when the driver first saw the main window visible
 };
 
 // --- The window ---------------------------------------------------------------------------
@@ -101,6 +101,22 @@ TEST_F(WindowTest, IsBorderlessEllipticToolWindowOwnedByHiddenApplicationWindow)
     for (POINT out : {POINT{2, 2}, POINT{168, 2}, POINT{2, 235}, POINT{168, 235}})
         EXPECT_FALSE(PtInRegion(rgn, out.x, out.y)) << out.x << "," << out.y;
     DeleteObject(rgn);
+
+    // The display is made of borderless edit fields; the reminder line shows only when a
+    // reminder text is given.
+    struct Field {
+        int id;
+        bool visible;
+    };
+    for (Field f : {Field{win32::kIdFirstTextLine, false}, Field{win32::kIdSecondTextLine, true},
+                    Field{win32::kIdTimeMinutes, true}, Field{win32::kIdTimeColon, true},
+                    Field{win32::kIdTimeSeconds, true}}) {
+        HWND field = GetDlgItem(main, f.id);
+        ASSERT_NE(field, nullptr) << "no child window with ID " << f.id;
+        EXPECT_EQ(_wcsicmp(ClassNameOf(field).c_str(), L"Edit"), 0)
+            << f.id << " is a " << Printable(ClassNameOf(field));
+        EXPECT_EQ(IsWindowVisible(field) != FALSE, f.visible) << "field " << f.id;
+    }
 
     // No taskbar button: the window belongs to the program's hidden top-level window.
     HWND owner = GetWindow(main, GW_OWNER);
@@ -196,7 +212,7 @@ TEST_F(AlarmTest, ZeroMinutesRaisesTopmostBlinkingAlarm) {
     EXPECT_TRUE(WaitUntil([&] { return IsTopmost(main); }, milliseconds(1000)))
         << "not topmost one second after the window showed";
     RecordProperty("topmost_after_ms",
-                   static_cast<int>(duration_cast<milliseconds>(Clock::now() - shownAt_).count()));
+                   static_cast<int>(duration_cast<milliseconds>(Clock::now() - foundAt_).count()));
 
     // The display blinks: two ticks (600 ms) normal, two ticks alarm colours, and so on.
     const std::vector<LookRun> runs = SampleLooks(main, milliseconds(3000));
