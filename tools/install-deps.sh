@@ -30,8 +30,9 @@ if ((${#missing[@]} > 0)); then
     echo "install-deps: apt-get update"
     apt-get update -qq >/dev/null
     echo "install-deps: installing ${missing[*]}"
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
+    # With recommends: Wine's fonts (fonts-wine, fonts-liberation) decide how the program's
+    # text renders, and the tests were measured with them.
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
 # Without a sound card, ALSA has no default device and Wine's MCI cannot open WAV or MP3
