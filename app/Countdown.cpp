@@ -52,20 +52,21 @@ void TFormVorlane::tmrCountdownTimer(TComponent* /*sender*/) {
     ShowRemainingTime();
 }
 
-void TFormVorlane::ShowNormalColors() {
+void TFormVorlane::ColorDisplay(Color background, Color text) {
     for (TControl* field :
          {&edtFirstTextLine, &edtSecondTextLine, &edtTimeMinutes, &edtTimeColon, &edtTimeSeconds}) {
-        field->SetColors(kWhite, kBlack);
+        field->SetColors(background, text);
     }
+}
+
+void TFormVorlane::ShowNormalColors() {
+    ColorDisplay(kWhite, kBlack);
     imgBackgroundBlink.Hide();
     ++s_.BlinkPhase;
 }
 
 void TFormVorlane::ShowAlarmColors() {
-    for (TControl* field :
-         {&edtFirstTextLine, &edtSecondTextLine, &edtTimeMinutes, &edtTimeColon, &edtTimeSeconds}) {
-        field->SetColors(kAlarmBackground, kWhite);
-    }
+    ColorDisplay(kAlarmBackground, kWhite);
     imgBackgroundBlink.Show();
     ++s_.BlinkPhase;
     if (s_.BlinkPhase > 4) {

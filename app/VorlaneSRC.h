@@ -176,6 +176,8 @@ private:
     void PlusMinutes(int seconds, std::int32_t limit);
     void MinusMinutes(int seconds);
     void PlaceForFirstRun();
+    // The five display fields, in the order the looks are painted.
+    void ColorDisplay(Color background, Color text);
     void SetRunTimeTexts();
     void BindImageButtonEvents();
     void ShowHoverLook(ImageButton& button);
