@@ -211,7 +211,9 @@ void MainWindow::UpdateHintTool(TControl& control) {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.hwnd = window_;
-    tool.uFlags = TTF_SUBCLASS | (child != nullptr ? TTF_IDISHWND : 0);
+    // Fields are watched by the tip itself; the window relays its own mouse messages for the
+    // pictures (see Handle), so removing one picture's tip never unhooks the others.
+    tool.uFlags = child != nullptr ? (TTF_SUBCLASS | TTF_IDISHWND) : 0;
     tool.uId =
         child != nullptr ? reinterpret_cast<UINT_PTR>(child) : reinterpret_cast<UINT_PTR>(&control);
     SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
@@ -413,6 +415,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     TForm& form = *form_;
     const int x = GET_X_LPARAM(lParam);
     const int y = GET_Y_LPARAM(lParam);
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST && tooltip_ != nullptr) {
+        MSG relayed{window_, message, wParam, lParam, 0, {x, y}};
+        SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    }
     switch (message) {
     case WM_PAINT:
         Paint();
