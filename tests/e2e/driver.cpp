@@ -265,6 +265,24 @@ void MovePointerTo(POINT screen) {
         milliseconds(500));
 }
 
+void MovePointerOnto(HWND w, POINT client) {
+    POINT before{client.x - 3, client.y - 3};
+    POINT target = client;
+    ClientToScreen(w, &before);
+    ClientToScreen(w, &target);
+    MovePointerTo(before);
+    Sleep(30);
+    MovePointerTo(target);
+}
+
+void PressLeftButton() {
+    SendInputs({MouseInput(MOUSEEVENTF_LEFTDOWN)});
+}
+
+void ReleaseLeftButton() {
+    SendInputs({MouseInput(MOUSEEVENTF_LEFTUP)});
+}
+
 void ClickAt(HWND w, POINT client) {
     POINT screen = client;
     ClientToScreen(w, &screen);
@@ -327,6 +345,14 @@ Image CaptureScreen(const RECT& area) {
     return img;
 }
 
+Image CaptureWindowArea(HWND w, const RECT& client) {
+    POINT topLeft{client.left, client.top};
+    POINT bottomRight{client.right, client.bottom};
+    ClientToScreen(w, &topLeft);
+    ClientToScreen(w, &bottomRight);
+    return CaptureScreen(RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y});
+}
+
 bool SaveBmp(const Image& img, const std::filesystem::path& file) {
     if (img.pixels.empty())
         return false;
@@ -364,17 +390,56 @@ bool SaveBmp(const Image& img, const std::filesystem::path& file) {
     return ok;
 }
 
-void SaveScreenshot(HWND w, const std::string& name) {
+void SaveScreenshot(HWND w, const std::string& name, HWND alsoShow) {
     const auto dir = ScreenshotDir();
     if (!dir)
         return;
     RECT r{};
     GetWindowRect(w, &r);
+    RECT other{};
+    if (alsoShow != nullptr && GetWindowRect(alsoShow, &other))
+        UnionRect(&r, &r, &other);
     const int margin = 16;
     RECT area{std::max(0L, r.left - margin), std::max(0L, r.top - margin),
               std::min<LONG>(GetSystemMetrics(SM_CXSCREEN), r.right + margin),
               std::min<LONG>(GetSystemMetrics(SM_CYSCREEN), r.bottom + margin)};
     SaveBmp(CaptureScreen(area), *dir / (name + ".bmp"));
+}
+
+namespace {
+
+struct FindTip {
+    DWORD pid;
+    HWND found;
+};
+
+BOOL CALLBACK FindTipProc(HWND w, LPARAM lp) {
+    auto* find = reinterpret_cast<FindTip*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid == find->pid && IsWindowVisible(w) &&
+        _wcsicmp(ClassNameOf(w).c_str(), L"tooltips_class32") == 0) {
+        find->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+HWND FindVisibleTooltip(DWORD pid) {
+    FindTip find{pid, nullptr};
+    EnumWindows(FindTipProc, reinterpret_cast<LPARAM>(&find));
+    return find.found;
+}
+
+std::optional<std::wstring> TooltipText(HWND tip) {
+    wchar_t text[512] = {};
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(tip, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                             2000, &copied))
+        return std::nullopt;
+    return std::wstring(text, std::min<size_t>(copied, 511));
 }
 
 const char* ToString(Look look) {

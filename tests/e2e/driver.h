@@ -78,7 +78,14 @@ bool IsTopmost(HWND w);
 // window and given the focus (without a window manager nothing else does that).
 bool BringToForeground(HWND w);
 void MovePointerTo(POINT screen);
+// Moves the pointer onto `client` (window coordinates of w) in two steps, the first a few
+// pixels before the target, so the window sees a move that ends inside what lies there.
+void MovePointerOnto(HWND w, POINT client);
 void ClickAt(HWND w, POINT client);
+// The left mouse button alone, wherever the pointer is: a press that is released later, or
+// somewhere else.
+void PressLeftButton();
+void ReleaseLeftButton();
 void PressKey(HWND w, WORD vk);
 
 // Screen pixels, read with BitBlt from the screen DC: what the user sees, whichever process
@@ -90,10 +97,18 @@ struct Image {
     std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 Image CaptureScreen(const RECT& area);
+// The screen pixels of a rectangle given in window coordinates of w.
+Image CaptureWindowArea(HWND w, const RECT& client);
 bool SaveBmp(const Image& img, const std::filesystem::path& file);
 // Saves the window with a margin around it (so its elliptic outline shows) as NAME.bmp in the
-// screenshot folder, when there is one.
-void SaveScreenshot(HWND w, const std::string& name);
+// screenshot folder, when there is one; the picture grows to take in `alsoShow` (a hint
+// window, say) too, when one is given.
+void SaveScreenshot(HWND w, const std::string& name, HWND alsoShow = nullptr);
+
+// Hints: the visible tooltip window (class tooltips_class32) of process `pid`, or nullptr.
+HWND FindVisibleTooltip(DWORD pid);
+// The text a tooltip window shows, read with WM_GETTEXT; nullopt when it does not answer.
+std::optional<std::wstring> TooltipText(HWND tip);
 
 // The look of the time display (the minutes, colon and seconds fields), from its pixels.
 enum class Look { Normal, Alarm, Unknown };
