@@ -1,6 +1,9 @@
 #pragma once
 // What the benchmarks read about a process: the clock, memory, GDI objects, CPU time, and,
 // under Wine, the Unix side of the same process (through Wine's Z: drive onto /proc).
+#include "platform/win32/Utf16.h"
+#include "tests/support/WineHost.h"
+
 #include <windows.h>
 
 #include <psapi.h>
@@ -16,6 +19,11 @@
 
 namespace vorlane::bench {
 
+using testsupport::EnvW;
+using testsupport::RunningUnderWine;
+using testsupport::ToWindowsPath;
+using win32::Narrow;
+
 // Milliseconds from an arbitrary start, from the performance counter.
 inline double NowMs() {
     static const double frequency = [] {
@@ -26,53 +34,6 @@ inline double NowMs() {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
     return static_cast<double>(now.QuadPart) * 1000.0 / frequency;
-}
-
-inline bool RunningUnderWine() {
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
-
-inline std::string Narrow(const std::wstring& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
-                        nullptr, nullptr);
-    return result;
-}
-
-inline std::wstring EnvW(const wchar_t* name) {
-    DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
-    if (size == 0) {
-        return {};
-    }
-    std::wstring value(size, L'\0');
-    size = GetEnvironmentVariableW(name, value.data(), size);
-    value.resize(size);
-    return value;
-}
-
-// A Unix path (as the shell hands it over) as a path for a program under Wine.
-inline std::wstring ToWindowsPath(const std::wstring& path) {
-    if (path.empty() || path[0] != L'/') {
-        return path;
-    }
-    using ToDos = WCHAR*(CDECL*)(LPCSTR);
-    auto toDos = reinterpret_cast<ToDos>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name")));
-    if (toDos != nullptr) {
-        if (WCHAR* dos = toDos(Narrow(path).c_str())) {
-            std::wstring result = dos;
-            HeapFree(GetProcessHeap(), 0, dos);
-            return result;
-        }
-    }
-    std::wstring result = L"Z:" + path;
-    std::replace(result.begin(), result.end(), L'/', L'\\');
-    return result;
 }
 
 struct Memory {

@@ -1,5 +1,7 @@
 #include "driver.h"
 
+#include "tests/support/WineHost.h"
+
 #include <shlobj.h>
 
 #include <algorithm>
@@ -8,50 +10,13 @@
 
 namespace vorlane::e2e {
 
+using testsupport::EnvW;
+using testsupport::RunningUnderWine;
+using testsupport::ToWindowsPath;
+
 namespace {
 
 const wchar_t* const kMainClass = L"TFormVorlane";
-
-std::wstring EnvW(const wchar_t* name) {
-    DWORD n = GetEnvironmentVariableW(name, nullptr, 0);
-    if (n == 0)
-        return {};
-    std::wstring value(n, L'\0');
-    n = GetEnvironmentVariableW(name, value.data(), n);
-    value.resize(n);
-    return value;
-}
-
-std::string Narrow(const std::wstring& w) {
-    if (w.empty())
-        return {};
-    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,
-                                nullptr, nullptr);
-    std::string s(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr,
-                        nullptr);
-    return s;
-}
-
-// CTest hands over paths of the build machine. Under Wine a path such as /work/x means
-// C:\work\x to a Windows program, so Unix paths are mapped with Wine's own converter.
-std::wstring ToWindowsPath(const std::wstring& path) {
-    if (path.empty() || path[0] != L'/')
-        return path;
-    using ToDos = WCHAR*(CDECL*)(LPCSTR);
-    auto toDos = reinterpret_cast<ToDos>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name")));
-    if (toDos != nullptr) {
-        if (WCHAR* dos = toDos(Narrow(path).c_str())) {
-            std::wstring result = dos;
-            HeapFree(GetProcessHeap(), 0, dos);
-            return result;
-        }
-    }
-    std::wstring result = L"Z:" + path; // Wine's default mapping of the Unix root
-    std::replace(result.begin(), result.end(), L'/', L'\\');
-    return result;
-}
 
 // Every start should be a first start: the program keeps its settings in
 // %APPDATA%\Vorlane. Only inside a Wine prefix (which the test session creates and throws
@@ -108,10 +73,6 @@ bool IsExactly(std::uint32_t px, int r, int g, int b) {
 }
 
 } // namespace
-
-bool RunningUnderWine() {
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
 
 std::wstring VorlaneExePath() {
     return ToWindowsPath(EnvW(L"VORLANE_EXE"));

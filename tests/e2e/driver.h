@@ -21,7 +21,6 @@ using std::chrono::milliseconds;
 // are turned into Windows ones, because the tests run under Wine.
 std::wstring VorlaneExePath();                        // VORLANE_EXE; empty when unset
 std::optional<std::filesystem::path> ScreenshotDir(); // VORLANE_SCREENSHOTS; created
-bool RunningUnderWine();
 
 // Polls pred every `step` until it holds or `timeout` has passed; returns the last result.
 template <class Pred>
