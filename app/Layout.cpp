@@ -26,23 +26,26 @@ void TFormVorlane::DrawTheApplicationAtStartup() {
         entry.button.Active.SetBounds(normal.Left(), normal.Top(), normal.Width(), normal.Height());
     }
 
-    edtTimeMinutes.SetBounds(47, 47, 34, 21);
-    edtTimeMinutes.SetFontPoints(9);
-    edtTimeColon.SetBounds(82, 47, 7, 21);
-    edtTimeColon.SetFontPoints(9);
-    edtTimeSeconds.SetBounds(91, 47, 24, 21);
-    edtTimeSeconds.SetFontPoints(9);
-    edtFirstTextLine.SetBounds(35, 72, 100, 15);
-    edtFirstTextLine.SetFontPoints(7);
-    edtSecondTextLine.SetBounds(35, 77, 100, 15);
-    edtSecondTextLine.SetFontPoints(7);
-    cmbEndTimeComboBox.SetBounds(48, 48, 75, 20);
-    btnTimeSelectionOkay.SetBounds(70, 74, 32, 16);
-    btnTimeSelectionOkay.SetFontPoints(6);
-    btnTerminVerschieben.SetBounds(28, 48, 115, 24);
-    btnTerminVerschieben.SetFontPoints(6);
-    edtHinweiseLabel.SetBounds(48, 34, 75, 13);
-    edtHinweiseLabel.SetFontPoints(9);
+    // Fields in this order, each with its rectangle and then, where it has one, its font
+    // size; the combo box keeps the font it was designed with.
+    const struct {
+        TControl& field;
+        Rect bounds;
+        int points;
+    } fields[] = {
+        {edtTimeMinutes, {47, 47, 34, 21}, 9},       {edtTimeColon, {82, 47, 7, 21}, 9},
+        {edtTimeSeconds, {91, 47, 24, 21}, 9},       {edtFirstTextLine, {35, 72, 100, 15}, 7},
+        {edtSecondTextLine, {35, 77, 100, 15}, 7},   {cmbEndTimeComboBox, {48, 48, 75, 20}, 0},
+        {btnTimeSelectionOkay, {70, 74, 32, 16}, 6}, {btnTerminVerschieben, {28, 48, 115, 24}, 6},
+        {edtHinweiseLabel, {48, 34, 75, 13}, 9},
+    };
+    for (const auto& entry : fields) {
+        entry.field.SetBounds(entry.bounds.left, entry.bounds.top, entry.bounds.width,
+                              entry.bounds.height);
+        if (entry.points != 0) {
+            entry.field.SetFontPoints(entry.points);
+        }
+    }
 
     imgBackgroundBlink.SetBounds(24, 36, 122, 70);
 }
