@@ -371,8 +371,12 @@ void MainWindow::Paint() {
         const int width = std::min(picture.width, image->Width());
         const int height = std::min(picture.height, image->Height());
         SelectObject(pictureDc_, picture.bitmap);
-        AlphaBlend(backDc_, image->Left(), image->Top(), width, height, pictureDc_, 0, 0, width,
-                   height, blend);
+        if (picture.opaque) {
+            BitBlt(backDc_, image->Left(), image->Top(), width, height, pictureDc_, 0, 0, SRCCOPY);
+        } else {
+            AlphaBlend(backDc_, image->Left(), image->Top(), width, height, pictureDc_, 0, 0, width,
+                       height, blend);
+        }
     }
     SelectClipRgn(backDc_, nullptr);
     BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, backDc_,

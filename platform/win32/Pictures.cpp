@@ -4,6 +4,9 @@
 
 #include <wincodec.h>
 
+#include <algorithm>
+#include <cstdint>
+
 namespace vorlane::win32 {
 
 namespace {
@@ -78,6 +81,9 @@ Picture LoadPngResource(HMODULE module, const std::wstring& name) {
         DeleteObject(bitmap);
         return picture;
     }
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    picture.opaque = std::all_of(pixels, pixels + static_cast<size_t>(width) * height,
+                                 [](std::uint32_t pixel) { return (pixel >> 24) == 0xFF; });
     picture.bitmap = bitmap;
     picture.width = static_cast<int>(width);
     picture.height = static_cast<int>(height);

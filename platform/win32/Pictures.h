@@ -12,6 +12,8 @@ struct Picture {
     HBITMAP bitmap = nullptr;
     int width = 0;
     int height = 0;
+    // Every pixel fully opaque: copied instead of blended, which is much cheaper.
+    bool opaque = false;
 };
 
 // Decodes PNG resources (RCDATA named after the picture) with the Windows Imaging
