@@ -61,6 +61,9 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
 }
 
 MainWindow::~MainWindow() {
+    // The model may be gone already: from here on the window answers nothing itself.
+    form_ = nullptr;
+    RemoveTrayIcon();
     if (window_ != nullptr && IsWindow(window_)) {
         DestroyWindow(window_);
     }
@@ -311,6 +314,18 @@ void MainWindow::AddTrayIcon() {
     trayAdded_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
 }
 
+void MainWindow::RemoveTrayIcon() {
+    if (!trayAdded_) {
+        return;
+    }
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = window_;
+    data.uID = kTrayIconId;
+    Shell_NotifyIconW(NIM_DELETE, &data);
+    trayAdded_ = false;
+}
+
 void MainWindow::Changed(TTrayIcon& icon) {
     if (window_ == nullptr || !IsWindow(window_)) {
         return;
@@ -529,14 +544,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_DESTROY:
-        if (trayAdded_) {
-            NOTIFYICONDATAW data{};
-            data.cbSize = sizeof(data);
-            data.hWnd = window_;
-            data.uID = kTrayIconId;
-            Shell_NotifyIconW(NIM_DELETE, &data);
-            trayAdded_ = false;
-        }
+        RemoveTrayIcon();
         PostQuitMessage(0);
         return 0;
     default:

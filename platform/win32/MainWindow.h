@@ -70,6 +70,7 @@ private:
     HWND ChildOf(const TControl& control) const;
     void UpdateHintTool(TControl& control);
     void AddTrayIcon();
+    void RemoveTrayIcon();
     void TrayMessage(LPARAM event);
 
     HINSTANCE instance_;
