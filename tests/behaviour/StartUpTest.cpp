@@ -222,5 +222,19 @@ TEST(StartUp, ExitButtonClosesTheProgram) {
     EXPECT_TRUE(app.windows().closed);
 }
 
+TEST(StartUp, TabMovesThroughTheVisibleTabStopsInOrder) {
+    App app;
+    auto& f = app.f();
+    EXPECT_EQ(f.NextTabStop(&f.edtTimeMinutes, false), &f.edtTimeSeconds);
+    EXPECT_EQ(f.NextTabStop(&f.edtTimeSeconds, false), &f.mplMediaPlayer);
+    EXPECT_EQ(f.NextTabStop(&f.mplMediaPlayer, false), &f.edtTimeMinutes); // wraps around
+    EXPECT_EQ(f.NextTabStop(&f.edtTimeMinutes, true), &f.mplMediaPlayer);
+    // The reminder layout hides the time fields and shows the postpone button.
+    App reminder({"-t0", "-sTee"});
+    auto& r = reminder.f();
+    EXPECT_EQ(r.NextTabStop(&r.mplMediaPlayer, false), &r.btnTerminVerschieben);
+    EXPECT_EQ(r.NextTabStop(nullptr, false), &r.btnTerminVerschieben);
+}
+
 } // namespace
 } // namespace vorlane::testing
