@@ -31,20 +31,29 @@ void RemoveSettingsFolder() {
     std::filesystem::remove_all(std::filesystem::path(appData) / L"Vorlane", ec);
 }
 
-struct FindMain {
+// The first visible top-level window of the process with the class (case-insensitive).
+struct FindVisible {
     DWORD pid;
+    const wchar_t* windowClass;
     HWND found;
 };
 
-BOOL CALLBACK FindMainProc(HWND w, LPARAM lp) {
-    auto* find = reinterpret_cast<FindMain*>(lp);
+BOOL CALLBACK FindVisibleProc(HWND w, LPARAM lp) {
+    auto* find = reinterpret_cast<FindVisible*>(lp);
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
-    if (pid == find->pid && IsWindowVisible(w) && ClassNameOf(w) == kMainClass) {
+    if (pid == find->pid && IsWindowVisible(w) &&
+        _wcsicmp(ClassNameOf(w).c_str(), find->windowClass) == 0) {
         find->found = w;
         return FALSE;
     }
     return TRUE;
+}
+
+HWND FindVisibleWindow(DWORD pid, const wchar_t* windowClass) {
+    FindVisible find{pid, windowClass, nullptr};
+    EnumWindows(FindVisibleProc, reinterpret_cast<LPARAM>(&find));
+    return find.found;
 }
 
 void SendInputs(std::vector<INPUT> inputs) {
@@ -130,14 +139,14 @@ VorlaneProcess::~VorlaneProcess() {
 HWND VorlaneProcess::WaitForMainWindow(milliseconds timeout) {
     if (process_ == nullptr)
         return nullptr;
-    FindMain find{pid_, nullptr};
+    HWND found = nullptr;
     WaitUntil(
         [&] {
-            EnumWindows(FindMainProc, reinterpret_cast<LPARAM>(&find));
-            return find.found != nullptr || HasExited();
+            found = FindVisibleWindow(pid_, kMainClass);
+            return found != nullptr || HasExited();
         },
         timeout);
-    main_ = find.found;
+    main_ = found;
     return main_;
 }
 
@@ -367,31 +376,8 @@ void SaveScreenshot(HWND w, const std::string& name, HWND alsoShow) {
     SaveBmp(CaptureScreen(area), *dir / (name + ".bmp"));
 }
 
-namespace {
-
-struct FindTip {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindTipProc(HWND w, LPARAM lp) {
-    auto* find = reinterpret_cast<FindTip*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    if (pid == find->pid && IsWindowVisible(w) &&
-        _wcsicmp(ClassNameOf(w).c_str(), L"tooltips_class32") == 0) {
-        find->found = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-} // namespace
-
 HWND FindVisibleTooltip(DWORD pid) {
-    FindTip find{pid, nullptr};
-    EnumWindows(FindTipProc, reinterpret_cast<LPARAM>(&find));
-    return find.found;
+    return FindVisibleWindow(pid, L"tooltips_class32");
 }
 
 std::optional<std::wstring> TooltipText(HWND tip) {
