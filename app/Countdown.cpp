@@ -32,10 +32,10 @@ void TFormVorlane::tmrCountdownTimer(TComponent* /*sender*/) {
         s_.AlarmActive = false;
         s_.BlinkPhase = 1;
     } else {
-        Windows().SetTopmost(true);
-        Windows().RestoreApplication();
-        Windows().HideOwnerWindow();
-        Windows().SetWindowStateNormal();
+        Window().SetTopmost(true);
+        App().Restore();
+        App().HideOwnerWindow();
+        Window().SetWindowStateNormal();
         if (!s_.AlarmActive) {
             if (s_.SoundLoaded != 0 && !s_.IsPlaying) {
                 rewindMediaPlayer();

@@ -1,16 +1,11 @@
 // The minutes:seconds display, the quick buttons, the presets and the keys.
 #include "app/VorlaneSRC.h"
 #include "core/DisplayText.h"
+#include "platform/Keys.h"
 
 #include <string>
 
 namespace vorlane {
-
-namespace {
-constexpr std::uint16_t kKeyF1 = 0x70;
-constexpr std::uint16_t kKeyF12 = 0x7B;
-constexpr std::uint16_t kKeyEscape = 0x1B;
-} // namespace
 
 void TFormVorlane::ShowRemainingTime() {
     if (s_.RemainingSeconds <= 0) {
@@ -41,7 +36,7 @@ void TFormVorlane::PlusMinutes(int seconds, std::int32_t limit) {
     if (s_.AlarmActive) {
         stopMediaPlayer();
     }
-    Windows().SetTopmost(false);
+    Window().SetTopmost(false);
     ShowRemainingTime();
 }
 
@@ -79,19 +74,19 @@ void TFormVorlane::mnuSetClick(TComponent* sender) {
 
 void TFormVorlane::FormKeyDown(TComponent* /*sender*/, std::uint16_t& key, ShiftState /*shift*/) {
     switch (key) {
-    case kKeyF1:
+    case keys::kF1:
         mnuInfoClick(this);
         break;
-    case kKeyF12:
+    case keys::kF12:
         MinimizeToTray();
         break;
-    case kKeyEscape:
+    case keys::kEscape:
         if (s_.SelectingTime) {
             btnTimeSelectionOkayClick(nullptr);
             key = 0;
-            Windows().RemovePendingChar();
+            App().RemovePendingChar();
         } else {
-            Windows().Close();
+            Window().Close();
         }
         break;
     default:

@@ -31,7 +31,7 @@ std::array<ImageButton*, 12> TFormVorlane::ImageButtons() {
 }
 
 void TFormVorlane::CreateDesignTimeControls() {
-    Caption = "Vorlane";
+    SetCaption("Vorlane");
     BackgroundColor = kGrey;
     KeyPreview = true;
     StayOnTop = true; // until start-up has finished

@@ -135,7 +135,7 @@ void TFormVorlane::examineVisibleObjects() {
 // Leaving for the desktop or another program ends an edit in a time field; moving onto
 // one of our own windows (a field, the info dialog) does not. The looks stay as they are.
 void TFormVorlane::FormMouseLeave(TComponent*) {
-    if (!Windows().PointerOverProgramWindows()) {
+    if (!App().PointerOverProgramWindows()) {
         FocusControl(mplMediaPlayer);
     }
 }

@@ -1,5 +1,6 @@
 // Start-up in three stages, the command line, and the orderly exit.
 #include "app/VorlaneSRC.h"
+#include "assets/ResourceIds.h"
 #include "core/CommandLine.h"
 #include "core/Placement.h"
 #include "platform/Dispatch.h"
@@ -8,7 +9,7 @@ namespace vorlane {
 
 TFormVorlane::TFormVorlane(VorlaneState& state, PlatformServices services,
                            std::vector<std::string> arguments)
-    : TForm("FormVorlane", services.windows), s_(state), services_(services),
+    : TForm("FormVorlane", services.application), s_(state), services_(services),
       arguments_(std::move(arguments)) {
     CreateDesignTimeControls();
     BindEvents();
@@ -54,14 +55,14 @@ void TFormVorlane::CreateParams(WindowParams& params) {
 void TFormVorlane::FormCreate(TComponent* /*sender*/) {
     s_.RemainingSeconds = 720;
     DrawTheApplicationAtStartup();
-    Windows().SetEllipticRegion(-1, -1, Width() + 2, Height() + 2);
+    Window().SetEllipticRegion(-1, -1, Width() + 2, Height() + 2);
     s_.TextSelectSound = "MP3 auswählen";
     s_.TextTargetTime = "Zielzeit:";
     s_.TextMinutes = "Minuten:";
     s_.TextSeconds = "Sekunden:";
     edtSecondTextLine.SetText(s_.TextSelectSound);
-    Windows().HideOwnerWindow();
-    TrayIcon.SetIcon("1");
+    App().HideOwnerWindow();
+    TrayIcon.SetIcon(VORLANE_ICON_APP);
     edtFirstTextLine.SetText("Vezov!");
     edtFirstTextLine.Hide();
     ReadCommandLine();
@@ -128,9 +129,9 @@ void TFormVorlane::tmrFirstStartTimer(TComponent* /*sender*/) {
         FocusControl(mplMediaPlayer);
     }
     SetRunTimeTexts();
-    Windows().AcceptDroppedFiles(true);
-    Windows().SetHintStyle(kWhite, 400, 25000);
-    Windows().HideOwnerWindow();
+    Window().AcceptDroppedFiles(true);
+    App().SetHintStyle(kWhite, 400, 25000);
+    App().HideOwnerWindow();
     tmrStartAfter300ms.SetEnabled(true);
 }
 
@@ -168,7 +169,7 @@ void TFormVorlane::tmrStartAfter300msTimer(TComponent* /*sender*/) {
     tmrStartAfter300ms.SetEnabled(false);
     if (s_.IsStarting == 1) {
         FocusControl(mplMediaPlayer);
-        Windows().SetTopmost(false);
+        Window().SetTopmost(false);
         StayOnTop = false;
     }
     if (s_.ShowInfoAtStart == 1) {
@@ -180,7 +181,7 @@ void TFormVorlane::tmrStartAfter300msTimer(TComponent* /*sender*/) {
 
 void TFormVorlane::mnuExitClick(TComponent* /*sender*/) {
     try {
-        Windows().Close();
+        Window().Close();
     } catch (const std::exception&) {
         ShowErrorMessageBox("Es ist ein Fehler beim Beenden aufgetreten!", "Fehler");
     }
@@ -190,8 +191,8 @@ void TFormVorlane::FormCloseQuery(TComponent* /*sender*/, bool& canClose) {
     try {
         saveMP3();
         closeMediaPlayer();
-        Windows().ProcessMessages();
-        Windows().Terminate();
+        App().ProcessMessages();
+        App().Terminate();
     } catch (const std::exception&) {
         ShowErrorMessageBox("Es ist ein Fehler beim Beenden des Vorlanes aufgetreten!", "Fehler");
     }

@@ -5,14 +5,14 @@ namespace vorlane {
 
 void TFormVorlane::MinimizeToTray() {
     FocusControl(mplMediaPlayer);
-    Windows().MinimizeApplication();
-    Windows().HideMainWindow();
+    App().Minimize();
+    Window().Hide();
 }
 
 void TFormVorlane::TrayIconClick(TComponent* /*sender*/) {
-    Windows().RestoreApplication();
-    Windows().HideOwnerWindow();
-    Windows().BringToForeground();
+    App().Restore();
+    App().HideOwnerWindow();
+    Window().BringToForeground();
 }
 
 } // namespace vorlane

@@ -5,19 +5,20 @@
 namespace vorlane {
 
 std::unique_ptr<TFormVorlane> CreateApplication(ProgramHost& host, VorlaneState& state) {
-    host.SetApplicationTitle("Vorlane");
+    Application& application = host.Services().application;
+    application.SetTitle("Vorlane");
     auto form = std::make_unique<TFormVorlane>(state, host.Services(), host.Arguments());
-    host.CreateNativeWindow(*form);
+    form->CreateWindow();
     Dispatch([&form] { form->FormCreate(form.get()); });
     // The info dialog instance of start-up arrives with the info dialog.
-    host.Services().windows.HideOwnerWindow();
+    application.HideOwnerWindow();
     return form;
 }
 
 int RunVorlane(ProgramHost& host) {
     VorlaneState state;
     const auto form = CreateApplication(host, state);
-    return host.RunMessageLoop(*form);
+    return host.RunMessageLoop();
 }
 
 } // namespace vorlane

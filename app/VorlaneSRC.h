@@ -1,7 +1,7 @@
 #pragma once
 #include "app/VorlaneState.h"
 #include "platform/Form.h"
-#include "platform/MenuItem.h"
+#include "platform/Menu.h"
 #include "platform/ProgramHost.h"
 #include "platform/Timer.h"
 #include "platform/TrayIcon.h"
@@ -67,7 +67,7 @@ public:
 
     // Tray icon and its popup menu.
     TTrayIcon TrayIcon{"TrayIcon"};
-    TMenuItem pmnPopupSymbol{"pmnPopupSymbol", ""};
+    TPopupMenu pmnPopupSymbol{"pmnPopupSymbol", App()};
     TMenuItem* mnuSet = nullptr;
     TMenuItem* mnuSelectTime = nullptr;
     TMenuItem* mnuPlayMP3OrNot = nullptr;

@@ -339,8 +339,10 @@ def render_icons():
 
 def write_rc():
     lines = ["// Pictures and icons of Vorlane, written by render_art.py.", ""]
-    lines.append('1 ICON "icons/Vorlane.ico"')
-    lines.append('2 ICON "icons/Info.ico"')
+    lines.append('#include "ResourceIds.h"')
+    lines.append("")
+    lines.append('VORLANE_ICON_APP ICON "icons/Vorlane.ico"')
+    lines.append('VORLANE_ICON_INFO ICON "icons/Info.ico"')
     lines.append("")
     for name, rel in written:
         lines.append('%s RCDATA "%s"' % (name, rel))

@@ -33,6 +33,16 @@ void TControl::SetText(const std::string& text) {
     Notify(Change::Text);
 }
 
+void TControl::TextTyped(const std::string& text) {
+    if (text == text_) {
+        return;
+    }
+    text_ = text;
+    if (OnChange) {
+        OnChange(this);
+    }
+}
+
 void TControl::SetHint(const std::string& hint) {
     if (hint == hint_) {
         return;
@@ -50,12 +60,84 @@ void TControl::SetColors(Color background, Color text) {
     Notify(Change::Colors);
 }
 
-void TControl::SetFontPoints(int points) {
-    if (points == font_.points) {
+void TControl::SetFont(const Font& font) {
+    if (font == font_) {
         return;
     }
-    font_.points = points;
+    font_ = font;
     Notify(Change::Font);
+}
+
+void TControl::SetFontPoints(int points) {
+    Font font = font_;
+    font.points = points;
+    SetFont(font);
+}
+
+void TControl::SetItems(std::vector<std::string> items) {
+    items_ = std::move(items);
+    itemIndex_ = -1;
+    Notify(Change::Items);
+}
+
+void TControl::SetItemIndex(int index) {
+    if (index < -1 || index >= static_cast<int>(items_.size())) {
+        index = -1;
+    }
+    itemIndex_ = index;
+    // Choosing an entry shows it as the text, as the native list does.
+    if (index >= 0) {
+        text_ = items_[static_cast<std::size_t>(index)];
+    }
+    Notify(Change::ItemIndex);
+}
+
+void TControl::SetDroppedDown(bool dropped) {
+    if (dropped == droppedDown_) {
+        return;
+    }
+    droppedDown_ = dropped;
+    Notify(Change::DroppedDown);
+}
+
+void TControl::ItemChosen(int index, const std::string& text) {
+    itemIndex_ = index;
+    text_ = text;
+    if (OnChange) {
+        OnChange(this);
+    }
+}
+
+void TControl::DropDownChanged(bool dropped) {
+    if (dropped == droppedDown_) {
+        return;
+    }
+    droppedDown_ = dropped;
+    const TNotifyEvent& event = dropped ? OnDropDown : OnCloseUp;
+    if (event) {
+        event(this);
+    }
+}
+
+void TControl::Click() {
+    if (OnClick) {
+        OnClick(this);
+    }
+}
+
+char16_t TControl::KeyPress(char16_t key) {
+    if (OnKeyPress) {
+        OnKeyPress(this, key);
+    }
+    return key;
+}
+
+bool TControl::ContextPopup(int x, int y) {
+    bool handled = false;
+    if (OnContextPopup) {
+        OnContextPopup(this, x, y, handled);
+    }
+    return handled;
 }
 
 } // namespace vorlane

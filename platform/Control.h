@@ -9,15 +9,20 @@
 
 namespace vorlane {
 
-enum class ControlKind { Image, Edit, ComboBox, PushButton, MediaPlayer };
+// Pictures and labels are painted by their form; the other kinds are native child windows.
+enum class ControlKind { Image, Label, Edit, ComboBox, PushButton, MediaPlayer };
 enum class TextAlign { Left, Right, Center };
 enum class MouseButton { Left, Right, Middle };
 
-// Which mouse buttons are held (the only parts of the shift state the program reads).
+// The mouse buttons and modifier keys held while an event happened.
 struct ShiftState {
     bool left = false;
     bool right = false;
     bool middle = false;
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+    friend bool operator==(const ShiftState&, const ShiftState&) = default;
 };
 
 struct Rect {
@@ -35,15 +40,16 @@ struct Font {
     std::string name = "Tahoma";
     int points = 8;
     bool bold = true;
+    bool underline = false;
     friend bool operator==(const Font&, const Font&) = default;
 };
 
 class TControl;
 
 // What changed on a control, for the native peer that mirrors it.
-enum class Change { Bounds, Visible, Text, Hint, Colors, Font, Items };
+enum class Change { Bounds, Visible, Text, Hint, Colors, Font, Items, ItemIndex, DroppedDown };
 
-// The native side of a control (a child window, or the window that paints a picture).
+// The native side of a control (a child window, or the form that paints a picture or label).
 class ControlPeer {
 public:
     virtual ~ControlPeer() = default;
@@ -53,14 +59,22 @@ public:
 using TMouseMoveEvent = std::function<void(TComponent* sender, ShiftState shift, int x, int y)>;
 using TMouseDownEvent =
     std::function<void(TComponent* sender, MouseButton button, ShiftState shift, int x, int y)>;
+// A typed character (one UTF-16 unit) before the field takes it: set it to 0 to swallow it,
+// or change it.
+using TKeyPressEvent = std::function<void(TComponent* sender, char16_t& key)>;
+// A request for the field's context menu at a point of the field; set handled to keep the
+// field's own menu closed.
+using TContextPopupEvent = std::function<void(TComponent* sender, int x, int y, bool& handled)>;
 
-// A visible part of the main window: what it shows and the events it raises. Setting a
-// property tells the native peer, when one is attached, and nothing else.
+// A visible part of a form: what it shows and the events it raises. Setting a property
+// tells the native peer, when one is attached, and nothing else.
 class TControl : public TComponent {
 public:
     TControl(std::string name, ControlKind kind) : TComponent(std::move(name)), kind_(kind) {}
 
     ControlKind Kind() const { return kind_; }
+    // Painted by the form (pictures, labels) rather than shown by a child window.
+    bool IsGraphic() const { return kind_ == ControlKind::Image || kind_ == ControlKind::Label; }
 
     const Rect& Bounds() const { return bounds_; }
     int Left() const { return bounds_.left; }
@@ -69,17 +83,25 @@ public:
     int Height() const { return bounds_.height; }
     void SetBounds(int left, int top, int width, int height);
     void SetTop(int top) { SetBounds(bounds_.left, top, bounds_.width, bounds_.height); }
+    void SetPosition(int left, int top) { SetBounds(left, top, bounds_.width, bounds_.height); }
+    // A label that takes the size of its text: the native side measures it and reports
+    // the size back here, without echo.
+    bool AutoSize = false;
+    void SizeMeasured(int width, int height) {
+        bounds_.width = width;
+        bounds_.height = height;
+    }
 
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
 
-    // The field's text or the button's caption. The native peer reports typing back
-    // through TextTyped, which does not echo to the peer.
+    // The field's text or the button's or label's caption. The native peer reports typing
+    // back through TextTyped, which does not echo to the peer.
     const std::string& Text() const { return text_; }
     void SetText(const std::string& text);
-    void TextTyped(const std::string& text) { text_ = text; }
+    void TextTyped(const std::string& text);
 
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint);
@@ -88,8 +110,10 @@ public:
     Color BackgroundColor() const { return background_; }
     Color FontColor() const { return fontColor_; }
     void SetColors(Color background, Color text);
+    void SetFontColor(Color text) { SetColors(background_, text); }
 
     const Font& GetFont() const { return font_; }
+    void SetFont(const Font& font);
     void SetFontPoints(int points);
 
     TextAlign Alignment = TextAlign::Left;
@@ -97,18 +121,44 @@ public:
     int TabOrder = 0;
     bool TabStop = false;
 
-    std::vector<std::string>& Items() { return items_; }
+    // The native child window's id, which outside tools find the field by (0: none).
+    int ControlId = 0;
+
+    // Combo box: the list, the chosen entry (-1: none) and whether the list is open.
+    const std::vector<std::string>& Items() const { return items_; }
+    void SetItems(std::vector<std::string> items);
+    int ItemIndex() const { return itemIndex_; }
+    void SetItemIndex(int index);
+    bool DroppedDown() const { return droppedDown_; }
+    void SetDroppedDown(bool dropped);
     int DropDownCount = 8;
+    // What the native list reports: an entry chosen, the list opened or closed.
+    void ItemChosen(int index, const std::string& text);
+    void DropDownChanged(bool dropped);
 
     void AttachPeer(ControlPeer* peer) { peer_ = peer; }
     ControlPeer* Peer() const { return peer_; }
 
-    // Events. Pictures raise the mouse events and clicks; fields raise enter and exit.
+    // Events. Pictures and labels raise the mouse events and clicks; fields raise enter,
+    // exit, key press, change, context popup and clicks; combo boxes also drop-down and
+    // close-up.
     TNotifyEvent OnClick;
     TMouseMoveEvent OnMouseMove;
     TMouseDownEvent OnMouseDown;
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
+    TKeyPressEvent OnKeyPress;
+    TNotifyEvent OnChange;
+    TContextPopupEvent OnContextPopup;
+    TNotifyEvent OnDropDown;
+    TNotifyEvent OnCloseUp;
+
+    // Raise the events above from the native side.
+    void Click();
+    // Returns the character the field is to take (0: none).
+    char16_t KeyPress(char16_t key);
+    // Returns whether the program handled the request (the field's own menu stays closed).
+    bool ContextPopup(int x, int y);
 
     // A picture's resource name (images only).
     std::string Picture;
@@ -126,6 +176,8 @@ private:
     Color fontColor_ = kBlack;
     Font font_;
     std::vector<std::string> items_;
+    int itemIndex_ = -1;
+    bool droppedDown_ = false;
     ControlPeer* peer_ = nullptr;
 };
 

@@ -1,27 +1,36 @@
 #include "platform/Form.h"
 
+#include "platform/Errors.h"
+
 #include <algorithm>
 
 namespace vorlane {
+
+FormWindow& TForm::Window() {
+    if (window_ == nullptr) {
+        throw EWindowSystemError("Das Fenster \"" + Name() + "\" ist nicht erstellt");
+    }
+    return *window_;
+}
 
 void TForm::AddControl(TControl& control) {
     controls_.push_back(&control);
 }
 
-std::vector<TControl*> TForm::ImagesBottomUp() const {
-    std::vector<TControl*> images;
+std::vector<TControl*> TForm::GraphicsBottomUp() const {
+    std::vector<TControl*> graphics;
     for (TControl* control : controls_) {
-        if (control->Kind() == ControlKind::Image) {
-            images.push_back(control);
+        if (control->IsGraphic()) {
+            graphics.push_back(control);
         }
     }
-    return images;
+    return graphics;
 }
 
 TControl* TForm::NextTabStop(const TControl* from, bool backwards) const {
     std::vector<TControl*> stops;
     for (TControl* control : controls_) {
-        if (control->TabStop && control->Visible() && control->Kind() != ControlKind::Image) {
+        if (control->TabStop && control->Visible() && !control->IsGraphic()) {
             stops.push_back(control);
         }
     }
@@ -46,14 +55,45 @@ void TForm::SetBounds(int left, int top, int width, int height) {
     top_ = top;
     width_ = width;
     height_ = height;
-    windows_.SetWindowBounds(left, top, width, height);
+    if (window_ != nullptr) {
+        window_->SetBounds(left, top, width, height);
+    }
 }
 
-TControl* TForm::ImageAt(int x, int y) const {
+void TForm::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    if (window_ != nullptr) {
+        window_->SetCaption(caption);
+    }
+}
+
+void TForm::Moved(int left, int top) {
+    left_ = left;
+    top_ = top;
+}
+
+void TForm::Moving(Rect& proposed) {
+    if (OnMoving) {
+        OnMoving(this, proposed);
+    }
+}
+
+void TForm::FilesDropped(const std::vector<std::string>& paths) {
+    if (OnDropFiles) {
+        OnDropFiles(this, paths);
+    }
+}
+
+void TForm::DragMove() {
+    // The move takes the mouse: the press that started it never gets its release.
+    pressed_ = nullptr;
+    Window().DragMove();
+}
+
+TControl* TForm::ControlAt(int x, int y) const {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         TControl* control = *it;
-        if (control->Kind() == ControlKind::Image && control->Visible() &&
-            control->Bounds().Contains(x, y)) {
+        if (control->IsGraphic() && control->Visible() && control->Bounds().Contains(x, y)) {
             return control;
         }
     }
@@ -62,14 +102,14 @@ TControl* TForm::ImageAt(int x, int y) const {
 
 void TForm::MouseMove(int x, int y, ShiftState shift) {
     // A pressed picture keeps the mouse until the button is released.
-    TControl* target = pressed_ != nullptr ? pressed_ : ImageAt(x, y);
+    TControl* target = pressed_ != nullptr ? pressed_ : ControlAt(x, y);
     if (target != nullptr && target->OnMouseMove) {
         target->OnMouseMove(target, shift, x - target->Left(), y - target->Top());
     }
 }
 
 void TForm::MouseDown(MouseButton button, int x, int y, ShiftState shift) {
-    TControl* target = ImageAt(x, y);
+    TControl* target = ControlAt(x, y);
     if (target == nullptr) {
         if (OnMouseDown) {
             OnMouseDown(this, button, shift, x, y);

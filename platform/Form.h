@@ -1,6 +1,7 @@
 #pragma once
+#include "platform/Application.h"
 #include "platform/Control.h"
-#include "platform/Services.h"
+#include "platform/FormWindow.h"
 #include "platform/Timer.h"
 #include "platform/TrayIcon.h"
 
@@ -11,29 +12,49 @@
 
 namespace vorlane {
 
+// How a form's window is framed.
+enum class FormBorder {
+    None,  // no frame and no title bar: the form paints all of itself
+    Dialog // a fixed single border and a title bar with only the close box
+};
+
 // Window-creation parameters the native window asks for before it creates the window.
 struct WindowParams {
+    std::string className; // "T" followed by the form's name unless a form says otherwise
+    FormBorder border = FormBorder::None;
     bool toolWindow = false; // no taskbar button, not in the task switcher
     bool appWindow = true;   // represents the application on the taskbar
+    int icon = 0;            // the icon resource; 0 for the program's icon
 };
 
 using TKeyEvent = std::function<void(TComponent* sender, std::uint16_t& key, ShiftState shift)>;
 using TCloseQueryEvent = std::function<void(TComponent* sender, bool& canClose)>;
+// A step of a move of the window: the proposed outer rectangle, which the handler may change.
+using TMovingEvent = std::function<void(TComponent* sender, Rect& proposed)>;
+using TDropFilesEvent =
+    std::function<void(TComponent* sender, const std::vector<std::string>& paths)>;
 
-// The main window's model: its controls, the stacking order of its pictures and the
+// A window's model: its controls, the stacking order of its pictures and labels and the
 // routing of mouse and key input to them. The native window reports its input here
 // (through Dispatch) and draws what the model holds.
 class TForm : public TComponent {
 public:
-    TForm(std::string name, WindowSystem& windows)
-        : TComponent(std::move(name)), windows_(windows) {}
+    TForm(std::string name, Application& application)
+        : TComponent(std::move(name)), application_(application) {}
 
-    WindowSystem& Windows() { return windows_; }
+    Application& App() { return application_; }
+    // Makes the native window (hidden) for the controls, timers and tray icon added so far.
+    void CreateWindow() { application_.CreateWindowOf(*this); }
+    void AttachWindow(FormWindow* window) { window_ = window; }
+    // The native window; an error while there is none.
+    FormWindow& Window();
 
-    // Controls are registered once; pictures in their stacking order, bottom first.
+    // Controls are registered once; pictures and labels in their stacking order, bottom
+    // first.
     void AddControl(TControl& control);
     const std::vector<TControl*>& Controls() const { return controls_; }
-    std::vector<TControl*> ImagesBottomUp() const;
+    // Pictures and labels, bottom first: the order they are painted in.
+    std::vector<TControl*> GraphicsBottomUp() const;
     void AddTimer(TTimer& timer) { timers_.push_back(&timer); }
     const std::vector<TTimer*>& Timers() const { return timers_; }
     void SetTrayIcon(TTrayIcon& icon) { trayIcon_ = &icon; }
@@ -43,7 +64,8 @@ public:
     // wrapping around; null when there is none.
     TControl* NextTabStop(const TControl* from, bool backwards) const;
 
-    std::string Caption;
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
     Color BackgroundColor = kGrey;
     bool KeyPreview = true;
     // The window is created above all ordinary windows.
@@ -60,35 +82,48 @@ public:
     void SetPosition(int left, int top) { SetBounds(left, top, width_, height_); }
     void SetSize(int width, int height) { SetBounds(left_, top_, width, height); }
 
-    // The topmost visible picture under the point, or null.
-    TControl* ImageAt(int x, int y) const;
+    // The topmost visible picture or label under the point, or null.
+    TControl* ControlAt(int x, int y) const;
 
     TControl* Focused() const { return focused_; }
-    void FocusControl(TControl& control) { windows_.SetFocus(control); }
+    void FocusControl(TControl& control) { Window().SetFocus(control); }
+    // Moves the window with the pointer until the button is released (see FormWindow).
+    void DragMove();
 
     // Input, as the native window reports it.
     void MouseMove(int x, int y, ShiftState shift);
     void MouseDown(MouseButton button, int x, int y, ShiftState shift);
     void MouseUp(MouseButton button, int x, int y);
     void MouseLeave();
+    // The window lost the mouse (a drag, a menu, a dialog took it): no picture stays pressed.
+    void CaptureLost() { pressed_ = nullptr; }
     // Returns false when the key was consumed by the preview.
     bool KeyDown(std::uint16_t key, ShiftState shift);
     // Runs the close query; returns whether the window may close.
     bool CloseQuery();
     void FocusChanged(TControl* focused);
+    // The native window was moved to this outer position; the model follows, no echo.
+    void Moved(int left, int top);
+    // A step of a move: the hook may change where the window goes.
+    void Moving(Rect& proposed);
+    void FilesDropped(const std::vector<std::string>& paths);
 
     TKeyEvent OnKeyDown;
     TCloseQueryEvent OnCloseQuery;
     TNotifyEvent OnMouseLeave;
     TMouseDownEvent OnMouseDown;
+    TMovingEvent OnMoving;
+    TDropFilesEvent OnDropFiles;
 
 private:
-    WindowSystem& windows_;
+    Application& application_;
+    FormWindow* window_ = nullptr;
     std::vector<TControl*> controls_;
     std::vector<TTimer*> timers_;
     TTrayIcon* trayIcon_ = nullptr;
     TControl* pressed_ = nullptr;
     TControl* focused_ = nullptr;
+    std::string caption_;
     int left_ = 0;
     int top_ = 0;
     int width_ = 0;

@@ -21,10 +21,13 @@ public:
         host.screen.height = screenHeight;
         host.clock.now = EncodeDateTime(2026, 12, 10, 14, 0, 0, 0);
         form = CreateApplication(host, state);
+        // The message loop shows the main window before it runs.
+        host.RunMessageLoop();
     }
 
     TFormVorlane& f() { return *form; }
-    headless::RecordingWindows& windows() { return host.windows; }
+    headless::RecordingWindow& window() { return host.application.MainWindow(); }
+    headless::RecordingApplication& application() { return host.application; }
 
     // A timer event as the message loop delivers it.
     void Fire(TTimer& timer) {
@@ -69,10 +72,7 @@ public:
         return form->edtTimeMinutes.Text() + ":" + form->edtTimeSeconds.Text();
     }
 
-    bool Logged(const std::string& call) {
-        const auto& log = host.windows.log;
-        return std::find(log.begin(), log.end(), call) != log.end();
-    }
+    bool Logged(const std::string& call) { return host.log.Contains(call); }
 
     headless::HeadlessHost host;
     VorlaneState state;

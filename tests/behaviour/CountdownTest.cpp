@@ -17,10 +17,10 @@ TEST(Countdown, PunctualTicksReachZeroThenRaiseTheAlarmOneTickLater) {
         ++ticks;
     }
     EXPECT_EQ(ticks, 9); // 2.7 s rounds to the third second
-    EXPECT_FALSE(app.windows().topmost);
+    EXPECT_FALSE(app.window().topmost);
     EXPECT_FALSE(app.state.AlarmActive);
     app.Tick(300);
-    EXPECT_TRUE(app.windows().topmost);
+    EXPECT_TRUE(app.window().topmost);
     EXPECT_TRUE(app.state.AlarmActive);
 }
 
@@ -95,15 +95,15 @@ TEST(Countdown, EveryAlarmTickBringsTheWindowBack) {
     App app({"-t0"});
     app.Running();
     EXPECT_TRUE(app.Key(0x7B)); // F12 hides to the tray, the key passes on
-    EXPECT_TRUE(app.windows().minimized);
-    EXPECT_FALSE(app.windows().mainVisible);
-    app.windows().SetTopmost(false);
-    app.windows().log.clear();
+    EXPECT_TRUE(app.application().minimized);
+    EXPECT_FALSE(app.window().visible);
+    app.window().SetTopmost(false);
+    app.host.log.calls.clear();
     app.Tick(300);
-    EXPECT_FALSE(app.windows().minimized);
-    EXPECT_TRUE(app.windows().mainVisible);
-    EXPECT_TRUE(app.windows().topmost);
-    EXPECT_EQ(app.windows().log,
+    EXPECT_FALSE(app.application().minimized);
+    EXPECT_TRUE(app.window().visible);
+    EXPECT_TRUE(app.window().topmost);
+    EXPECT_EQ(app.host.log.calls,
               (std::vector<std::string>{"topmost", "restore", "hide owner", "normal"}));
 }
 
@@ -115,7 +115,7 @@ TEST(Countdown, PlusOneEndsTheAlarmAndTheNextTickCountsAgain) {
     app.state.IsPlaying = true;
     app.Click(app.f().btnPlusOne.Normal);
     EXPECT_EQ(app.Display(), "01:00");
-    EXPECT_FALSE(app.windows().topmost);
+    EXPECT_FALSE(app.window().topmost);
     EXPECT_FALSE(app.state.IsPlaying); // the sound is stopped
     EXPECT_TRUE(app.f().imgBackgroundBlink.Visible());
     app.Tick(300);

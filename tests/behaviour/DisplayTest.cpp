@@ -75,7 +75,7 @@ TEST(QuickButtons, MinusDuringTheAlarmChangesNothing) {
     app.Click(app.f().btnMinusOne.Normal);
     EXPECT_EQ(app.Display(), "00:00");
     EXPECT_TRUE(app.state.IsPlaying);
-    EXPECT_TRUE(app.windows().topmost);
+    EXPECT_TRUE(app.window().topmost);
 }
 
 TEST(QuickButtons, PlusInTheReminderShowsTheTimeAndKeepsTheText) {
@@ -111,33 +111,33 @@ TEST(Presets, SetTheTimeAndStopTheAlarmSoundButKeepTheWindowOnTop) {
     EXPECT_EQ(app.state.RemainingSeconds, 900);
     EXPECT_FALSE(app.state.IsPlaying);
     EXPECT_EQ(app.Display(), "00:00"); // shown by the next tick
-    EXPECT_TRUE(app.windows().topmost);
+    EXPECT_TRUE(app.window().topmost);
     app.Tick(300);
     EXPECT_EQ(app.Display(), "15:00");
     EXPECT_FALSE(app.state.AlarmActive);
-    EXPECT_TRUE(app.windows().topmost);
+    EXPECT_TRUE(app.window().topmost);
 }
 
 TEST(Keys, EscapeWhileChoosingATargetTimeConfirmsInsteadOfClosing) {
     App app;
     app.Running();
     app.state.SelectingTime = true;
-    app.windows().pendingChars = 1;
+    app.application().pendingChars = 1;
     EXPECT_FALSE(app.Key(0x1B)); // consumed
-    EXPECT_EQ(app.windows().pendingChars, 0);
-    EXPECT_FALSE(app.windows().closed);
+    EXPECT_EQ(app.application().pendingChars, 0);
+    EXPECT_FALSE(app.window().closed);
 }
 
 TEST(Keys, FunctionKeysPassOnAndOtherKeysAreLeftAlone) {
     App app;
     app.Running();
     EXPECT_TRUE(app.Key(0x70)); // F1
-    EXPECT_FALSE(app.windows().minimized);
+    EXPECT_FALSE(app.application().minimized);
     EXPECT_TRUE(app.Key(0x41)); // A
-    EXPECT_FALSE(app.windows().minimized);
-    EXPECT_FALSE(app.windows().closed);
+    EXPECT_FALSE(app.application().minimized);
+    EXPECT_FALSE(app.window().closed);
     EXPECT_TRUE(app.Key(0x7B)); // F12
-    EXPECT_TRUE(app.windows().minimized);
+    EXPECT_TRUE(app.application().minimized);
     EXPECT_EQ(app.f().Focused(), &app.f().mplMediaPlayer);
 }
 
@@ -145,10 +145,10 @@ TEST(Tray, ClickBringsTheWindowBackFromTheTray) {
     App app;
     app.Running();
     app.Key(0x7B);
-    ASSERT_FALSE(app.windows().mainVisible);
+    ASSERT_FALSE(app.window().visible);
     Dispatch([&] { app.f().TrayIcon.OnClick(&app.f().TrayIcon); });
-    EXPECT_TRUE(app.windows().mainVisible);
-    EXPECT_FALSE(app.windows().minimized);
+    EXPECT_TRUE(app.window().visible);
+    EXPECT_FALSE(app.application().minimized);
     EXPECT_TRUE(app.Logged("foreground"));
 }
 

@@ -49,7 +49,7 @@ TEST(Errors, TypeNamesOfOtherErrors) {
 TEST(Errors, AFailedExitRequestIsReported) {
     App app;
     app.Running();
-    app.windows().failOn = "close";
+    app.host.log.failOn = "close";
     app.Click(app.f().btnExit.Normal);
     ASSERT_EQ(app.host.messageBoxes.shown.size(), 1u);
     EXPECT_EQ(app.host.messageBoxes.shown[0].text, "Es ist ein Fehler beim Beenden aufgetreten!");
@@ -58,13 +58,13 @@ TEST(Errors, AFailedExitRequestIsReported) {
 TEST(Errors, AFailureWhileClosingIsReportedAndTheWindowStillCloses) {
     App app;
     app.Running();
-    app.windows().failOn = "process messages";
+    app.host.log.failOn = "process messages";
     app.Key(0x1B);
     ASSERT_EQ(app.host.messageBoxes.shown.size(), 1u);
     EXPECT_EQ(app.host.messageBoxes.shown[0].text,
               "Es ist ein Fehler beim Beenden des Vorlanes aufgetreten!");
     EXPECT_EQ(app.host.messageBoxes.shown[0].caption, "Fehler");
-    EXPECT_TRUE(app.windows().closed);
+    EXPECT_TRUE(app.window().closed);
 }
 
 TEST(Errors, AnErrorInATimerEventIsShownToo) {

@@ -286,8 +286,8 @@ TEST_F(ButtonLooks, LeavingTheWindowParksTheFocusOnlyWhenNoProgramWindowIsUnder)
         f().FocusControl(f().edtTimeMinutes);
         MoveOver(f().btnPlusFive);
         Press(MouseButton::Right, SpotOf(f(), f().btnPlusFive));
-        app.windows().pointerOverProgram = overProgram;
-        app.windows().log.clear();
+        app.application().pointerOverProgram = overProgram;
+        app.host.log.calls.clear();
         Dispatch([&] { f().MouseLeave(); });
         EXPECT_EQ(f().Focused(), overProgram ? &f().edtTimeMinutes : &f().mplMediaPlayer);
         EXPECT_EQ(app.Logged("focus mplMediaPlayer"), !overProgram);
@@ -341,14 +341,14 @@ TEST(ImageHitTest, OverlappingButtonsGoToTheUpperPicture) {
         ASSERT_TRUE(second.Normal.Bounds().Contains(c.at.x, c.at.y));
 
         // At rest: the upper Normal picture, and its mouse-move handler runs.
-        EXPECT_EQ(f.ImageAt(c.at.x, c.at.y), &(f.*c.normalWinner).Normal);
+        EXPECT_EQ(f.ControlAt(c.at.x, c.at.y), &(f.*c.normalWinner).Normal);
         Dispatch([&] { f.MouseMove(c.at.x, c.at.y, ShiftState{}); });
         EXPECT_EQ(Shown(f, &ImageButton::Hover), Names{(f.*c.normalWinner).Hover.Name()});
 
         // Both hover looks shown: the upper Hover picture takes the press.
         first.Hover.Show();
         second.Hover.Show();
-        EXPECT_EQ(f.ImageAt(c.at.x, c.at.y), &(f.*c.hoverWinner).Hover);
+        EXPECT_EQ(f.ControlAt(c.at.x, c.at.y), &(f.*c.hoverWinner).Hover);
         Dispatch([&] {
             f.MouseDown(MouseButton::Right, c.at.x, c.at.y, ShiftState{false, true, false});
         });
@@ -357,7 +357,7 @@ TEST(ImageHitTest, OverlappingButtonsGoToTheUpperPicture) {
         // Both pressed looks shown: the upper Active picture.
         first.Active.Show();
         second.Active.Show();
-        EXPECT_EQ(f.ImageAt(c.at.x, c.at.y), &(f.*c.activeWinner).Active);
+        EXPECT_EQ(f.ControlAt(c.at.x, c.at.y), &(f.*c.activeWinner).Active);
         EXPECT_TRUE(app.host.messageBoxes.shown.empty());
     }
 }
@@ -366,28 +366,28 @@ TEST(ImageHitTest, HiddenPicturesAreSkippedAndTheBackgroundTakesTheRest) {
     App app;
     app.Running();
     auto& f = app.f();
-    EXPECT_EQ(f.ImageAt(kBackground.x, kBackground.y), &f.imgForm);
-    EXPECT_EQ(f.ImageAt(kBlinkOnly.x, kBlinkOnly.y), &f.imgForm);
-    EXPECT_EQ(f.ImageAt(170, 237), &f.imgForm);
-    EXPECT_EQ(f.ImageAt(171, 100), nullptr);
-    EXPECT_EQ(f.ImageAt(100, 238), nullptr);
+    EXPECT_EQ(f.ControlAt(kBackground.x, kBackground.y), &f.imgForm);
+    EXPECT_EQ(f.ControlAt(kBlinkOnly.x, kBlinkOnly.y), &f.imgForm);
+    EXPECT_EQ(f.ControlAt(170, 237), &f.imgForm);
+    EXPECT_EQ(f.ControlAt(171, 100), nullptr);
+    EXPECT_EQ(f.ControlAt(100, 238), nullptr);
     f.imgBackgroundBlink.Show();
-    EXPECT_EQ(f.ImageAt(kBlinkOnly.x, kBlinkOnly.y), &f.imgBackgroundBlink);
+    EXPECT_EQ(f.ControlAt(kBlinkOnly.x, kBlinkOnly.y), &f.imgBackgroundBlink);
 
     // A shown Hover picture lies over its own Normal picture and over the lower
     // neighbour: moving into the -1/-5 overlap keeps -1 hovered although -5's Normal
     // picture is above -1's.
     const Point minusOne = SpotOf(f, f.btnMinusOne);
-    EXPECT_EQ(f.ImageAt(minusOne.x, minusOne.y), &f.btnMinusOne.Normal);
+    EXPECT_EQ(f.ControlAt(minusOne.x, minusOne.y), &f.btnMinusOne.Normal);
     Dispatch([&] { f.MouseMove(minusOne.x, minusOne.y, ShiftState{}); });
-    EXPECT_EQ(f.ImageAt(minusOne.x, minusOne.y), &f.btnMinusOne.Hover);
+    EXPECT_EQ(f.ControlAt(minusOne.x, minusOne.y), &f.btnMinusOne.Hover);
     Dispatch([&] { f.MouseMove(30, 182, ShiftState{}); });
     EXPECT_EQ(Shown(f, &ImageButton::Hover), Names{"btnMinusOneHover"});
     EXPECT_EQ(Tagged(f), Names{"btnMinusOneNormal"});
 
     // Hidden again, the Hover picture no longer takes the mouse.
     Dispatch([&] { f.MouseMove(kBackground.x, kBackground.y, ShiftState{}); });
-    EXPECT_EQ(f.ImageAt(minusOne.x, minusOne.y), &f.btnMinusOne.Normal);
+    EXPECT_EQ(f.ControlAt(minusOne.x, minusOne.y), &f.btnMinusOne.Normal);
     EXPECT_TRUE(app.host.messageBoxes.shown.empty());
 }
 

@@ -8,14 +8,14 @@ namespace {
 TEST(StartUp, CreationLaysOutTheWindowAndPlacesAFirstRun) {
     App app;
     auto& f = app.f();
-    EXPECT_EQ(app.host.title, "Vorlane");
+    EXPECT_EQ(app.host.application.title, "Vorlane");
     EXPECT_EQ(f.Width(), 171);
     EXPECT_EQ(f.Height(), 238);
     // The ellipse reaches one pixel beyond the left and top edges and two beyond the others.
-    EXPECT_EQ(app.windows().region.left, -1);
-    EXPECT_EQ(app.windows().region.top, -1);
-    EXPECT_EQ(app.windows().region.right, 173);
-    EXPECT_EQ(app.windows().region.bottom, 240);
+    EXPECT_EQ(app.window().region.left, -1);
+    EXPECT_EQ(app.window().region.top, -1);
+    EXPECT_EQ(app.window().region.right, 173);
+    EXPECT_EQ(app.window().region.bottom, 240);
     EXPECT_EQ(app.Display(), "12:00");
     EXPECT_EQ(f.TrayIcon.Hint(), "12:00");
     EXPECT_EQ(app.state.RemainingSeconds, 720);
@@ -56,16 +56,16 @@ TEST(StartUp, NarrowScreenKeepsTheFirstRunWindowOnScreen) {
 TEST(StartUp, StagesRunInOrderAndSwitchOnTheCountdown) {
     App app;
     auto& f = app.f();
-    app.windows().log.clear();
+    app.host.log.calls.clear();
     app.Fire(f.tmrFirstStart);
     EXPECT_FALSE(f.tmrFirstStart.Enabled());
     EXPECT_EQ(f.Focused(), &f.mplMediaPlayer);
-    EXPECT_TRUE(app.windows().acceptsDrops);
+    EXPECT_TRUE(app.window().acceptsDrops);
     EXPECT_TRUE(f.tmrStartAfter300ms.Enabled());
     EXPECT_FALSE(f.tmrCountdown.Enabled());
     const std::vector<std::string> stageB = {"focus mplMediaPlayer", "drop files",
                                              "hints 400 25000", "hide owner"};
-    EXPECT_EQ(app.windows().log, stageB);
+    EXPECT_EQ(app.host.log.calls, stageB);
     EXPECT_EQ(f.btnPlusFive.Hover.Hint(), "\"Countdown\" um fünf Minuten verlängern");
     EXPECT_EQ(f.edtTimeMinutes.Hint(), "Minuten");
     EXPECT_EQ(f.btnTerminVerschieben.Text(), "Später erinnern?");
@@ -74,14 +74,14 @@ TEST(StartUp, StagesRunInOrderAndSwitchOnTheCountdown) {
     EXPECT_EQ(f.btnMinimize.Hover.Hint(), "Minimize"); // keeps its English hint
     EXPECT_FALSE(f.btnPlay.Hover.ShowHint);
 
-    app.windows().log.clear();
+    app.host.log.calls.clear();
     app.Fire(f.tmrStartAfter300ms);
     EXPECT_FALSE(f.tmrStartAfter300ms.Enabled());
     EXPECT_TRUE(f.tmrCountdown.Enabled());
-    EXPECT_FALSE(app.windows().topmost);
+    EXPECT_FALSE(app.window().topmost);
     EXPECT_FALSE(f.StayOnTop);
     EXPECT_EQ(app.state.ShowInfoAtStart, 0);
-    EXPECT_EQ(app.windows().log, (std::vector<std::string>{"focus mplMediaPlayer", "notopmost"}));
+    EXPECT_EQ(app.host.log.calls, (std::vector<std::string>{"focus mplMediaPlayer", "notopmost"}));
 }
 
 TEST(StartUp, TimeSpentStartingIsNotCounted) {
@@ -142,12 +142,12 @@ TEST(StartUp, ReminderTextWithoutZeroTimeKeepsTheCountdownLayout) {
 TEST(StartUp, StartHiddenGoesToTheTrayAndStillCounts) {
     App app({"-m"});
     app.FinishStartUp();
-    EXPECT_TRUE(app.windows().minimized);
-    EXPECT_FALSE(app.windows().mainVisible);
+    EXPECT_TRUE(app.application().minimized);
+    EXPECT_FALSE(app.window().visible);
     EXPECT_TRUE(app.f().tmrCountdown.Enabled());
     App upper({"-M"});
     upper.FinishStartUp();
-    EXPECT_FALSE(upper.windows().minimized);
+    EXPECT_FALSE(upper.application().minimized);
 }
 
 TEST(StartUp, LayoutPutsEveryControlInItsPlace) {
@@ -206,11 +206,11 @@ TEST(StartUp, LayoutPutsEveryControlInItsPlace) {
 TEST(StartUp, EscapeClosesAndEndsTheProgram) {
     App app;
     app.Running();
-    app.windows().log.clear();
+    app.host.log.calls.clear();
     EXPECT_TRUE(app.Key(0x1B));
-    EXPECT_TRUE(app.windows().closed);
-    EXPECT_TRUE(app.windows().terminated);
-    EXPECT_EQ(app.windows().log,
+    EXPECT_TRUE(app.window().closed);
+    EXPECT_TRUE(app.application().terminated);
+    EXPECT_EQ(app.host.log.calls,
               (std::vector<std::string>{"close", "process messages", "terminate"}));
     EXPECT_TRUE(app.host.messageBoxes.shown.empty());
 }
@@ -219,7 +219,7 @@ TEST(StartUp, ExitButtonClosesTheProgram) {
     App app;
     app.Running();
     app.Click(app.f().btnExit.Normal);
-    EXPECT_TRUE(app.windows().closed);
+    EXPECT_TRUE(app.window().closed);
 }
 
 TEST(StartUp, TabMovesThroughTheVisibleTabStopsInOrder) {

@@ -1,0 +1,53 @@
+#pragma once
+// The simple services in memory: a hand-driven clock, a fixed screen, message boxes that
+// are only recorded, and the one log of window-system calls every recording object writes.
+#include "platform/Services.h"
+
+#include <string>
+#include <vector>
+
+namespace vorlane::headless {
+
+// Every call the program made of the window system, in order. A call of the name in failOn
+// fails with an error, to test the error paths.
+struct CallLog {
+    std::vector<std::string> calls;
+    std::string failOn;
+    void Record(const std::string& call);
+    bool Contains(const std::string& call) const;
+};
+
+class ManualClock : public Clock {
+public:
+    double Now() override { return now; }
+    void AdvanceMs(double ms) { now += ms / 86400000.0; }
+    double now = 0.0;
+};
+
+class FixedScreen : public Screen {
+public:
+    int Width() override { return width; }
+    int Height() override { return height; }
+    // The screen less a taskbar of 40 pixels at the bottom, unless a test sets another.
+    Rect WorkArea() override {
+        return workArea.width > 0 ? workArea : Rect{0, 0, width, height - 40};
+    }
+    int width = 1920;
+    int height = 1080;
+    Rect workArea;
+};
+
+struct ShownBox {
+    std::string text;
+    std::string caption;
+    MessageIcon icon;
+};
+
+class RecordingMessageBoxes : public MessageBoxes {
+public:
+    void Show(const std::string& text, const std::string& caption, MessageIcon icon,
+              bool keepMainWindowTopmost) override;
+    std::vector<ShownBox> shown;
+};
+
+} // namespace vorlane::headless
