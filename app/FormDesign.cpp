@@ -1,5 +1,6 @@
 // The main window as designed: every control with its start values, the stacking order
 // of the pictures and the popup menu. Start-up then applies the layout and the texts.
+#include "app/ControlIds.h"
 #include "app/VorlaneSRC.h"
 
 #include <memory>
@@ -131,10 +132,22 @@ void TFormVorlane::CreateDesignTimeControls() {
     mplMediaPlayer.TabOrder = 9;
     mplMediaPlayer.TabStop = true;
 
-    for (TControl* control : {&edtTimeMinutes, &edtTimeColon, &edtTimeSeconds, &edtFirstTextLine,
-                              &edtSecondTextLine, &edtHinweiseLabel, &cmbEndTimeComboBox,
-                              &btnTimeSelectionOkay, &btnTerminVerschieben, &mplMediaPlayer}) {
-        AddControl(*control);
+    const struct {
+        TControl& control;
+        int id;
+    } fields[] = {{edtTimeMinutes, kIdTimeMinutes},
+                  {edtTimeColon, kIdTimeColon},
+                  {edtTimeSeconds, kIdTimeSeconds},
+                  {edtFirstTextLine, kIdFirstTextLine},
+                  {edtSecondTextLine, kIdSecondTextLine},
+                  {edtHinweiseLabel, kIdHinweiseLabel},
+                  {cmbEndTimeComboBox, kIdEndTimeComboBox},
+                  {btnTimeSelectionOkay, kIdTimeSelectionOkay},
+                  {btnTerminVerschieben, kIdTerminVerschieben},
+                  {mplMediaPlayer, kIdMediaPlayer}};
+    for (const auto& field : fields) {
+        field.control.ControlId = field.id;
+        AddControl(field.control);
     }
 
     for (TTimer* timer : {&tmrFirstStart, &tmrStartAfter300ms, &tmrCountdown}) {

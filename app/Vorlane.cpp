@@ -8,7 +8,7 @@ std::unique_ptr<TFormVorlane> CreateApplication(ProgramHost& host, VorlaneState&
     Application& application = host.Services().application;
     application.SetTitle("Vorlane");
     auto form = std::make_unique<TFormVorlane>(state, host.Services(), host.Arguments());
-    form->CreateWindow();
+    form->CreateHandle();
     Dispatch([&form] { form->FormCreate(form.get()); });
     // The info dialog instance of start-up arrives with the info dialog.
     application.HideOwnerWindow();

@@ -1,16 +1,12 @@
 #include "core/Placement.h"
 
-#include "core/DateTime.h"
+#include "core/Centring.h"
 
 namespace vorlane {
 
 namespace {
 
 constexpr int kOffsetRightOfCentre = 360;
-
-int CentredStart(int screenSize, int windowSize) {
-    return RoundHalfEven(screenSize / 2.0 - windowSize / 2.0);
-}
 
 } // namespace
 

@@ -6,6 +6,12 @@
 
 namespace vorlane {
 
+TForm::~TForm() {
+    if (window_ != nullptr) {
+        window_->ModelDestroyed();
+    }
+}
+
 FormWindow& TForm::Window() {
     if (window_ == nullptr) {
         throw EWindowSystemError("Das Fenster \"" + Name() + "\" ist nicht erstellt");
@@ -101,6 +107,10 @@ TControl* TForm::ControlAt(int x, int y) const {
 }
 
 void TForm::MouseMove(int x, int y, ShiftState shift) {
+    // A move without the button held means the release went elsewhere: nothing stays pressed.
+    if (pressed_ != nullptr && !shift.left) {
+        pressed_ = nullptr;
+    }
     // A pressed picture keeps the mouse until the button is released.
     TControl* target = pressed_ != nullptr ? pressed_ : ControlAt(x, y);
     if (target != nullptr && target->OnMouseMove) {

@@ -41,10 +41,11 @@ class TForm : public TComponent {
 public:
     TForm(std::string name, Application& application)
         : TComponent(std::move(name)), application_(application) {}
+    ~TForm() override;
 
     Application& App() { return application_; }
     // Makes the native window (hidden) for the controls, timers and tray icon added so far.
-    void CreateWindow() { application_.CreateWindowOf(*this); }
+    void CreateHandle() { application_.CreateWindowOf(*this); }
     void AttachWindow(FormWindow* window) { window_ = window; }
     // The native window; an error while there is none.
     FormWindow& Window();

@@ -29,6 +29,8 @@ public:
     // Moves the window with the pointer as if its title bar had been grabbed; returns when
     // the move has ended. The form's moving hook may adjust each step.
     virtual void DragMove() = 0;
+    // The form is going away: from here on the window reports nothing to it.
+    virtual void ModelDestroyed() = 0;
 };
 
 } // namespace vorlane

@@ -27,6 +27,7 @@ public:
     // Moves the window through dragTo (when a test set it) step by step, as a user's drag
     // would, each step through the form's moving hook.
     void DragMove() override;
+    void ModelDestroyed() override { modelDestroyed = true; }
 
     TForm& form;
     WindowParams params;
@@ -34,6 +35,7 @@ public:
     bool topmost;
     bool visible = false;
     bool closed = false;
+    bool modelDestroyed = false;
     bool acceptsDrops = false;
     struct {
         int left = 0, top = 0, right = 0, bottom = 0;

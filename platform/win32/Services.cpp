@@ -2,6 +2,7 @@
 
 #include "core/DateTime.h"
 #include "platform/win32/Utf16.h"
+#include "platform/win32/Win32Application.h"
 
 #include <vector>
 
@@ -19,6 +20,12 @@ int PrimaryScreen::Width() {
 }
 int PrimaryScreen::Height() {
     return GetSystemMetrics(SM_CYSCREEN);
+}
+
+Rect PrimaryScreen::WorkArea() {
+    RECT area{0, 0, Width(), Height()};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    return Rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
 }
 
 namespace {
@@ -42,13 +49,14 @@ std::vector<HWND> WindowsOfThisThread() {
 
 void SystemMessageBoxes::Show(const std::string& text, const std::string& caption, MessageIcon icon,
                               bool keepMainWindowTopmost) {
+    HWND main = application_.MainHandle();
     std::vector<HWND> lowered;
     std::vector<HWND> disabled;
     const std::vector<HWND> windows = WindowsOfThisThread();
     if (depth_ == 0) {
         for (HWND window : windows) {
             const bool topmost = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-            if (topmost && IsWindowVisible(window) && !(keepMainWindowTopmost && window == main_)) {
+            if (topmost && IsWindowVisible(window) && !(keepMainWindowTopmost && window == main)) {
                 SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0,
                              SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
                 lowered.push_back(window);
@@ -58,7 +66,8 @@ void SystemMessageBoxes::Show(const std::string& text, const std::string& captio
     // The box belongs to the main window while it is shown, so it stays above it even
     // when the alarm keeps the main window on top.
     HWND active = GetActiveWindow();
-    HWND boxOwner = IsWindowVisible(main_) ? main_ : (active != nullptr ? active : owner_);
+    HWND boxOwner =
+        IsWindowVisible(main) ? main : (active != nullptr ? active : application_.OwnerHandle());
     HWND focus = GetFocus();
     for (HWND window : windows) {
         if (window != boxOwner && IsWindowVisible(window) && IsWindowEnabled(window)) {

@@ -14,22 +14,21 @@ class PrimaryScreen : public Screen {
 public:
     int Width() override;
     int Height() override;
+    Rect WorkArea() override;
 };
+
+class Win32Application;
 
 // Message boxes over the main window: while one is open the program's other windows are
 // disabled and lose their topmost state, so none can cover it.
 class SystemMessageBoxes : public MessageBoxes {
 public:
-    void SetWindows(HWND main, HWND owner) {
-        main_ = main;
-        owner_ = owner;
-    }
+    explicit SystemMessageBoxes(Win32Application& application) : application_(application) {}
     void Show(const std::string& text, const std::string& caption, MessageIcon icon,
               bool keepMainWindowTopmost) override;
 
 private:
-    HWND main_ = nullptr;
-    HWND owner_ = nullptr;
+    Win32Application& application_;
     int depth_ = 0;
 };
 

@@ -20,18 +20,4 @@ std::vector<std::string> Win32Host::Arguments() {
     return arguments;
 }
 
-void Win32Host::CreateNativeWindow(TForm& form) {
-    window_.Create(form);
-    messageBoxes_.SetWindows(window_.Handle(), window_.OwnerHandle());
-}
-
-int Win32Host::RunMessageLoop(TForm& /*form*/) {
-    window_.ShowAtStart();
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        window_.HandleMessage(message);
-    }
-    return static_cast<int>(message.wParam);
-}
-
 } // namespace vorlane::win32

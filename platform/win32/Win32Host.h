@@ -1,23 +1,23 @@
 #pragma once
 #include "platform/ProgramHost.h"
-#include "platform/win32/MainWindow.h"
 #include "platform/win32/Services.h"
+#include "platform/win32/Win32Application.h"
 
 namespace vorlane::win32 {
 
-// The Windows process: its command line, the native main window and the message loop.
+// The Windows process: its command line, the application with the forms' windows, the
+// services and the message loop.
 class Win32Host : public ProgramHost {
 public:
-    explicit Win32Host(HINSTANCE instance) : window_(instance) {}
+    explicit Win32Host(HINSTANCE instance) : application_(instance), messageBoxes_(application_) {}
 
-    PlatformServices Services() override { return {window_, clock_, screen_, messageBoxes_}; }
+    PlatformServices Services() override { return {application_, clock_, screen_, messageBoxes_}; }
     std::vector<std::string> Arguments() override;
-    void SetApplicationTitle(const std::string& title) override { window_.SetTitle(title); }
-    void CreateNativeWindow(TForm& form) override;
-    int RunMessageLoop(TForm& form) override;
+    int RunMessageLoop() override { return application_.RunMessageLoop(); }
+    Win32Application& App() { return application_; }
 
 private:
-    MainWindow window_;
+    Win32Application application_;
     LocalClock clock_;
     PrimaryScreen screen_;
     SystemMessageBoxes messageBoxes_;

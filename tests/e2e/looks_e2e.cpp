@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/ControlIds.h"
+#include "app/ControlIds.h"
 
 namespace vorlane::e2e {
 namespace {
@@ -58,7 +58,7 @@ std::optional<LRESULT> Ask(HWND w, UINT message, WPARAM wParam = 0) {
 }
 
 std::optional<int> Minutes(HWND main) {
-    const auto text = FieldText(main, win32::kIdTimeMinutes);
+    const auto text = FieldText(main, kIdTimeMinutes);
     if (!text || text->empty())
         return std::nullopt;
     try {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/ControlIds.h"
+#include "app/ControlIds.h"
 
 namespace vorlane::e2e {
 namespace {
@@ -108,9 +108,9 @@ TEST_F(WindowTest, IsBorderlessEllipticToolWindowOwnedByHiddenApplicationWindow)
         int id;
         bool visible;
     };
-    for (Field f : {Field{win32::kIdFirstTextLine, false}, Field{win32::kIdSecondTextLine, true},
-                    Field{win32::kIdTimeMinutes, true}, Field{win32::kIdTimeColon, true},
-                    Field{win32::kIdTimeSeconds, true}}) {
+    for (Field f :
+         {Field{kIdFirstTextLine, false}, Field{kIdSecondTextLine, true},
+          Field{kIdTimeMinutes, true}, Field{kIdTimeColon, true}, Field{kIdTimeSeconds, true}}) {
         HWND field = GetDlgItem(main, f.id);
         ASSERT_NE(field, nullptr) << "no child window with ID " << f.id;
         EXPECT_EQ(_wcsicmp(ClassNameOf(field).c_str(), L"Edit"), 0)
@@ -144,12 +144,12 @@ TEST_P(StartTimeTest, DisplayShowsStartTime) {
     HWND main = Start(GetParam().args);
     ASSERT_NE(main, nullptr);
     // Read at once: the first second is subtracted only about a second after the window shows.
-    const std::string minutes = FieldOrMissing(main, win32::kIdTimeMinutes);
-    const std::string seconds = FieldOrMissing(main, win32::kIdTimeSeconds);
+    const std::string minutes = FieldOrMissing(main, kIdTimeMinutes);
+    const std::string seconds = FieldOrMissing(main, kIdTimeSeconds);
     Screenshot(main);
     EXPECT_EQ(minutes, GetParam().minutes);
     EXPECT_EQ(seconds, GetParam().seconds);
-    EXPECT_EQ(FieldOrMissing(main, win32::kIdTimeColon), ":");
+    EXPECT_EQ(FieldOrMissing(main, kIdTimeColon), ":");
 }
 
 // Valid -t values are 0 to 999 minutes; everything else (and the case-sensitive -T) leaves
@@ -211,8 +211,8 @@ using AlarmTest = VorlaneTest;
 TEST_F(AlarmTest, ZeroMinutesRaisesTopmostBlinkingAlarm) {
     HWND main = Start(L"-t0");
     ASSERT_NE(main, nullptr);
-    EXPECT_EQ(FieldOrMissing(main, win32::kIdTimeMinutes), "00");
-    EXPECT_EQ(FieldOrMissing(main, win32::kIdTimeSeconds), "00");
+    EXPECT_EQ(FieldOrMissing(main, kIdTimeMinutes), "00");
+    EXPECT_EQ(FieldOrMissing(main, kIdTimeSeconds), "00");
 
     // The first tick, a few hundred milliseconds after the window shows, raises the alarm.
     // The window may also be on top while it starts up (start-up ends that), so the topmost
@@ -252,8 +252,8 @@ TEST_F(AlarmTest, PlusOneGivesOneMinuteAndReleasesTopmost) {
     std::string minutes, seconds;
     const bool shown = WaitUntil(
         [&] {
-            minutes = FieldOrMissing(main, win32::kIdTimeMinutes);
-            seconds = FieldOrMissing(main, win32::kIdTimeSeconds);
+            minutes = FieldOrMissing(main, kIdTimeMinutes);
+            seconds = FieldOrMissing(main, kIdTimeSeconds);
             return minutes == "01" && seconds == "00";
         },
         milliseconds(1000), milliseconds(5));
@@ -268,8 +268,7 @@ TEST_F(AlarmTest, PlusOneGivesOneMinuteAndReleasesTopmost) {
     ASSERT_FALSE(after.empty());
     EXPECT_EQ(after.size(), 1u) << Describe(after);
     EXPECT_EQ(after.front().look, Look::Normal) << Describe(after);
-    EXPECT_EQ(FieldOrMissing(main, win32::kIdTimeMinutes), "00")
-        << "one minute counts down from 01:00";
+    EXPECT_EQ(FieldOrMissing(main, kIdTimeMinutes), "00") << "one minute counts down from 01:00";
 }
 
 // Without the alarm the window is neither topmost nor blinking once start-up is over.
@@ -282,7 +281,7 @@ TEST_F(AlarmTest, CountingWindowIsNotTopmostAndDoesNotBlink) {
     ASSERT_FALSE(runs.empty());
     EXPECT_EQ(runs.size(), 1u) << Describe(runs);
     EXPECT_EQ(runs.front().look, Look::Normal) << Describe(runs);
-    EXPECT_EQ(FieldOrMissing(main, win32::kIdTimeMinutes), "04") << "counting down from 05:00";
+    EXPECT_EQ(FieldOrMissing(main, kIdTimeMinutes), "04") << "counting down from 05:00";
 }
 
 // --- Keys -----------------------------------------------------------------------------------

@@ -55,12 +55,12 @@ TEST_F(Win32Window, FieldsSitAtTheirRectanglesWithTheirTexts) {
         bool visible;
         const wchar_t* text;
     } fields[] = {
-        {win32::kIdTimeMinutes, {47, 47, 81, 68}, true, L"12"},
-        {win32::kIdTimeColon, {82, 47, 89, 68}, true, L":"},
-        {win32::kIdTimeSeconds, {91, 47, 115, 68}, true, L"00"},
-        {win32::kIdFirstTextLine, {35, 72, 135, 87}, false, L"Vezov!"},
-        {win32::kIdSecondTextLine, {35, 77, 135, 92}, true, L"MP3 auswählen"},
-        {win32::kIdTimeSelectionOkay, {70, 74, 102, 90}, false, L"OK"},
+        {kIdTimeMinutes, {47, 47, 81, 68}, true, L"12"},
+        {kIdTimeColon, {82, 47, 89, 68}, true, L":"},
+        {kIdTimeSeconds, {91, 47, 115, 68}, true, L"00"},
+        {kIdFirstTextLine, {35, 72, 135, 87}, false, L"Vezov!"},
+        {kIdSecondTextLine, {35, 77, 135, 92}, true, L"MP3 auswählen"},
+        {kIdTimeSelectionOkay, {70, 74, 102, 90}, false, L"OK"},
     };
     for (const auto& f : fields) {
         SCOPED_TRACE(f.id);
@@ -77,12 +77,11 @@ TEST_F(Win32Window, FieldsSitAtTheirRectanglesWithTheirTexts) {
         EXPECT_EQ(TextOf(field), f.text);
         EXPECT_EQ(GetWindowLongPtrW(field, GWL_STYLE) & WS_BORDER, 0);
     }
-    EXPECT_NE(GetWindowLongPtrW(Field(win32::kIdTimeMinutes), GWL_STYLE) & ES_RIGHT, 0);
-    EXPECT_NE(GetWindowLongPtrW(Field(win32::kIdTimeColon), GWL_STYLE) & ES_READONLY, 0);
+    EXPECT_NE(GetWindowLongPtrW(Field(kIdTimeMinutes), GWL_STYLE) & ES_RIGHT, 0);
+    EXPECT_NE(GetWindowLongPtrW(Field(kIdTimeColon), GWL_STYLE) & ES_READONLY, 0);
 
     // Tahoma bold 9 pt in the time fields.
-    auto font =
-        reinterpret_cast<HFONT>(SendMessageW(Field(win32::kIdTimeMinutes), WM_GETFONT, 0, 0));
+    auto font = reinterpret_cast<HFONT>(SendMessageW(Field(kIdTimeMinutes), WM_GETFONT, 0, 0));
     LOGFONTW logFont{};
     ASSERT_NE(GetObjectW(font, sizeof(logFont), &logFont), 0);
     EXPECT_STREQ(logFont.lfFaceName, L"Tahoma");
@@ -93,15 +92,15 @@ TEST_F(Win32Window, FieldsSitAtTheirRectanglesWithTheirTexts) {
 
     // The media player lies outside the window: never seen, but it can take the focus.
     RECT player;
-    GetWindowRect(Field(win32::kIdMediaPlayer), &player);
+    GetWindowRect(Field(kIdMediaPlayer), &player);
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&player), 2);
     EXPECT_GE(player.left, 171);
     EXPECT_GE(player.top, 238);
 }
 
 TEST_F(Win32Window, FieldColoursFollowTheLook) {
-    HWND minutes = Field(win32::kIdTimeMinutes);
-    HWND colon = Field(win32::kIdTimeColon);
+    HWND minutes = Field(kIdTimeMinutes);
+    HWND colon = Field(kIdTimeColon);
     HDC dc = CreateCompatibleDC(nullptr);
     auto colours = [&](HWND field, UINT message) {
         auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
@@ -134,19 +133,19 @@ TEST_F(Win32Window, TimersRunTheStartUpAndTheCountdownFromTheMessageLoop) {
     EXPECT_EQ(state.IsStarting, 0);
     // Start-up released the stay-on-top state.
     EXPECT_EQ(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-    const std::wstring minutes = TextOf(Field(win32::kIdTimeMinutes));
+    const std::wstring minutes = TextOf(Field(kIdTimeMinutes));
     EXPECT_TRUE(minutes == L"12" || minutes == L"11") << minutes.c_str();
 }
 
 TEST_F(Win32Window, EscapeInATimeFieldReachesThePreviewAndEndsTheLoop) {
     ShowWindow(window, SW_SHOWNORMAL);
     Pump(100);
-    HWND minutes = Field(win32::kIdTimeMinutes);
+    HWND minutes = Field(kIdTimeMinutes);
     MSG escape{minutes, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
     EXPECT_FALSE(IsWindow(window) == FALSE);
-    EXPECT_TRUE(host->Services().windows.ApplicationMinimized() == false);
-    // The loop hands every message to the window first; Escape closes it.
-    static_cast<win32::MainWindow&>(host->Services().windows).HandleMessage(escape);
+    EXPECT_FALSE(host->App().Minimized());
+    // The loop hands every key to the form's preview first; Escape closes the window.
+    host->App().HandleMessage(escape);
     Pump(100);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_TRUE(quit);

@@ -1,7 +1,7 @@
 #pragma once
 // The real main window in this process, created the way the program entry creates it.
+#include "app/ControlIds.h"
 #include "app/Vorlane.h"
-#include "platform/win32/ControlIds.h"
 #include "platform/win32/Win32Host.h"
 
 #include <objbase.h>
@@ -36,8 +36,8 @@ protected:
                     quit = true;
                     continue;
                 }
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
+                // The program's own loop step: key preview and tab keys included.
+                host->App().HandleMessage(message);
             }
             Sleep(5);
         }

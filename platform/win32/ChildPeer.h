@@ -1,0 +1,64 @@
+#pragma once
+#include "platform/Control.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace vorlane::win32 {
+
+class NativeForm;
+
+// The native child window of one field, list or button: it mirrors the control's properties
+// and reports the child's input to the model through Dispatch. One subclass per kind adds
+// what only that kind does.
+class ChildPeer : public ControlPeer {
+public:
+    ChildPeer(NativeForm& form, TControl& control);
+    ~ChildPeer() override;
+    ChildPeer(const ChildPeer&) = delete;
+    ChildPeer& operator=(const ChildPeer&) = delete;
+
+    HWND Handle() const { return window_; }
+    TControl& Control() { return control_; }
+
+    void Changed(TControl& control, Change what) override;
+    // A notification of the child through WM_COMMAND.
+    virtual void Command(WORD code) { (void)code; }
+    // The colours of the field, when it asks for them (WM_CTLCOLOR...).
+    HBRUSH Colors(HDC dc);
+
+protected:
+    // Makes the child window; every child is subclassed for the mouse and keys.
+    void Create(const wchar_t* windowClass, DWORD style);
+    // Also route the input of a window inside the child (a combo box's edit).
+    void SubclassInner(HWND inner);
+    // Kind-specific property changes.
+    virtual void ChangedKind(Change what) { (void)what; }
+    // The text the user has typed now.
+    std::string WindowText() const;
+    // Runs a handler of the model through Dispatch, while the form's model is alive.
+    void Report(const std::function<void()>& handler);
+    // Input only this kind answers; true when it has answered with result.
+    virtual bool KindInput(UINT message, WPARAM wParam, LRESULT& result) {
+        (void)message;
+        (void)wParam;
+        (void)result;
+        return false;
+    }
+
+    NativeForm& form_;
+    TControl& control_;
+    HWND window_ = nullptr;
+    bool settingText_ = false;
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR data);
+    LRESULT Input(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void Subclass(HWND window);
+    HWND inner_ = nullptr;
+};
+
+} // namespace vorlane::win32

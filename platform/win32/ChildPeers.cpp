@@ -1,0 +1,171 @@
+#include "platform/win32/ChildPeers.h"
+
+#include "platform/win32/NativeForm.h"
+#include "platform/win32/Utf16.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace vorlane::win32 {
+
+namespace {
+
+constexpr wchar_t kMediaPlayerClass[] = L"TMediaPlayer";
+
+DWORD AlignmentStyle(TextAlign align) {
+    switch (align) {
+    case TextAlign::Right:
+        return ES_RIGHT;
+    case TextAlign::Center:
+        return ES_CENTER;
+    case TextAlign::Left:
+        break;
+    }
+    return ES_LEFT;
+}
+
+} // namespace
+
+EditPeer::EditPeer(NativeForm& form, TControl& control) : ChildPeer(form, control) {
+    Create(L"EDIT", ES_AUTOHSCROLL | (control.ReadOnly ? ES_READONLY : 0U) |
+                        AlignmentStyle(control.Alignment));
+}
+
+void EditPeer::Command(WORD code) {
+    if (code == EN_SETFOCUS) {
+        Report([this] { form_.Model()->FocusChanged(&control_); });
+    } else if (code == EN_CHANGE && !settingText_) {
+        const std::string typed = WindowText();
+        Report([this, &typed] { control_.TextTyped(typed); });
+    }
+}
+
+ComboBoxPeer::ComboBoxPeer(NativeForm& form, TControl& control) : ChildPeer(form, control) {
+    Create(L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL);
+    SendMessageW(window_, CB_SETMINVISIBLE, static_cast<WPARAM>(control.DropDownCount), 0);
+    FillItems();
+    // The text part is an edit of its own: its keys, mouse and colours belong to the combo box.
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetComboBoxInfo(window_, &info) && info.hwndItem != nullptr) {
+        SubclassInner(info.hwndItem);
+    }
+}
+
+void ComboBoxPeer::FillItems() {
+    SendMessageW(window_, CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : control_.Items()) {
+        SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+    }
+}
+
+void ComboBoxPeer::ChangedKind(Change what) {
+    switch (what) {
+    case Change::Items:
+        settingText_ = true;
+        FillItems();
+        SetWindowTextW(window_, Widen(control_.Text()).c_str());
+        settingText_ = false;
+        break;
+    case Change::ItemIndex:
+        SendMessageW(window_, CB_SETCURSEL, static_cast<WPARAM>(control_.ItemIndex()), 0);
+        break;
+    case Change::DroppedDown:
+        SendMessageW(window_, CB_SHOWDROPDOWN, control_.DroppedDown() ? TRUE : FALSE, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void ComboBoxPeer::Command(WORD code) {
+    switch (code) {
+    case CBN_SETFOCUS:
+        Report([this] { form_.Model()->FocusChanged(&control_); });
+        break;
+    case CBN_EDITCHANGE: {
+        const std::string typed = WindowText();
+        Report([this, &typed] { control_.TextTyped(typed); });
+        break;
+    }
+    case CBN_SELCHANGE: {
+        const auto index = static_cast<int>(SendMessageW(window_, CB_GETCURSEL, 0, 0));
+        if (index < 0) {
+            break;
+        }
+        const auto length =
+            static_cast<int>(SendMessageW(window_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0));
+        std::wstring text(static_cast<size_t>(std::max(length, 0)) + 1, L'\0');
+        SendMessageW(window_, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<size_t>(std::max(length, 0)));
+        const std::string chosen = Narrow(text);
+        Report([this, index, &chosen] { control_.ItemChosen(index, chosen); });
+        break;
+    }
+    case CBN_DROPDOWN:
+        Report([this] { control_.DropDownChanged(true); });
+        break;
+    case CBN_CLOSEUP:
+        Report([this] { control_.DropDownChanged(false); });
+        break;
+    default:
+        break;
+    }
+}
+
+PushButtonPeer::PushButtonPeer(NativeForm& form, TControl& control) : ChildPeer(form, control) {
+    Create(L"BUTTON", BS_PUSHBUTTON | BS_NOTIFY);
+}
+
+void PushButtonPeer::Command(WORD code) {
+    if (code == BN_CLICKED) {
+        Report([this] { control_.Click(); });
+    } else if (code == BN_SETFOCUS) {
+        Report([this] { form_.Model()->FocusChanged(&control_); });
+    }
+}
+
+MediaPlayerPeer::MediaPlayerPeer(NativeForm& form, TControl& control) : ChildPeer(form, control) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = form.Instance();
+    windowClass.lpszClassName = kMediaPlayerClass;
+    // Registered by the first player; later ones find the class there.
+    RegisterClassExW(&windowClass);
+    Create(kMediaPlayerClass, 0);
+}
+
+bool MediaPlayerPeer::KindInput(UINT message, WPARAM /*wParam*/, LRESULT& result) {
+    if (message == WM_SETFOCUS) {
+        Report([this] { form_.Model()->FocusChanged(&control_); });
+        result = 0;
+        return true;
+    }
+    if (message == WM_GETDLGCODE) {
+        result = DLGC_WANTALLKEYS;
+        return true;
+    }
+    return false;
+}
+
+std::unique_ptr<ChildPeer> MakeChildPeer(NativeForm& form, TControl& control) {
+    switch (control.Kind()) {
+    case ControlKind::Edit:
+        return std::make_unique<EditPeer>(form, control);
+    case ControlKind::ComboBox:
+        return std::make_unique<ComboBoxPeer>(form, control);
+    case ControlKind::PushButton:
+        return std::make_unique<PushButtonPeer>(form, control);
+    case ControlKind::MediaPlayer:
+        return std::make_unique<MediaPlayerPeer>(form, control);
+    case ControlKind::Image:
+    case ControlKind::Label:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace vorlane::win32

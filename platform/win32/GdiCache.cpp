@@ -1,0 +1,42 @@
+#include "platform/win32/GdiCache.h"
+
+#include "platform/win32/Utf16.h"
+
+namespace vorlane::win32 {
+
+GdiCache::~GdiCache() {
+    for (auto& [key, font] : fonts_) {
+        DeleteObject(font);
+    }
+    for (auto& [key, brush] : brushes_) {
+        DeleteObject(brush);
+    }
+}
+
+HFONT GdiCache::FontFor(const Font& font) {
+    const auto key = std::make_tuple(font.name, font.points, font.bold, font.underline);
+    auto found = fonts_.find(key);
+    if (found != fonts_.end()) {
+        return found->second;
+    }
+    HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(font.points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    HFONT made = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                             font.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                             DEFAULT_PITCH, Widen(font.name).c_str());
+    fonts_[key] = made;
+    return made;
+}
+
+HBRUSH GdiCache::BrushFor(Color color) {
+    const COLORREF value = ToColorRef(color);
+    auto found = brushes_.find(value);
+    if (found != brushes_.end()) {
+        return found->second;
+    }
+    return brushes_[value] = CreateSolidBrush(value);
+}
+
+} // namespace vorlane::win32

@@ -1,0 +1,34 @@
+#pragma once
+#include "platform/Color.h"
+#include "platform/Control.h"
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+
+namespace vorlane::win32 {
+
+inline COLORREF ToColorRef(Color color) {
+    return RGB(color.red, color.green, color.blue);
+}
+
+// Fonts and brushes, made once and shared by every window of the program until it ends, so
+// a change of look never makes a new GDI object.
+class GdiCache {
+public:
+    GdiCache() = default;
+    ~GdiCache();
+    GdiCache(const GdiCache&) = delete;
+    GdiCache& operator=(const GdiCache&) = delete;
+
+    HFONT FontFor(const Font& font);
+    HBRUSH BrushFor(Color color);
+
+private:
+    std::map<std::tuple<std::string, int, bool, bool>, HFONT> fonts_;
+    std::map<COLORREF, HBRUSH> brushes_;
+};
+
+} // namespace vorlane::win32

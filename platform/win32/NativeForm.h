@@ -1,0 +1,93 @@
+#pragma once
+#include "platform/Form.h"
+#include "platform/win32/ChildPeer.h"
+#include "platform/win32/HintTool.h"
+#include "platform/win32/Painter.h"
+#include "platform/win32/TrayIcon.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace vorlane::win32 {
+
+class Win32Application;
+
+// The native window of one form: made from the form's window parameters, it paints the
+// form's pictures and labels, holds a peer per field, runs the form's timers and tray icon,
+// and reports every input back to the model through Dispatch. Its window procedure only
+// routes; the behaviour lives in the model.
+class NativeForm : public FormWindow, public ControlPeer, public TimerPeer {
+public:
+    NativeForm(Win32Application& application, TForm& form, bool isMain);
+    ~NativeForm() override;
+    NativeForm(const NativeForm&) = delete;
+    NativeForm& operator=(const NativeForm&) = delete;
+
+    HWND Handle() const { return window_; }
+    HINSTANCE Instance() const;
+    GdiCache& Gdi();
+    HintTool& Hints() { return *hints_; }
+    // The model; null once it has been destroyed.
+    TForm* Model() const { return form_; }
+    bool IsMain() const { return isMain_; }
+    // The window itself or one of its children.
+    bool Owns(HWND window) const;
+
+    // Peers tell the form which windows are theirs, and when the pointer has left them.
+    void Register(HWND window, ChildPeer* peer);
+    void PointerLeft();
+
+    // Key preview for a key message of this window or a child; false when it was consumed.
+    bool PreviewKey(const MSG& message);
+    // Moves the focus to the next (or previous) tab stop.
+    void Tab(bool backwards);
+    void ApplyHintStyle(const HintStyle& style) { hints_->SetStyle(style); }
+
+    // FormWindow.
+    void SetBounds(int left, int top, int width, int height) override;
+    void SetCaption(const std::string& caption) override;
+    void SetEllipticRegion(int left, int top, int right, int bottom) override;
+    void SetTopmost(bool topmost) override;
+    void SetWindowStateNormal() override;
+    void Show() override;
+    void Hide() override;
+    void BringToForeground() override;
+    void SetFocus(TControl& control) override;
+    void Close() override;
+    void AcceptDroppedFiles(bool accept) override;
+    void DragMove() override;
+    void ModelDestroyed() override;
+
+    // The painted controls' peer.
+    void Changed(TControl& control, Change what) override;
+    // The timers' peer.
+    void Changed(TTimer& timer) override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Mouse(UINT message, WPARAM wParam, LPARAM lParam);
+    void DroppedFiles(HDROP drop);
+    ChildPeer* PeerOf(HWND window) const;
+    ChildPeer* PeerOf(const TControl& control) const;
+    void Measure(TControl& label);
+    void Invalidate(const Rect& bounds);
+
+    Win32Application& application_;
+    TForm* form_;
+    bool isMain_;
+    HWND window_ = nullptr;
+    std::unique_ptr<HintTool> hints_;
+    Painter painter_;
+    std::vector<std::unique_ptr<ChildPeer>> children_;
+    std::map<HWND, ChildPeer*> peersByWindow_;
+    std::unique_ptr<TrayIcon> trayIcon_;
+    UINT taskbarCreated_ = 0;
+};
+
+} // namespace vorlane::win32

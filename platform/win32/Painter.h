@@ -1,0 +1,37 @@
+#pragma once
+#include "platform/Form.h"
+#include "platform/win32/GdiCache.h"
+#include "platform/win32/Pictures.h"
+
+#include <windows.h>
+
+namespace vorlane::win32 {
+
+// Paints one form's pictures and labels in their stacking order into an off-screen buffer
+// and copies the changed part to the window at once, so nothing flickers. Pictures, fonts
+// and brushes come from the caches every form shares.
+class Painter {
+public:
+    Painter(PictureCache& pictures, GdiCache& gdi);
+    ~Painter();
+    Painter(const Painter&) = delete;
+    Painter& operator=(const Painter&) = delete;
+
+    // Answers WM_PAINT.
+    void Paint(HWND window, const TForm& form);
+    // The size a label's text takes in its font.
+    SIZE MeasureText(const TControl& label);
+
+private:
+    void DrawImage(const TControl& image);
+    void DrawLabel(const TControl& label);
+
+    PictureCache& pictures_;
+    GdiCache& gdi_;
+    HDC backDc_ = nullptr;
+    HBITMAP backBitmap_ = nullptr;
+    SIZE backSize_{0, 0};
+    HDC pictureDc_ = nullptr;
+};
+
+} // namespace vorlane::win32

@@ -1,0 +1,67 @@
+#include "platform/win32/PopupMenu.h"
+
+#include "platform/Dispatch.h"
+#include "platform/win32/Utf16.h"
+
+#include <string>
+#include <vector>
+
+namespace vorlane::win32 {
+
+namespace {
+
+HMENU Build(TMenuItem& parent, std::vector<TMenuItem*>& byCommand, PictureCache& pictures) {
+    HMENU menu = CreatePopupMenu();
+    UINT position = 0;
+    for (const auto& item : parent.Items()) {
+        if (!item->Visible) {
+            continue;
+        }
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        std::wstring caption = Widen(item->Caption);
+        if (item->IsSeparator()) {
+            info.fMask = MIIM_FTYPE;
+            info.fType = MFT_SEPARATOR;
+        } else {
+            info.fMask = MIIM_STRING | MIIM_ID | MIIM_STATE;
+            info.dwTypeData = caption.data();
+            byCommand.push_back(item.get());
+            // Command 0 means "nothing chosen", so the ids start at 1.
+            info.wID = static_cast<UINT>(byCommand.size());
+            info.fState = item->Checked ? MFS_CHECKED : MFS_UNCHECKED;
+            if (!item->Picture.empty()) {
+                if (HBITMAP bitmap = pictures.Get(item->Picture).bitmap) {
+                    info.fMask |= MIIM_BITMAP;
+                    info.hbmpItem = bitmap;
+                }
+            }
+            if (!item->Items().empty()) {
+                info.fMask |= MIIM_SUBMENU;
+                info.hSubMenu = Build(*item, byCommand, pictures);
+            }
+        }
+        InsertMenuItemW(menu, position++, TRUE, &info);
+    }
+    return menu;
+}
+
+} // namespace
+
+void TrackPopupMenuOf(TPopupMenu& menu, HWND owner, int x, int y, PictureCache& pictures) {
+    std::vector<TMenuItem*> byCommand;
+    HMENU native = Build(menu, byCommand, pictures);
+    // The owner must be in front, or the menu does not close when the user clicks elsewhere;
+    // the null message afterwards lets a second click on the icon open it again.
+    SetForegroundWindow(owner);
+    const BOOL command = TrackPopupMenuEx(native, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, x,
+                                          y, owner, nullptr);
+    PostMessageW(owner, WM_NULL, 0, 0);
+    DestroyMenu(native);
+    if (command > 0 && static_cast<size_t>(command) <= byCommand.size()) {
+        TMenuItem* chosen = byCommand[static_cast<size_t>(command) - 1];
+        Dispatch([chosen] { chosen->Click(); });
+    }
+}
+
+} // namespace vorlane::win32

@@ -1,0 +1,94 @@
+#include "platform/win32/TrayIcon.h"
+
+#include "platform/Dispatch.h"
+#include "platform/win32/Utf16.h"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+namespace vorlane::win32 {
+
+namespace {
+constexpr UINT kIconId = 1;
+}
+
+TrayIcon::TrayIcon(HWND window, HINSTANCE instance, TTrayIcon& icon)
+    : window_(window), instance_(instance), icon_(icon) {
+    icon_.AttachPeer(this);
+}
+
+TrayIcon::~TrayIcon() {
+    icon_.AttachPeer(nullptr);
+    Remove();
+}
+
+NOTIFYICONDATAW TrayIcon::Data(UINT flags) const {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = window_;
+    data.uID = kIconId;
+    data.uFlags = flags;
+    if ((flags & NIF_TIP) != 0) {
+        lstrcpynW(data.szTip, Widen(icon_.Hint()).c_str(), ARRAYSIZE(data.szTip));
+    }
+    return data;
+}
+
+void TrayIcon::Add() {
+    NOTIFYICONDATAW data = Data(NIF_ICON | NIF_TIP | NIF_SHOWTIP | NIF_MESSAGE);
+    data.uCallbackMessage = kCallbackMessage;
+    data.hIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(icon_.Icon()),
+                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    added_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+    if (added_) {
+        data.uVersion = NOTIFYICON_VERSION_4;
+        Shell_NotifyIconW(NIM_SETVERSION, &data);
+    }
+}
+
+void TrayIcon::Remove() {
+    if (!added_) {
+        return;
+    }
+    NOTIFYICONDATAW data = Data(0);
+    Shell_NotifyIconW(NIM_DELETE, &data);
+    added_ = false;
+}
+
+void TrayIcon::Changed(TTrayIcon& /*icon*/) {
+    if (icon_.Icon() == 0) {
+        return;
+    }
+    if (!added_) {
+        Add();
+        return;
+    }
+    NOTIFYICONDATAW data = Data(NIF_TIP | NIF_SHOWTIP);
+    Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+void TrayIcon::TaskbarCreated() {
+    added_ = false;
+    Changed(icon_);
+}
+
+void TrayIcon::Callback(WPARAM wParam, LPARAM lParam) {
+    // Version 4: the event in the low word, the pointer's screen position in wParam.
+    switch (LOWORD(lParam)) {
+    case NIN_SELECT:
+    case NIN_KEYSELECT:
+        Dispatch([this] { icon_.Click(); });
+        break;
+    case WM_CONTEXTMENU: {
+        const int x = GET_X_LPARAM(wParam);
+        const int y = GET_Y_LPARAM(wParam);
+        Dispatch([this, x, y] { icon_.ContextMenu(x, y); });
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+} // namespace vorlane::win32

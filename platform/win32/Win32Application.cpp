@@ -1,0 +1,162 @@
+#include "platform/win32/Win32Application.h"
+
+#include "assets/ResourceIds.h"
+#include "platform/win32/PopupMenu.h"
+#include "platform/win32/Utf16.h"
+
+namespace vorlane::win32 {
+
+namespace {
+constexpr wchar_t kOwnerClass[] = L"TVorlaneApplication";
+}
+
+Win32Application::Win32Application(HINSTANCE instance) : instance_(instance) {
+    WNDCLASSEXW owner{};
+    owner.cbSize = sizeof(owner);
+    owner.lpfnWndProc = DefWindowProcW;
+    owner.hInstance = instance;
+    owner.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(VORLANE_ICON_APP));
+    owner.lpszClassName = kOwnerClass;
+    RegisterClassExW(&owner);
+    owner_ = CreateWindowExW(0, kOwnerClass, L"Vorlane", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                             instance, nullptr);
+}
+
+Win32Application::~Win32Application() {
+    forms_.clear();
+    if (owner_ != nullptr) {
+        DestroyWindow(owner_);
+    }
+}
+
+HWND Win32Application::MainHandle() const {
+    return forms_.empty() ? nullptr : forms_.front()->Handle();
+}
+
+void Win32Application::SetTitle(const std::string& title) {
+    SetWindowTextW(owner_, Widen(title).c_str());
+}
+
+void Win32Application::CreateWindowOf(TForm& form) {
+    forms_.push_back(std::make_unique<NativeForm>(*this, form, forms_.empty()));
+}
+
+NativeForm* Win32Application::FormOf(HWND window) const {
+    for (const auto& form : forms_) {
+        if (form->Model() != nullptr && form->Owns(window)) {
+            return form.get();
+        }
+    }
+    return nullptr;
+}
+
+void Win32Application::HideOwnerWindow() {
+    ShowWindow(owner_, SW_HIDE);
+}
+
+void Win32Application::Minimize() {
+    // Recorded only: the window is hidden to the tray right afterwards, and an iconic
+    // window would otherwise show as an icon on desktops without a window manager.
+    minimized_ = true;
+}
+
+void Win32Application::Restore() {
+    if (!minimized_) {
+        return;
+    }
+    minimized_ = false;
+    ShowWindow(MainHandle(), SW_SHOWNOACTIVATE);
+    HideOwnerWindow();
+    if (OnRestore) {
+        OnRestore(nullptr);
+    }
+}
+
+void Win32Application::SetHintStyle(Color background, int delayMs, int displayMs) {
+    hintStyle_ = HintStyle{background, delayMs, displayMs};
+    for (const auto& form : forms_) {
+        if (form->Model() != nullptr) {
+            form->ApplyHintStyle(*hintStyle_);
+        }
+    }
+}
+
+void Win32Application::PopupMenu(TPopupMenu& menu, int x, int y) {
+    HWND owner = MainHandle() != nullptr ? MainHandle() : owner_;
+    TrackPopupMenuOf(menu, owner, x, y, pictures_);
+}
+
+std::optional<Point> Win32Application::PointerPosition() {
+    POINT at;
+    if (!GetCursorPos(&at)) {
+        return std::nullopt;
+    }
+    return Point{at.x, at.y};
+}
+
+bool Win32Application::PointerOverProgramWindows() {
+    const std::optional<Point> at = PointerPosition();
+    // Where the pointer cannot be read (a locked or secure desktop) it counts as ours, so
+    // nothing is taken from the user on a guess.
+    if (!at) {
+        return true;
+    }
+    HWND under = WindowFromPoint(POINT{at->x, at->y});
+    if (under == nullptr) {
+        return false;
+    }
+    DWORD process = 0;
+    GetWindowThreadProcessId(under, &process);
+    return process == GetCurrentProcessId();
+}
+
+void Win32Application::ProcessMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        HandleMessage(message);
+    }
+}
+
+void Win32Application::RemovePendingChar() {
+    MSG pending;
+    PeekMessageW(&pending, nullptr, WM_CHAR, WM_CHAR, PM_REMOVE);
+}
+
+void Win32Application::Terminate() {
+    PostQuitMessage(0);
+}
+
+void Win32Application::HandleMessage(MSG& message) {
+    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
+        if (NativeForm* form = FormOf(message.hwnd)) {
+            if (!form->PreviewKey(message)) {
+                return;
+            }
+            if (message.message == WM_KEYDOWN && message.wParam == VK_TAB &&
+                form->Model() != nullptr) {
+                form->Tab(GetKeyState(VK_SHIFT) < 0);
+                return;
+            }
+        }
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+int Win32Application::RunMessageLoop() {
+    if (HWND main = MainHandle()) {
+        ShowWindow(main, SW_SHOWNORMAL);
+        UpdateWindow(main);
+    }
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        HandleMessage(message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+} // namespace vorlane::win32

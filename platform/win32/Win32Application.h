@@ -1,0 +1,67 @@
+#pragma once
+#include "platform/Application.h"
+#include "platform/win32/GdiCache.h"
+#include "platform/win32/HintTool.h"
+#include "platform/win32/NativeForm.h"
+#include "platform/win32/Pictures.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace vorlane::win32 {
+
+// The application on Windows: the hidden owner window of every form, the forms' native
+// windows, the pictures and GDI objects they share, the hint look and the message loop with
+// its key preview.
+class Win32Application : public Application {
+public:
+    explicit Win32Application(HINSTANCE instance);
+    ~Win32Application() override;
+    Win32Application(const Win32Application&) = delete;
+    Win32Application& operator=(const Win32Application&) = delete;
+
+    HINSTANCE Instance() const { return instance_; }
+    HWND OwnerHandle() const { return owner_; }
+    // The main form's window; null before it exists.
+    HWND MainHandle() const;
+    PictureCache& Pictures() { return pictures_; }
+    GdiCache& Gdi() { return gdi_; }
+    const std::optional<HintStyle>& CurrentHintStyle() const { return hintStyle_; }
+
+    void SetTitle(const std::string& title) override;
+    void CreateWindowOf(TForm& form) override;
+    void HideOwnerWindow() override;
+    void Minimize() override;
+    void Restore() override;
+    bool Minimized() override { return minimized_; }
+    void SetHintStyle(Color background, int delayMs, int displayMs) override;
+    void PopupMenu(TPopupMenu& menu, int x, int y) override;
+    std::optional<Point> PointerPosition() override;
+    bool PointerOverProgramWindows() override;
+    void ProcessMessages() override;
+    void RemovePendingChar() override;
+    void Terminate() override;
+
+    // Shows the main form and runs the loop until the program ends; returns its exit code.
+    int RunMessageLoop();
+    // One message as the loop handles it: key preview and tab keys for the form it belongs
+    // to, then the usual translation and dispatch.
+    void HandleMessage(MSG& message);
+
+private:
+    NativeForm* FormOf(HWND window) const;
+
+    HINSTANCE instance_;
+    HWND owner_ = nullptr;
+    PictureCache pictures_;
+    GdiCache gdi_;
+    std::optional<HintStyle> hintStyle_;
+    bool minimized_ = false;
+    // Last, so the forms' windows go before the pictures and GDI objects they use.
+    std::vector<std::unique_ptr<NativeForm>> forms_;
+};
+
+} // namespace vorlane::win32
