@@ -75,7 +75,7 @@ public:
         BitBlt(memory_, 0, 0, width, height, screen_, rect.left, rect.top, SRCCOPY);
         GdiFlush();
         const auto* pixels = static_cast<const std::uint32_t*>(bits_);
-        std::vector<std::uint32_t> result(pixels, pixels + static_cast<size_t>(width) * height);
+        std::vector<std::uint32_t> result(pixels, pixels + static_cast<size_t>(width * height));
         for (auto& pixel : result) {
             pixel &= 0x00FFFFFF;
         }
@@ -234,7 +234,7 @@ bool Learn(ScreenGrabber& grabber, const std::vector<std::uint32_t>& desktop, Ta
                 for (LONG x = target.rect.left; x < target.rect.right; ++x) {
                     const bool inside = x >= 0 && y >= 0 && x < screen.right && y < screen.bottom;
                     target.desktop.push_back(
-                        inside ? desktop[static_cast<size_t>(y) * screen.right + x] : 0);
+                        inside ? desktop[static_cast<size_t>(y * screen.right + x)] : 0);
                 }
             }
             return true;

@@ -76,7 +76,8 @@ void SystemMessageBoxes::Show(const std::string& text, const std::string& captio
         }
     }
     ++depth_;
-    const UINT flags = MB_OK | (icon == MessageIcon::Error ? MB_ICONERROR : MB_ICONINFORMATION);
+    const UINT flags =
+        MB_OK | static_cast<UINT>(icon == MessageIcon::Error ? MB_ICONERROR : MB_ICONINFORMATION);
     MessageBoxW(boxOwner, Widen(text).c_str(), Widen(caption).c_str(), flags);
     --depth_;
     for (HWND window : disabled) {

@@ -301,7 +301,7 @@ Image CaptureScreen(const RECT& area) {
                    SRCCOPY | CAPTUREBLT)) {
             GdiFlush();
             const auto* p = static_cast<const std::uint32_t*>(bits);
-            img.pixels.assign(p, p + static_cast<size_t>(img.width) * img.height);
+            img.pixels.assign(p, p + static_cast<size_t>(img.width * img.height));
             for (auto& px : img.pixels)
                 px &= 0x00FFFFFF;
         }
@@ -328,7 +328,7 @@ bool SaveBmp(const Image& img, const std::filesystem::path& file) {
         return false;
     // 24-bit bottom-up rows: the plainest BMP, read alike by every viewer and converter.
     const int rowBytes = (img.width * 3 + 3) & ~3;
-    const DWORD dataSize = static_cast<DWORD>(rowBytes) * img.height;
+    const DWORD dataSize = static_cast<DWORD>(rowBytes * img.height);
     BITMAPFILEHEADER fh{};
     BITMAPINFOHEADER ih{};
     fh.bfType = 0x4D42; // "BM"
@@ -343,7 +343,7 @@ bool SaveBmp(const Image& img, const std::filesystem::path& file) {
     ih.biSizeImage = dataSize;
     std::vector<unsigned char> data(dataSize, 0);
     for (int y = 0; y < img.height; ++y) {
-        unsigned char* row = data.data() + static_cast<size_t>(img.height - 1 - y) * rowBytes;
+        unsigned char* row = data.data() + static_cast<size_t>((img.height - 1 - y) * rowBytes);
         for (int x = 0; x < img.width; ++x) {
             const std::uint32_t px = img.At(x, y);
             row[x * 3 + 0] = static_cast<unsigned char>(px);

@@ -93,7 +93,7 @@ struct Image {
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels; // 0x00RRGGBB, top-down rows
-    std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
 };
 Image CaptureScreen(const RECT& area);
 // The screen pixels of a rectangle given in window coordinates of w.

@@ -92,7 +92,7 @@ ButtonPixels CaptureButton(HWND main, DWORD pid, const RECT& button) {
             for (int x = 0; x < shot.image.width; ++x) {
                 const POINT at{origin.x + x, origin.y + y};
                 if (PtInRect(&tip, at))
-                    shot.masked[static_cast<size_t>(y) * shot.image.width + x] = true;
+                    shot.masked[static_cast<size_t>(y * shot.image.width + x)] = true;
             }
     }
     return shot;
@@ -323,7 +323,8 @@ TEST_F(HintTest, PlusFiveShowsGermanHintOnWhitePlayShowsNone) {
                 ++margin;
                 marginWhite += px == 0xFFFFFF;
             }
-            const int r = px >> 16, g = (px >> 8) & 0xFF, b = px & 0xFF;
+            const int r = static_cast<int>(px >> 16), g = static_cast<int>((px >> 8) & 0xFF),
+                      b = static_cast<int>(px & 0xFF);
             dark += r + g + b < 3 * 96;
         }
     }
