@@ -13,6 +13,7 @@ struct PlatformServices {
     Clock& clock;
     Screen& screen;
     MessageBoxes& messageBoxes;
+    Shell& shell;
 };
 
 // The process around the forms: its arguments, its services and the message loop.

@@ -33,4 +33,13 @@ public:
                       bool keepMainWindowTopmost) = 0;
 };
 
+// The shell: opens a file, folder, program or web page the way the desktop would.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // The "open" verb, shown normally, owned by the application; parameters may be empty.
+    // Returns whether the shell took the request.
+    virtual bool Open(const std::string& file, const std::string& parameters) = 0;
+};
+
 } // namespace vorlane

@@ -17,7 +17,9 @@ class HeadlessHost : public ProgramHost {
 public:
     explicit HeadlessHost(std::vector<std::string> arguments = {})
         : arguments_(std::move(arguments)) {}
-    PlatformServices Services() override { return {application, clock, screen, messageBoxes}; }
+    PlatformServices Services() override {
+        return {application, clock, screen, messageBoxes, shell};
+    }
     std::vector<std::string> Arguments() override { return arguments_; }
     int RunMessageLoop() override {
         application.MainWindow().visible = true;
@@ -29,6 +31,7 @@ public:
     ManualClock clock;
     FixedScreen screen;
     RecordingMessageBoxes messageBoxes;
+    RecordingShell shell;
 
 private:
     std::vector<std::string> arguments_;

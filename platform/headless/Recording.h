@@ -50,4 +50,20 @@ public:
     std::vector<ShownBox> shown;
 };
 
+// Remembers what the program asked the shell to open, in order.
+class RecordingShell : public Shell {
+public:
+    struct Request {
+        std::string file;
+        std::string parameters;
+        friend bool operator==(const Request&, const Request&) = default;
+    };
+    bool Open(const std::string& file, const std::string& parameters) override {
+        opened.push_back({file, parameters});
+        return accepts;
+    }
+    std::vector<Request> opened;
+    bool accepts = true;
+};
+
 } // namespace vorlane::headless

@@ -4,6 +4,8 @@
 #include "platform/win32/Utf16.h"
 #include "platform/win32/Win32Application.h"
 
+#include <shellapi.h>
+
 #include <vector>
 
 namespace vorlane::win32 {
@@ -92,6 +94,15 @@ void SystemMessageBoxes::Show(const std::string& text, const std::string& captio
     if (focus != nullptr && IsWindow(focus)) {
         SetFocus(focus);
     }
+}
+
+bool SystemShell::Open(const std::string& file, const std::string& parameters) {
+    const std::wstring wideParameters = Widen(parameters);
+    const HINSTANCE result = ShellExecuteW(application_.OwnerHandle(), L"open", Widen(file).c_str(),
+                                           parameters.empty() ? nullptr : wideParameters.c_str(),
+                                           nullptr, SW_SHOWNORMAL);
+    // Above 32 means the shell took it.
+    return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
 } // namespace vorlane::win32

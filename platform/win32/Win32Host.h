@@ -9,9 +9,12 @@ namespace vorlane::win32 {
 // services and the message loop.
 class Win32Host : public ProgramHost {
 public:
-    explicit Win32Host(HINSTANCE instance) : application_(instance), messageBoxes_(application_) {}
+    explicit Win32Host(HINSTANCE instance)
+        : application_(instance), messageBoxes_(application_), shell_(application_) {}
 
-    PlatformServices Services() override { return {application_, clock_, screen_, messageBoxes_}; }
+    PlatformServices Services() override {
+        return {application_, clock_, screen_, messageBoxes_, shell_};
+    }
     std::vector<std::string> Arguments() override;
     int RunMessageLoop() override { return application_.RunMessageLoop(); }
     Win32Application& App() { return application_; }
@@ -21,6 +24,7 @@ private:
     LocalClock clock_;
     PrimaryScreen screen_;
     SystemMessageBoxes messageBoxes_;
+    SystemShell shell_;
 };
 
 } // namespace vorlane::win32
