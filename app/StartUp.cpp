@@ -30,6 +30,17 @@ void TFormVorlane::BindEvents() {
     tmrStartAfter300ms.OnTimer = [this](TComponent* sender) { tmrStartAfter300msTimer(sender); };
     tmrCountdown.OnTimer = [this](TComponent* sender) { tmrCountdownTimer(sender); };
     TrayIcon.OnClick = [this](TComponent* sender) { TrayIconClick(sender); };
+    TrayIcon.PopupMenu = &pmnPopupSymbol;
+    pmnPopupSymbol.OnPopup = [this](TComponent* sender) { pmnPopupSymbolPopup(sender); };
+    App().OnRestore = [this](TComponent* sender) { ApplicationEventsOnRestore(sender); };
+    const TMouseDownEvent formMouseDown = [this](TComponent* sender, MouseButton button,
+                                                 ShiftState shift, int x, int y) {
+        FormMouseDown(sender, button, shift, x, y);
+    };
+    OnMouseDown = formMouseDown;
+    imgForm.OnMouseDown = formMouseDown;
+    imgBackgroundBlink.OnMouseDown = formMouseDown;
+    OnMoving = [this](TComponent* sender, Rect& proposed) { FormMoving(sender, proposed); };
 
     auto bindClick = [](ImageButton& button, TNotifyEvent handler) {
         button.Normal.OnClick = handler;
@@ -41,7 +52,13 @@ void TFormVorlane::BindEvents() {
     bindClick(btnMinusOne, [this](TComponent* sender) { btnMinusOneNormalClick(sender); });
     bindClick(btnMinusFive, [this](TComponent* sender) { btnMinusFiveNormalClick(sender); });
     bindClick(btnExit, [this](TComponent* sender) { mnuExitClick(sender); });
+    bindClick(btnMinimize, [this](TComponent* sender) { mnuMinimizeClick(sender); });
+    bindClick(btnHelp, [this](TComponent* sender) { btnHelpNormalClick(sender); });
     mnuExit->OnClick = [this](TComponent* sender) { mnuExitClick(sender); };
+    mnuMinimize->OnClick = [this](TComponent* sender) { mnuMinimizeClick(sender); };
+    mnuRestore->OnClick = [this](TComponent* sender) { mnuRestoreClick(sender); };
+    mnuInfo->OnClick = [this](TComponent* sender) { mnuInfoClick(sender); };
+    mnuVisitArdeway->OnClick = [this](TComponent* sender) { mnuVisitArdewayClick(sender); };
     BindImageButtonEvents();
 }
 

@@ -113,6 +113,19 @@ public:
     // Skin and layout.
     void DrawTheApplicationAtStartup();
 
+    // Tray icon, popup menu and window handling.
+    void MinimizeToTray();
+    void mnuMinimizeClick(TComponent* sender);
+    void TrayIconClick(TComponent* sender);
+    void mnuRestoreClick(TComponent* sender);
+    void pmnPopupSymbolPopup(TComponent* sender);
+    void ApplicationEventsOnRestore(TComponent* sender);
+    void FormMouseDown(TComponent* sender, MouseButton button, ShiftState shift, int x, int y);
+    // Each step of a move of the window: snapping to the work area's edges.
+    void FormMoving(TComponent* sender, Rect& proposed);
+    void btnHelpNormalClick(TComponent* sender);
+    void mnuVisitArdewayClick(TComponent* sender);
+
     // Image button looks.
     void btnMinusOneNormalMouseMove(TComponent* sender, ShiftState shift, int x, int y);
     void btnMinusFiveNormalMouseMove(TComponent* sender, ShiftState shift, int x, int y);
@@ -164,8 +177,6 @@ public:
     void playMediaPlayer();
     void rewindMediaPlayer();
     void closeMediaPlayer();
-    void MinimizeToTray();
-    void TrayIconClick(TComponent* sender);
     void mnuInfoClick(TComponent* sender);
     void btnTimeSelectionOkayClick(TComponent* sender);
 

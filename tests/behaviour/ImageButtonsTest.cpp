@@ -265,10 +265,10 @@ TEST_F(ButtonLooks, AfterMinimisingTheMinimiseButtonStaysPlainUntilTheBackground
     const Point at = SpotOf(f(), f().btnMinimize);
     Press(MouseButton::Left, at);
     Release(MouseButton::Left, at);
-    // What the minimise click leaves (it is not built yet): both looks hidden, Tag and
-    // HoverShown as they were.
-    f().btnMinimize.Hover.Hide();
-    f().btnMinimize.Active.Hide();
+    // The click hid the window to the tray and both looks; Tag and HoverShown stay.
+    EXPECT_TRUE(app.application().minimized);
+    EXPECT_FALSE(f().btnMinimize.Hover.Visible());
+    EXPECT_FALSE(f().btnMinimize.Active.Visible());
 
     MoveOver(f().btnMinimize);
     EXPECT_FALSE(f().btnMinimize.Hover.Visible());
