@@ -75,6 +75,9 @@ void TControl::SetFontPoints(int points) {
 }
 
 void TControl::SetItems(std::vector<std::string> items) {
+    if (items == items_ && itemIndex_ == -1) {
+        return;
+    }
     items_ = std::move(items);
     itemIndex_ = -1;
     Notify(Change::Items);
@@ -84,11 +87,14 @@ void TControl::SetItemIndex(int index) {
     if (index < -1 || index >= static_cast<int>(items_.size())) {
         index = -1;
     }
-    itemIndex_ = index;
-    // Choosing an entry shows it as the text, as the native list does.
-    if (index >= 0) {
-        text_ = items_[static_cast<std::size_t>(index)];
+    // Choosing an entry shows it as the text and choosing none clears the text, as the
+    // native list does.
+    std::string shown = index >= 0 ? items_[static_cast<std::size_t>(index)] : std::string();
+    if (index == itemIndex_ && shown == text_) {
+        return;
     }
+    itemIndex_ = index;
+    text_ = std::move(shown);
     Notify(Change::ItemIndex);
 }
 

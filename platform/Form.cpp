@@ -172,10 +172,16 @@ void TForm::FocusChanged(TControl* focused) {
         return;
     }
     TControl* previous = focused_;
-    focused_ = focused;
+    // Between the exit and the enter nothing has the focus: an exit handler that moves the
+    // focus on raises that move's events only, and its move wins.
+    focused_ = nullptr;
     if (previous != nullptr && previous->OnExit) {
         previous->OnExit(previous);
+        if (focused_ != nullptr) {
+            return;
+        }
     }
+    focused_ = focused;
     if (focused != nullptr && focused->OnEnter) {
         focused->OnEnter(focused);
     }
