@@ -201,6 +201,14 @@ bool IsTopmost(HWND w) {
     return (GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
+HWND FocusedWindowOf(HWND w) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
+}
+
 bool BringToForeground(HWND w) {
     // Keys go to the foreground window's focus, and without a window manager nobody makes the
     // program's window the foreground one. Joining its input queue lets this process set both.

@@ -72,6 +72,8 @@ std::wstring CaptionOf(HWND w);
 // when there is no such child or the program does not answer.
 std::optional<std::wstring> FieldText(HWND main, int id);
 bool IsTopmost(HWND w);
+// The window that has the keyboard focus in w's thread (GetGUIThreadInfo), or nullptr.
+HWND FocusedWindowOf(HWND w);
 
 // Real input through SendInput. Before keys or clicks the window is made the foreground
 // window and given the focus (without a window manager nothing else does that).
