@@ -286,6 +286,39 @@ void PressKey(HWND w, WORD vk) {
     SendInputs({KeyInput(vk, true)});
 }
 
+void TypeKeys(const std::vector<WORD>& keys) {
+    for (WORD vk : keys) {
+        SendInputs({KeyInput(vk, false)});
+        Sleep(30);
+        SendInputs({KeyInput(vk, true)});
+        Sleep(60);
+    }
+}
+
+void ClickScreen(POINT screen, bool right) {
+    MovePointerTo(screen);
+    Sleep(50);
+    SendInputs({MouseInput(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN)});
+    Sleep(50);
+    SendInputs({MouseInput(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)});
+}
+
+HWND FindVisibleWindowOf(DWORD pid, const wchar_t* windowClass) {
+    return FindVisibleWindow(pid, windowClass);
+}
+
+HWND FindTrayIcon() {
+    HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
+    return tray == nullptr ? nullptr
+                           : FindWindowExW(tray, nullptr, L"__winex11_tray_icon", nullptr);
+}
+
+POINT CentreOf(HWND w) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
 Image CaptureScreen(const RECT& area) {
     Image img;
     img.width = area.right - area.left;

@@ -88,6 +88,18 @@ void ClickAt(HWND w, POINT client);
 void PressLeftButton();
 void ReleaseLeftButton();
 void PressKey(HWND w, WORD vk);
+// Keys typed to whatever has the keyboard now (an open menu, say), each pressed and released.
+void TypeKeys(const std::vector<WORD>& keys);
+// A click of the left or right button at a point of the screen.
+void ClickScreen(POINT screen, bool right = false);
+
+// The first visible top-level window of class `windowClass` of process `pid`, or nullptr.
+HWND FindVisibleWindowOf(DWORD pid, const wchar_t* windowClass);
+// The first icon in the notification area (Wine's stand-alone tray without a window manager),
+// or nullptr.
+HWND FindTrayIcon();
+// The centre of a window on the screen.
+POINT CentreOf(HWND w);
 
 // Screen pixels, read with BitBlt from the screen DC: what the user sees, whichever process
 // drew it.

@@ -1,0 +1,142 @@
+// End-to-end tests of the tray icon, its menu, hiding to the tray and moving the window, on the
+// real Vorlane.exe with real input.
+#include "driver.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/ControlIds.h"
+
+namespace vorlane::e2e {
+namespace {
+
+constexpr milliseconds kStartTimeout(10000);
+// The background left of the display: no button, field or other picture lies there.
+constexpr POINT kOnBackground{30, 110};
+constexpr POINT kOnMinimize{74, 16};
+
+std::string Narrow(const std::wstring& w) {
+    std::string s;
+    for (wchar_t c : w)
+        s += c < 0x80 ? static_cast<char>(c) : '?';
+    return s;
+}
+
+RECT WindowRect(HWND w) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    return r;
+}
+
+class TrayTest : public ::testing::Test {
+protected:
+    HWND Start(const std::wstring& args) {
+        app_ = std::make_unique<VorlaneProcess>(args);
+        EXPECT_TRUE(app_->Started()) << Narrow(app_->StartError());
+        HWND main = app_->Started() ? app_->WaitForMainWindow(kStartTimeout) : nullptr;
+        EXPECT_NE(main, nullptr);
+        // The countdown runs once start-up is over.
+        if (main != nullptr) {
+            WaitUntil([&] { return FieldText(main, kIdTimeMinutes) != L"30"; }, milliseconds(3000));
+        }
+        return main;
+    }
+    std::unique_ptr<VorlaneProcess> app_;
+};
+
+TEST_F(TrayTest, TheIconIsThereAndItsClickBringsTheHiddenWindowBack) {
+    HWND main = Start(L"-t30");
+    ASSERT_NE(main, nullptr);
+    HWND icon = FindTrayIcon();
+    ASSERT_NE(icon, nullptr) << "no icon in the notification area";
+    PressKey(main, VK_F12);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }, milliseconds(2000)));
+    ClickScreen(CentreOf(icon));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, milliseconds(2000)))
+        << "a click on the tray icon brings the window back";
+}
+
+TEST_F(TrayTest, APresetChosenFromTheTrayMenuShowsItsTime) {
+    HWND main = Start(L"-t30");
+    ASSERT_NE(main, nullptr);
+    HWND icon = FindTrayIcon();
+    ASSERT_NE(icon, nullptr);
+    ClickScreen(CentreOf(icon), true);
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            menu = FindVisibleWindowOf(app_->Pid(), L"#32768");
+            return menu != nullptr;
+        },
+        milliseconds(2000)))
+        << "the right click opens the menu";
+    SaveScreenshot(menu, "TrayTest.menu-open");
+    // "&Zeit einstellen" opens its list; "&15" is chosen by its key.
+    TypeKeys({'Z'});
+    Sleep(200);
+    SaveScreenshot(menu, "TrayTest.presets-open");
+    const auto chosen = Clock::now();
+    TypeKeys({'1'});
+    const auto spent = std::chrono::duration_cast<milliseconds>(Clock::now() - chosen);
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return FieldText(main, kIdTimeMinutes) == L"15" &&
+                   FieldText(main, kIdTimeSeconds) == L"00";
+        },
+        milliseconds(300) - spent))
+        << "15:00 within 300 ms of the choice; shows "
+        << Narrow(FieldText(main, kIdTimeMinutes).value_or(L"?")) << ":"
+        << Narrow(FieldText(main, kIdTimeSeconds).value_or(L"?"));
+    EXPECT_EQ(FindVisibleWindowOf(app_->Pid(), L"#32768"), nullptr) << "the menu closed";
+}
+
+TEST_F(TrayTest, TheMinimiseButtonHidesTheWindowToTheTray) {
+    HWND main = Start(L"-t30");
+    ASSERT_NE(main, nullptr);
+    ClickAt(main, kOnMinimize);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }, milliseconds(2000)));
+    HWND icon = FindTrayIcon();
+    ASSERT_NE(icon, nullptr);
+    ClickScreen(CentreOf(icon));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, milliseconds(2000)));
+}
+
+TEST_F(TrayTest, TheWindowIsDraggedByItsBackgroundAndSnapsToTheScreensEdge) {
+    HWND main = Start(L"-t30");
+    ASSERT_NE(main, nullptr);
+    BringToForeground(main);
+    const RECT before = WindowRect(main);
+    auto drag = [&](POINT from, POINT to) {
+        MovePointerTo(from);
+        Sleep(50);
+        PressLeftButton();
+        Sleep(100);
+        // A user's drag: several moves on the way.
+        for (int step = 1; step <= 5; ++step) {
+            MovePointerTo(
+                POINT{from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5});
+            Sleep(40);
+        }
+        ReleaseLeftButton();
+        Sleep(300);
+    };
+    POINT grab{before.left + kOnBackground.x, before.top + kOnBackground.y};
+    // Into the open: the window goes exactly as far as the pointer.
+    drag(grab, POINT{grab.x - 300, grab.y - 100});
+    RECT moved = WindowRect(main);
+    EXPECT_EQ(moved.left, before.left - 300);
+    EXPECT_EQ(moved.top, before.top - 100);
+    // To 6 pixels from the left edge of the screen: it snaps onto the edge.
+    grab = POINT{moved.left + kOnBackground.x, moved.top + kOnBackground.y};
+    drag(grab, POINT{grab.x - (moved.left - 6), grab.y});
+    const RECT snapped = WindowRect(main);
+    EXPECT_EQ(snapped.left, 0);
+    EXPECT_EQ(snapped.top, moved.top);
+    EXPECT_EQ(snapped.right - snapped.left, 171);
+    SaveScreenshot(main, "TrayTest.snapped-left");
+}
+
+} // namespace
+} // namespace vorlane::e2e
