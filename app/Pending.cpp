@@ -1,6 +1,6 @@
-// Operations whose full behaviour arrives with the settings file, the alarm sound, the
-// tray menu, the target-time selection and the info dialog. Each does its least for now
-// and says so; start-up and the countdown already call them in their places.
+// Operations whose full behaviour arrives with the settings file, the alarm sound.
+// Each does its least for now and says so; start-up and the countdown already call them in
+// their places.
 #include "app/VorlaneSRC.h"
 
 namespace vorlane {
@@ -47,12 +47,5 @@ bool TFormVorlane::MediaPlayerPaused() {
 bool TFormVorlane::MediaPlayerPlaying() {
     return false;
 }
-
-// The info dialog is not built yet: nothing is shown.
-void TFormVorlane::mnuInfoClick(TComponent* /*sender*/) {}
-
-// The target-time selection is not built yet (it is never open), so there is nothing
-// to confirm.
-void TFormVorlane::btnTimeSelectionOkayClick(TComponent* /*sender*/) {}
 
 } // namespace vorlane

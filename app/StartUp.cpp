@@ -7,9 +7,9 @@
 
 namespace vorlane {
 
-TFormVorlane::TFormVorlane(VorlaneState& state, PlatformServices services,
+TFormVorlane::TFormVorlane(VorlaneState& state, ShowInfoModule& info, PlatformServices services,
                            std::vector<std::string> arguments)
-    : TForm("FormVorlane", services.application), s_(state), services_(services),
+    : TForm("FormVorlane", services.application), s_(state), info_(info), services_(services),
       arguments_(std::move(arguments)) {
     CreateDesignTimeControls();
     BindEvents();
@@ -60,6 +60,7 @@ void TFormVorlane::BindEvents() {
     mnuInfo->OnClick = [this](TComponent* sender) { mnuInfoClick(sender); };
     mnuVisitArdeway->OnClick = [this](TComponent* sender) { mnuVisitArdewayClick(sender); };
     BindImageButtonEvents();
+    BindTimeEntryEvents();
 }
 
 void TFormVorlane::CreateParams(WindowParams& params) {

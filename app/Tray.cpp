@@ -67,6 +67,10 @@ void TFormVorlane::FormMoving(TComponent* /*sender*/, Rect& proposed) {
     proposed = Rect{snapped.left, snapped.top, snapped.width, snapped.height};
 }
 
+void TFormVorlane::mnuInfoClick(TComponent* /*sender*/) {
+    info_.ShowInfo("DEUTSCH", "2.9 Deutsch (64bit)");
+}
+
 void TFormVorlane::btnHelpNormalClick(TComponent* sender) {
     mnuInfoClick(sender);
 }

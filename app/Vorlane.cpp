@@ -4,20 +4,23 @@
 
 namespace vorlane {
 
-std::unique_ptr<TFormVorlane> CreateApplication(ProgramHost& host, VorlaneState& state) {
+std::unique_ptr<TFormVorlane> CreateApplication(ProgramHost& host, VorlaneState& state,
+                                                ShowInfoModule& info) {
     Application& application = host.Services().application;
     application.SetTitle("Vorlane");
-    auto form = std::make_unique<TFormVorlane>(state, host.Services(), host.Arguments());
+    auto form = std::make_unique<TFormVorlane>(state, info, host.Services(), host.Arguments());
     form->CreateHandle();
     Dispatch([&form] { form->FormCreate(form.get()); });
-    // The info dialog instance of start-up arrives with the info dialog.
+    // One dialog exists from the start; it is never shown (each showing makes its own).
+    info.MakeDialog();
     application.HideOwnerWindow();
     return form;
 }
 
 int RunVorlane(ProgramHost& host) {
     VorlaneState state;
-    const auto form = CreateApplication(host, state);
+    ShowInfoModule info(host.Services());
+    const auto form = CreateApplication(host, state, info);
     return host.RunMessageLoop();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/VorlaneState.h"
+#include "info/ShowInfoSRC.h"
 #include "platform/Form.h"
 #include "platform/Menu.h"
 #include "platform/ProgramHost.h"
@@ -28,7 +29,7 @@ struct ImageButton {
 // that give them their behaviour. The state lives in the module state it is given.
 class TFormVorlane : public TForm {
 public:
-    TFormVorlane(VorlaneState& state, PlatformServices services,
+    TFormVorlane(VorlaneState& state, ShowInfoModule& info, PlatformServices services,
                  std::vector<std::string> arguments);
     ~TFormVorlane() override;
 
@@ -113,6 +114,24 @@ public:
     // Skin and layout.
     void DrawTheApplicationAtStartup();
 
+    // Typed time, the target-time selection and the reminder line.
+    void edtTimeMinutesEnter(TComponent* sender);
+    void edtTimeSecondsEnter(TComponent* sender);
+    void edtTimeMinutesExit(TComponent* sender);
+    void edtTimeSecondsExit(TComponent* sender);
+    void edtTimeMinutesClick(TComponent* sender);
+    void edtTimeSecondsClick(TComponent* sender);
+    void edtTimeKeyPress(TComponent* sender, char16_t& key);
+    void edtOnContextPopup(TComponent* sender, int x, int y, bool& handled);
+    void edtFirstTextLineClick(TComponent* sender);
+    void btnSelectTimeclick(TComponent* sender);
+    void mnuSelectTimeClick(TComponent* sender);
+    void btnSetTimeClick(TComponent* sender);
+    void btnTimeSelectionOkayClick(TComponent* sender);
+    void ParseTargetTime();
+    void cmbEndTimeComboBoxExit(TComponent* sender);
+    void cmbEndTimeComboBoxKeyPress(TComponent* sender, char16_t& key);
+
     // Tray icon, popup menu and window handling.
     void MinimizeToTray();
     void mnuMinimizeClick(TComponent* sender);
@@ -178,13 +197,18 @@ public:
     void rewindMediaPlayer();
     void closeMediaPlayer();
     void mnuInfoClick(TComponent* sender);
-    void btnTimeSelectionOkayClick(TComponent* sender);
 
 private:
     void CreateDesignTimeControls();
     void CreatePopupMenu();
     void BindEvents();
     void PlusMinutes(int seconds, std::int32_t limit);
+    void BindTimeEntryEvents();
+    // Reads a time field for its enter handler; an error report when it is no number.
+    std::int32_t FieldValueOnEnter(const TControl& field);
+    // The countdown from a newly typed or chosen value, counted from now.
+    void ApplyTypedTime(std::int32_t seconds);
+    void ResetTimeBase();
     void MinusMinutes(int seconds);
     void PlaceForFirstRun();
     // The five display fields, in the order the looks are painted.
@@ -197,6 +221,7 @@ private:
     bool MediaPlayerPlaying();
 
     VorlaneState& s_;
+    ShowInfoModule& info_;
     PlatformServices services_;
     std::vector<std::string> arguments_;
 };

@@ -23,6 +23,14 @@ struct VorlaneState {
     std::string TextMinutes;
     std::string TextSeconds;
     bool SelectingTime = false;
+    std::int32_t MinutesOnEnter = 0;
+    std::int32_t SecondsOnEnter = 0;
+    std::uint16_t TargetHour = 0;
+    std::uint16_t TargetMinute = 0;
+    std::string SelectionStartText;
+    // A confirmation of the target time is under way: the focus moves it makes confirm nothing
+    // a second time.
+    bool ConfirmingSelection = false;
     std::uint8_t SoundLoaded = 0;
     bool IsPlaying = false;
     std::string ConfigDir;

@@ -240,7 +240,8 @@ int Run(int argc, wchar_t** argv) {
     InitCommonControlsEx(&controls);
     auto host = std::make_unique<win32::Win32Host>(GetModuleHandleW(nullptr));
     VorlaneState state;
-    auto form = CreateApplication(*host, state);
+    auto info = std::make_unique<ShowInfoModule>(host->Services());
+    auto form = CreateApplication(*host, state, *info);
     EnumThreadWindows(GetCurrentThreadId(), FindMainWindow,
                       reinterpret_cast<LPARAM>(&g_mainWindow));
     if (g_mainWindow == nullptr) {
@@ -372,6 +373,7 @@ int Run(int argc, wchar_t** argv) {
                 GrowthLine(beforeTicks, afterTicks).c_str());
 
     form.reset();
+    info.reset();
     host.reset();
     CoUninitialize();
     return 0;

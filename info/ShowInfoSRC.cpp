@@ -6,7 +6,7 @@
 
 namespace vorlane {
 
-TShowInfoDialog& ShowInfoModule::CreateDialog() {
+TShowInfoDialog& ShowInfoModule::MakeDialog() {
     auto dialog =
         std::make_unique<TShowInfoDialog>(services_.application, services_.shell, InfoLanguage);
     dialog->CreateHandle();
@@ -16,7 +16,7 @@ TShowInfoDialog& ShowInfoModule::CreateDialog() {
 }
 
 void ShowInfoModule::ShowInfo(const std::string& Language, const std::string& VersionText) {
-    TShowInfoDialog& dialog = CreateDialog();
+    TShowInfoDialog& dialog = MakeDialog();
     InfoLanguage = Language;
     InfoVersionText = VersionText;
     dialog.App().SetHintStyle(kWhite, 400, 25000);

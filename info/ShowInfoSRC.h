@@ -19,7 +19,7 @@ public:
     ShowInfoModule& operator=(const ShowInfoModule&) = delete;
 
     // Makes a dialog with its native window, hidden, and makes it the latest.
-    TShowInfoDialog& CreateDialog();
+    TShowInfoDialog& MakeDialog();
     // Makes, lays out, translates and shows a new dialog beside whatever is open; German
     // texts for "DEUTSCH" exactly, English for any other language.
     void ShowInfo(const std::string& Language, const std::string& VersionText);

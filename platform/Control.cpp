@@ -33,10 +33,16 @@ void TControl::SetText(const std::string& text) {
     Notify(Change::Text);
 }
 
+void TControl::SelectAll() {
+    allSelected_ = true;
+    Notify(Change::SelectAll);
+}
+
 void TControl::TextTyped(const std::string& text) {
     if (text == text_) {
         return;
     }
+    allSelected_ = false;
     text_ = text;
     if (OnChange) {
         OnChange(this);

@@ -47,7 +47,19 @@ struct Font {
 class TControl;
 
 // What changed on a control, for the native peer that mirrors it.
-enum class Change { Bounds, Visible, Text, Hint, Colors, Font, Items, ItemIndex, DroppedDown };
+enum class Change {
+    Bounds,
+    Visible,
+    Text,
+    Hint,
+    Colors,
+    Font,
+    Items,
+    ItemIndex,
+    DroppedDown,
+    SelectAll, // the whole text selected, so typing replaces it
+    ZOrder     // brought in front of the other child windows
+};
 
 // The native side of a control (a child window, or the form that paints a picture or label).
 class ControlPeer {
@@ -102,6 +114,11 @@ public:
     const std::string& Text() const { return text_; }
     void SetText(const std::string& text);
     void TextTyped(const std::string& text);
+    // Selects the field's whole text; true until the user types.
+    void SelectAll();
+    bool AllSelected() const { return allSelected_; }
+    // Puts the control in front of the form's other native controls.
+    void BringToFront() { Notify(Change::ZOrder); }
 
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint);
@@ -178,6 +195,7 @@ private:
     std::vector<std::string> items_;
     int itemIndex_ = -1;
     bool droppedDown_ = false;
+    bool allSelected_ = false;
     ControlPeer* peer_ = nullptr;
 };
 

@@ -95,6 +95,9 @@ void ChildPeer::Changed(TControl& /*control*/, Change what) {
             InvalidateRect(inner_, nullptr, TRUE);
         }
         break;
+    case Change::ZOrder:
+        SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        break;
     case Change::Font:
         SendMessageW(window_, WM_SETFONT,
                      reinterpret_cast<WPARAM>(form_.Gdi().FontFor(control_.GetFont())), TRUE);

@@ -32,6 +32,12 @@ EditPeer::EditPeer(NativeForm& form, TControl& control) : ChildPeer(form, contro
                         AlignmentStyle(control.Alignment));
 }
 
+void EditPeer::ChangedKind(Change what) {
+    if (what == Change::SelectAll) {
+        SendMessageW(window_, EM_SETSEL, 0, -1);
+    }
+}
+
 void EditPeer::Command(WORD code) {
     if (code == EN_SETFOCUS) {
         Report([this] { form_.Model()->FocusChanged(&control_); });

@@ -11,6 +11,9 @@ class EditPeer : public ChildPeer {
 public:
     EditPeer(NativeForm& form, TControl& control);
     void Command(WORD code) override;
+
+protected:
+    void ChangedKind(Change what) override;
 };
 
 // An editable combo box with a drop-down list.

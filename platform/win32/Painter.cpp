@@ -76,7 +76,9 @@ void Painter::DrawImage(const TControl& image) {
     // Unscaled at the top-left, clipped to the control's rectangle.
     const int width = std::min(picture.width, image.Width());
     const int height = std::min(picture.height, image.Height());
-    SelectObject(pictureDc_, picture.bitmap);
+    // A bitmap can be selected into one device context at a time, and every form (and the
+    // menus) shares the pictures: it is let go again at once.
+    HGDIOBJ previous = SelectObject(pictureDc_, picture.bitmap);
     if (picture.opaque) {
         BitBlt(backDc_, image.Left(), image.Top(), width, height, pictureDc_, 0, 0, SRCCOPY);
     } else {
@@ -84,6 +86,7 @@ void Painter::DrawImage(const TControl& image) {
         AlphaBlend(backDc_, image.Left(), image.Top(), width, height, pictureDc_, 0, 0, width,
                    height, blend);
     }
+    SelectObject(pictureDc_, previous);
 }
 
 void Painter::DrawLabel(const TControl& label) {

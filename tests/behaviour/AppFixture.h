@@ -20,7 +20,7 @@ public:
         host.screen.width = screenWidth;
         host.screen.height = screenHeight;
         host.clock.now = EncodeDateTime(2026, 12, 10, 14, 0, 0, 0);
-        form = CreateApplication(host, state);
+        form = CreateApplication(host, state, info);
         // The message loop shows the main window before it runs.
         host.RunMessageLoop();
     }
@@ -76,6 +76,7 @@ public:
 
     headless::HeadlessHost host;
     VorlaneState state;
+    ShowInfoModule info{host.Services()};
     std::unique_ptr<TFormVorlane> form;
 };
 

@@ -136,7 +136,7 @@ VorlaneProcess::~VorlaneProcess() {
         CloseHandle(process_);
 }
 
-HWND VorlaneProcess::WaitForMainWindow(milliseconds timeout) {
+HWND VorlaneProcess::WaitForMainWindow(milliseconds timeout, bool closeInfoDialog) {
     if (process_ == nullptr)
         return nullptr;
     HWND found = nullptr;
@@ -147,7 +147,27 @@ HWND VorlaneProcess::WaitForMainWindow(milliseconds timeout) {
         },
         timeout);
     main_ = found;
+    if (main_ != nullptr && closeInfoDialog) {
+        DismissInfoDialog();
+    }
     return main_;
+}
+
+void VorlaneProcess::DismissInfoDialog() {
+    // A first start opens the info dialog about 300 ms after the window shows; the tests
+    // close it, so none depends on which window has the focus by chance.
+    HWND dialog = nullptr;
+    if (!WaitUntil(
+            [&] {
+                dialog = FindVisibleWindow(pid_, L"TShowInfoDialog");
+                return dialog != nullptr || HasExited();
+            },
+            milliseconds(2000)) ||
+        dialog == nullptr) {
+        return;
+    }
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    WaitUntil([&] { return !IsWindowVisible(dialog); }, milliseconds(2000));
 }
 
 bool VorlaneProcess::HasExited() const {

@@ -52,7 +52,10 @@ public:
     DWORD Pid() const { return pid_; }
 
     // The visible top-level "TFormVorlane" window of this process, or nullptr after timeout.
-    HWND WaitForMainWindow(milliseconds timeout);
+    // The info dialog that a first start opens is closed before it returns, unless asked not to.
+    HWND WaitForMainWindow(milliseconds timeout, bool closeInfoDialog = true);
+    // Waits up to 2 s for the info dialog of a first start and closes it.
+    void DismissInfoDialog();
     bool WaitForExit(milliseconds timeout);
     bool HasExited() const;
     // Ends the program the way a user would (Escape), or forcibly when that does not work.

@@ -126,7 +126,7 @@ TEST_F(InfoDialog, LabelsSitWhereTheDialogWasDesignedInVerdana) {
 }
 
 TEST_F(InfoDialog, TheStartUpDialogIsMadeButNeverShown) {
-    TShowInfoDialog& startUp = module.CreateDialog();
+    TShowInfoDialog& startUp = module.MakeDialog();
     EXPECT_EQ(module.ShowInfoDialog, &startUp);
     EXPECT_FALSE(WindowOf(startUp).visible);
 

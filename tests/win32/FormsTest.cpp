@@ -7,6 +7,7 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -94,6 +95,55 @@ TEST_F(Forms, ASecondFormWithAFrameLivesBesideTheMainWindow) {
     EXPECT_NE(form->edtTimeSeconds.Text(), secondsBefore) << "the countdown goes on";
 }
 
+// A plain form that shows one picture at its top-left corner.
+class PictureForm : public TForm {
+public:
+    PictureForm(Application& application, const std::string& name, int left)
+        : TForm(name, application) {
+        picture.Picture = "btnArdewayIconNormal";
+        picture.SetBounds(0, 0, 77, 90);
+        AddControl(picture);
+        SetBounds(left, 600, 100, 120);
+    }
+    TControl picture{"imgPicture", ControlKind::Image};
+};
+
+std::vector<COLORREF> ClientPixels(HWND window, int width, int height) {
+    HDC dc = GetDC(window);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < height; y += 3) {
+        for (int x = 0; x < width; x += 3) {
+            pixels.push_back(GetPixel(dc, x, y));
+        }
+    }
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+TEST_F(Forms, TwoFormsShowTheSamePictureBothPainted) {
+    PictureForm first(host->App(), "FirstPicture", 100);
+    PictureForm second(host->App(), "SecondPicture", 300);
+    first.CreateHandle();
+    second.CreateHandle();
+    HWND one = FindWindowW(L"TFirstPicture", nullptr);
+    HWND two = FindWindowW(L"TSecondPicture", nullptr);
+    ASSERT_NE(one, nullptr);
+    ASSERT_NE(two, nullptr);
+    // The first form paints the picture before the second one does.
+    ShowWindow(one, SW_SHOWNOACTIVATE);
+    UpdateWindow(one);
+    ShowWindow(two, SW_SHOWNOACTIVATE);
+    UpdateWindow(two);
+    Pump(100);
+    const std::vector<COLORREF> shownFirst = ClientPixels(one, 77, 90);
+    const std::vector<COLORREF> shownSecond = ClientPixels(two, 77, 90);
+    // Not the form's plain grey: the picture is there.
+    const auto grey =
+        static_cast<size_t>(std::count(shownFirst.begin(), shownFirst.end(), RGB(128, 128, 128)));
+    EXPECT_LT(grey, shownFirst.size() / 2);
+    EXPECT_EQ(shownSecond, shownFirst);
+}
+
 TEST_F(Forms, TheModelFollowsTheWindowWhenItIsMoved) {
     SetWindowPos(window, nullptr, 123, 45, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_EQ(form->Left(), 123);
@@ -135,14 +185,14 @@ TEST_F(Forms, ACombosInnerEditGetsTheComboBoxColours) {
         form->cmbEndTimeComboBox.Show();
     });
     HWND combo = Field(kIdEndTimeComboBox);
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof(info);
-    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof(parts);
+    ASSERT_TRUE(GetComboBoxInfo(combo, &parts));
     HDC dc = CreateCompatibleDC(nullptr);
     // As the inner edit asks: through the combo box, which hands the question to the form.
     auto brush =
         reinterpret_cast<HBRUSH>(SendMessageW(combo, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                                              reinterpret_cast<LPARAM>(info.hwndItem)));
+                                              reinterpret_cast<LPARAM>(parts.hwndItem)));
     LOGBRUSH logBrush{};
     GetObjectW(brush, sizeof(logBrush), &logBrush);
     EXPECT_EQ(logBrush.lbColor, RGB(10, 20, 30));

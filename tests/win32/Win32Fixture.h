@@ -17,11 +17,13 @@ protected:
     void SetUp() override {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         host = std::make_unique<win32::Win32Host>(GetModuleHandleW(nullptr));
-        form = CreateApplication(*host, state);
+        info = std::make_unique<ShowInfoModule>(host->Services());
+        form = CreateApplication(*host, state, *info);
         window = FindWindowW(L"TFormVorlane", L"Vorlane");
     }
     void TearDown() override {
         form.reset();
+        info.reset();
         host.reset();
         CoUninitialize();
     }
@@ -47,6 +49,7 @@ protected:
 
     VorlaneState state;
     std::unique_ptr<win32::Win32Host> host;
+    std::unique_ptr<ShowInfoModule> info;
     std::unique_ptr<TFormVorlane> form;
     HWND window = nullptr;
     bool quit = false;

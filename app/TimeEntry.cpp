@@ -1,0 +1,150 @@
+// Typing minutes and seconds into the display, and the input rules of the display's fields.
+#include "app/VorlaneSRC.h"
+#include "core/StrictInt.h"
+
+#include <stdexcept>
+
+namespace vorlane {
+
+namespace {
+constexpr char16_t kEnter = 13;
+constexpr char16_t kBackspace = 8;
+} // namespace
+
+void TFormVorlane::ResetTimeBase() {
+    s_.TimeBase = services_.clock.Now();
+    s_.PrevTickSeconds = 0;
+    s_.LastTickSeconds = 0;
+    s_.TickDelta = 0;
+}
+
+std::int32_t TFormVorlane::FieldValueOnEnter(const TControl& field) {
+    const std::optional<std::int32_t> value = StrToIntStrict(field.Text());
+    if (!value) {
+        // Reported like every error nobody handles; the caller keeps its old value.
+        throw std::invalid_argument("'" + field.Text() + "' ist kein gültiger Integerwert");
+    }
+    return *value;
+}
+
+void TFormVorlane::edtTimeMinutesEnter(TComponent* /*sender*/) {
+    tmrCountdown.SetEnabled(false);
+    s_.MinutesOnEnter = FieldValueOnEnter(edtTimeMinutes);
+    edtHinweiseLabel.SetText(s_.TextMinutes);
+    // Shown while the field is edited, so the user sees which value is being typed.
+    edtHinweiseLabel.Show();
+}
+
+void TFormVorlane::edtTimeSecondsEnter(TComponent* /*sender*/) {
+    tmrCountdown.SetEnabled(false);
+    s_.SecondsOnEnter = FieldValueOnEnter(edtTimeSeconds);
+    edtHinweiseLabel.SetText(s_.TextSeconds);
+    edtHinweiseLabel.Show();
+}
+
+void TFormVorlane::ApplyTypedTime(std::int32_t seconds) {
+    s_.RemainingSeconds = seconds;
+    if (s_.AlarmActive) {
+        stopMediaPlayer();
+    }
+    ResetTimeBase();
+}
+
+void TFormVorlane::edtTimeMinutesExit(TComponent* /*sender*/) {
+    const std::optional<std::int32_t> minutes = StrToIntStrict(edtTimeMinutes.Text());
+    if (minutes && *minutes != s_.MinutesOnEnter && *minutes >= 0 && *minutes < 1000) {
+        if (const std::optional<std::int32_t> seconds = StrToIntStrict(edtTimeSeconds.Text())) {
+            ApplyTypedTime(*minutes * 60 + *seconds);
+        }
+    }
+    if (!s_.SelectingTime) {
+        edtHinweiseLabel.Hide();
+    }
+    tmrCountdown.SetEnabled(true);
+}
+
+void TFormVorlane::edtTimeSecondsExit(TComponent* /*sender*/) {
+    std::optional<std::int32_t> seconds = StrToIntStrict(edtTimeSeconds.Text());
+    if (seconds && *seconds != s_.SecondsOnEnter && *seconds >= 0) {
+        if (*seconds > 59) {
+            seconds = 59;
+        }
+        if (const std::optional<std::int32_t> minutes = StrToIntStrict(edtTimeMinutes.Text())) {
+            // Minutes in the field never exceed three digits' worth here: the display wrote
+            // them, or the minutes field's own exit checked them.
+            if (*minutes >= 0 && *minutes <= 35791394) {
+                ApplyTypedTime(*minutes * 60 + *seconds);
+            }
+        }
+    }
+    if (!s_.SelectingTime) {
+        edtHinweiseLabel.Hide();
+    }
+    tmrCountdown.SetEnabled(true);
+}
+
+void TFormVorlane::edtTimeMinutesClick(TComponent* /*sender*/) {
+    edtTimeMinutes.SelectAll();
+}
+
+void TFormVorlane::edtTimeSecondsClick(TComponent* /*sender*/) {
+    edtTimeSeconds.SelectAll();
+}
+
+void TFormVorlane::edtTimeKeyPress(TComponent* /*sender*/, char16_t& key) {
+    if (key == kEnter) {
+        // Leaving the field commits what was typed.
+        FocusControl(mplMediaPlayer);
+    }
+    const bool digit = key >= u'0' && key <= u'9';
+    if (!digit && key != kBackspace) {
+        key = 0;
+    }
+}
+
+void TFormVorlane::edtOnContextPopup(TComponent* /*sender*/, int /*x*/, int /*y*/, bool& handled) {
+    handled = true;
+}
+
+void TFormVorlane::edtFirstTextLineClick(TComponent* /*sender*/) {
+    FocusControl(mplMediaPlayer);
+}
+
+void TFormVorlane::BindTimeEntryEvents() {
+    edtTimeMinutes.OnEnter = [this](TComponent* sender) { edtTimeMinutesEnter(sender); };
+    edtTimeSeconds.OnEnter = [this](TComponent* sender) { edtTimeSecondsEnter(sender); };
+    edtTimeMinutes.OnExit = [this](TComponent* sender) { edtTimeMinutesExit(sender); };
+    edtTimeSeconds.OnExit = [this](TComponent* sender) { edtTimeSecondsExit(sender); };
+    edtTimeMinutes.OnClick = [this](TComponent* sender) { edtTimeMinutesClick(sender); };
+    edtTimeSeconds.OnClick = [this](TComponent* sender) { edtTimeSecondsClick(sender); };
+    const TKeyPressEvent keyPress = [this](TComponent* sender, char16_t& key) {
+        edtTimeKeyPress(sender, key);
+    };
+    edtTimeMinutes.OnKeyPress = keyPress;
+    edtTimeSeconds.OnKeyPress = keyPress;
+    const TContextPopupEvent noMenu = [this](TComponent* sender, int x, int y, bool& handled) {
+        edtOnContextPopup(sender, x, y, handled);
+    };
+    for (TControl* field :
+         {&edtTimeMinutes, &edtTimeSeconds, &edtTimeColon, &edtFirstTextLine, &edtSecondTextLine}) {
+        field->OnContextPopup = noMenu;
+    }
+    edtFirstTextLine.OnClick = [this](TComponent* sender) { edtFirstTextLineClick(sender); };
+
+    const TNotifyEvent open = [this](TComponent* sender) { btnSelectTimeclick(sender); };
+    edtTimeColon.OnClick = open;
+    btnTerminVerschieben.OnClick = open;
+    mnuSelectTime->OnClick = [this](TComponent* sender) { mnuSelectTimeClick(sender); };
+    for (TControl* look : {&btnSetTime.Normal, &btnSetTime.Hover, &btnSetTime.Active}) {
+        look->OnClick = [this](TComponent* sender) { btnSetTimeClick(sender); };
+    }
+    btnTimeSelectionOkay.OnClick = [this](TComponent* sender) {
+        btnTimeSelectionOkayClick(sender);
+    };
+    cmbEndTimeComboBox.OnExit = [this](TComponent* sender) { cmbEndTimeComboBoxExit(sender); };
+    cmbEndTimeComboBox.OnKeyPress = [this](TComponent* sender, char16_t& key) {
+        cmbEndTimeComboBoxKeyPress(sender, key);
+    };
+}
+
+} // namespace vorlane
