@@ -101,6 +101,11 @@ void TFormVorlane::btnTimeSelectionOkayClick(TComponent* /*sender*/) {
         edtSecondTextLine.Show();
     }
     cmbEndTimeComboBox.Hide();
+    // A hidden list cannot keep the focus: it goes to its parking place, so the list's exit
+    // comes now (and confirms nothing twice), not at the next opening.
+    if (Focused() == &cmbEndTimeComboBox) {
+        FocusControl(mplMediaPlayer);
+    }
     btnTimeSelectionOkay.Hide();
     edtHinweiseLabel.Hide();
     btnSetTime.Active.Hide();
