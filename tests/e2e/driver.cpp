@@ -191,6 +191,17 @@ void VorlaneProcess::End() {
     WaitForExit(milliseconds(5000));
 }
 
+std::string Utf8(const std::wstring& w) {
+    if (w.empty())
+        return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,
+                                      nullptr, nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr,
+                        nullptr);
+    return s;
+}
+
 std::wstring ClassNameOf(HWND w) {
     wchar_t name[256] = {};
     GetClassNameW(w, name, 256);

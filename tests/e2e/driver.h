@@ -68,6 +68,9 @@ private:
     std::wstring startError_;
 };
 
+// Text of the program as UTF-8, for comparisons and test output.
+std::string Utf8(const std::wstring& w);
+
 // Window queries from outside the process.
 std::wstring ClassNameOf(HWND w);
 std::wstring CaptionOf(HWND w);

@@ -17,11 +17,7 @@ constexpr POINT kInSeconds{103, 57};
 constexpr POINT kOnColon{85, 57};
 
 std::string Text(HWND main, int id) {
-    const auto text = FieldText(main, id);
-    std::string s;
-    for (wchar_t c : text.value_or(L"?"))
-        s += c < 0x80 ? static_cast<char>(c) : '?';
-    return s;
+    return Utf8(FieldText(main, id).value_or(L"?"));
 }
 
 bool Shown(HWND main, int id) {
@@ -118,7 +114,7 @@ TEST_F(EntryTest, AReminderComesUpWithItsTextAndTheButton) {
     HWND main = Start(L"-t0 -sTea_is_ready");
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(Shown(main, kIdTerminVerschieben));
-    EXPECT_EQ(Text(main, kIdTerminVerschieben), "Sp?ter erinnern?");
+    EXPECT_EQ(Text(main, kIdTerminVerschieben), "Später erinnern?");
     EXPECT_TRUE(Shown(main, kIdFirstTextLine));
     EXPECT_EQ(Text(main, kIdFirstTextLine), "Tea is ready");
     EXPECT_FALSE(Shown(main, kIdTimeMinutes));

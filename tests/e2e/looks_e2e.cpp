@@ -37,17 +37,6 @@ constexpr POINT kOnPlay{86, 195};
 constexpr POINT kOnBackground{30, 110};
 constexpr POINT kOnBackgroundRight{140, 110};
 
-std::string Utf8(const std::wstring& w) {
-    if (w.empty())
-        return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,
-                                      nullptr, nullptr);
-    std::string s(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr,
-                        nullptr);
-    return s;
-}
-
 // A number the program's window answers with (a tooltip's settings), or nullopt when it
 // does not answer.
 std::optional<LRESULT> Ask(HWND w, UINT message, WPARAM wParam = 0) {

@@ -22,18 +22,11 @@ constexpr POINT kOnBackground{30, 110};
 constexpr POINT kInMinutes{64, 57};
 constexpr POINT kOnPlusFive{141, 170};
 
-std::string Printable(const std::wstring& w) {
-    std::string s;
-    for (wchar_t c : w)
-        s += c < 0x80 ? static_cast<char>(c) : '?';
-    return s;
-}
-
 std::string Describe(HWND w) {
     if (w == nullptr)
         return "no window";
-    return "a window of class " + Printable(ClassNameOf(w)) + " (id " +
-           std::to_string(GetDlgCtrlID(w)) + ")";
+    return "a window of class " + Utf8(ClassNameOf(w)) + " (id " + std::to_string(GetDlgCtrlID(w)) +
+           ")";
 }
 
 // One SendInput move straight to a point of the window, with nothing in between.
@@ -53,7 +46,7 @@ protected:
     // the background and waits there until the program's start-up is over.
     HWND StartAndSettle(const std::wstring& args) {
         app_ = std::make_unique<VorlaneProcess>(args);
-        EXPECT_TRUE(app_->Started()) << Printable(app_->StartError());
+        EXPECT_TRUE(app_->Started()) << Utf8(app_->StartError());
         if (!app_->Started())
             return nullptr;
         HWND main = app_->WaitForMainWindow(kStartTimeout);
@@ -91,7 +84,7 @@ TEST_F(SingleMoveTest, LeavingTheWindowStraightFromTheMinutesFieldParksTheFocusO
     HWND player = GetDlgItem(main, kIdMediaPlayer);
     ASSERT_NE(minutes, nullptr);
     ASSERT_NE(player, nullptr);
-    ASSERT_EQ(Printable(ClassNameOf(player)), "TMediaPlayer");
+    ASSERT_EQ(Utf8(ClassNameOf(player)), "TMediaPlayer");
 
     // Editing the minutes: a click puts the keyboard focus into the field.
     ClickAt(main, kInMinutes);

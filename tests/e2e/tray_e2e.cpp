@@ -17,13 +17,6 @@ constexpr milliseconds kStartTimeout(10000);
 constexpr POINT kOnBackground{30, 110};
 constexpr POINT kOnMinimize{74, 16};
 
-std::string Narrow(const std::wstring& w) {
-    std::string s;
-    for (wchar_t c : w)
-        s += c < 0x80 ? static_cast<char>(c) : '?';
-    return s;
-}
-
 RECT WindowRect(HWND w) {
     RECT r{};
     GetWindowRect(w, &r);
@@ -34,7 +27,7 @@ class TrayTest : public ::testing::Test {
 protected:
     HWND Start(const std::wstring& args) {
         app_ = std::make_unique<VorlaneProcess>(args);
-        EXPECT_TRUE(app_->Started()) << Narrow(app_->StartError());
+        EXPECT_TRUE(app_->Started()) << Utf8(app_->StartError());
         HWND main = app_->Started() ? app_->WaitForMainWindow(kStartTimeout) : nullptr;
         EXPECT_NE(main, nullptr);
         // The countdown runs once start-up is over.
@@ -87,8 +80,8 @@ TEST_F(TrayTest, APresetChosenFromTheTrayMenuShowsItsTime) {
         },
         milliseconds(300) - spent))
         << "15:00 within 300 ms of the choice; shows "
-        << Narrow(FieldText(main, kIdTimeMinutes).value_or(L"?")) << ":"
-        << Narrow(FieldText(main, kIdTimeSeconds).value_or(L"?"));
+        << Utf8(FieldText(main, kIdTimeMinutes).value_or(L"?")) << ":"
+        << Utf8(FieldText(main, kIdTimeSeconds).value_or(L"?"));
     EXPECT_EQ(FindVisibleWindowOf(app_->Pid(), L"#32768"), nullptr) << "the menu closed";
 }
 

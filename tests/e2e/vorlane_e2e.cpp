@@ -19,17 +19,9 @@ using std::chrono::duration_cast;
 
 constexpr milliseconds kStartTimeout(10000);
 
-// Test output and comparisons: the texts under test are ASCII; anything else shows as "?".
-std::string Printable(const std::wstring& w) {
-    std::string s;
-    for (wchar_t c : w)
-        s += c < 0x80 ? static_cast<char>(c) : '?';
-    return s;
-}
-
 std::string FieldOrMissing(HWND main, int id) {
     auto text = FieldText(main, id);
-    return text ? Printable(*text) : std::string("<no field ") + std::to_string(id) + ">";
+    return text ? Utf8(*text) : std::string("<no field ") + std::to_string(id) + ">";
 }
 
 // Each test starts its own Vorlane.exe; the process ends with the test (VorlaneProcess).
@@ -37,7 +29,7 @@ class VorlaneTest : public ::testing::Test {
 protected:
     HWND Start(const std::wstring& args) {
         app_ = std::make_unique<VorlaneProcess>(args);
-        EXPECT_TRUE(app_->Started()) << Printable(app_->StartError());
+        EXPECT_TRUE(app_->Started()) << Utf8(app_->StartError());
         if (!app_->Started())
             return nullptr;
         HWND main = app_->WaitForMainWindow(kStartTimeout);
@@ -71,7 +63,7 @@ TEST_F(WindowTest, IsBorderlessEllipticToolWindowOwnedByHiddenApplicationWindow)
     ASSERT_NE(main, nullptr);
     Screenshot(main);
 
-    EXPECT_EQ(Printable(CaptionOf(main)), "Vorlane");
+    EXPECT_EQ(Utf8(CaptionOf(main)), "Vorlane");
 
     RECT r{};
     ASSERT_TRUE(GetWindowRect(main, &r));
@@ -114,14 +106,14 @@ TEST_F(WindowTest, IsBorderlessEllipticToolWindowOwnedByHiddenApplicationWindow)
         HWND field = GetDlgItem(main, f.id);
         ASSERT_NE(field, nullptr) << "no child window with ID " << f.id;
         EXPECT_EQ(_wcsicmp(ClassNameOf(field).c_str(), L"Edit"), 0)
-            << f.id << " is a " << Printable(ClassNameOf(field));
+            << f.id << " is a " << Utf8(ClassNameOf(field));
         EXPECT_EQ(IsWindowVisible(field) != FALSE, f.visible) << "field " << f.id;
     }
 
     // No taskbar button: the window belongs to the program's hidden top-level window.
     HWND owner = GetWindow(main, GW_OWNER);
     ASSERT_NE(owner, nullptr);
-    EXPECT_EQ(Printable(ClassNameOf(owner)), "TVorlaneApplication");
+    EXPECT_EQ(Utf8(ClassNameOf(owner)), "TVorlaneApplication");
     EXPECT_FALSE(IsWindowVisible(owner));
 }
 
@@ -135,7 +127,7 @@ struct StartCase {
 };
 
 void PrintTo(const StartCase& c, std::ostream* os) {
-    *os << "\"" << Printable(c.args) << "\"";
+    *os << "\"" << Utf8(c.args) << "\"";
 }
 
 class StartTimeTest : public VorlaneTest, public ::testing::WithParamInterface<StartCase> {};
