@@ -1,6 +1,6 @@
 // End-to-end tests of typed times, the target-time selection and the reminder on the real
 // Vorlane.exe, with real clicks and keys.
-#include "driver.h"
+#include "ProgramTest.h"
 
 #include <gtest/gtest.h>
 
@@ -25,11 +25,10 @@ bool Shown(HWND main, int id) {
     return field != nullptr && IsWindowVisible(field);
 }
 
-class EntryTest : public ::testing::Test {
+class EntryTest : public ProgramTest {
 protected:
     HWND Start(const std::wstring& args) {
-        app_ = std::make_unique<VorlaneProcess>(args);
-        HWND main = app_->Started() ? app_->WaitForMainWindow(milliseconds(10000)) : nullptr;
+        HWND main = ProgramTest::Start(args);
         if (main != nullptr) {
             // Start-up is over when the countdown runs.
             const std::string first = Text(main, kIdTimeSeconds);
@@ -38,7 +37,6 @@ protected:
         }
         return main;
     }
-    std::unique_ptr<VorlaneProcess> app_;
 };
 
 TEST_F(EntryTest, MinutesTypedIntoTheFieldCountFromEnter) {

@@ -1,7 +1,7 @@
 // End-to-end tests of the image buttons' looks and hints on the real Vorlane.exe: the real
 // pointer moves over the buttons, the screen shows which picture is on top, and the hint is
 // the program's own tooltip window, found and read from outside.
-#include "driver.h"
+#include "ProgramTest.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +20,6 @@ namespace vorlane::e2e {
 namespace {
 
 using std::chrono::duration_cast;
-
-constexpr milliseconds kStartTimeout(10000);
 
 // Rectangles of the buttons' pictures in window coordinates, and points the pointer rests
 // on. The +5 point lies low in its picture, so the hint, which opens below the pointer,
@@ -131,16 +129,10 @@ ButtonPixels LookChangedFrom(HWND main, DWORD pid, const RECT& button, const But
     return SettledLook(main, pid, button);
 }
 
-class LooksTest : public ::testing::Test {
+class LooksTest : public ProgramTest {
 protected:
     HWND Start(const std::wstring& args) {
-        app_ = std::make_unique<VorlaneProcess>(args);
-        EXPECT_TRUE(app_->Started()) << Utf8(app_->StartError());
-        if (!app_->Started())
-            return nullptr;
-        HWND main = app_->WaitForMainWindow(kStartTimeout);
-        EXPECT_NE(main, nullptr) << "no visible TFormVorlane window within "
-                                 << kStartTimeout.count() << " ms";
+        HWND main = ProgramTest::Start(args);
         foundAt_ = Clock::now();
         if (main != nullptr) {
             // Painted, the pointer on the background, the window in front: every button rests.
@@ -170,7 +162,6 @@ protected:
         return minutes;
     }
 
-    std::unique_ptr<VorlaneProcess> app_;
     Clock::time_point foundAt_;
 };
 

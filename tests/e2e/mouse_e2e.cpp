@@ -1,6 +1,6 @@
 // End-to-end tests of the pointer on the real Vorlane.exe when it moves in one single step,
 // the way a flicked mouse does: the window must not depend on seeing a second move.
-#include "driver.h"
+#include "ProgramTest.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,6 @@
 
 namespace vorlane::e2e {
 namespace {
-
-constexpr milliseconds kStartTimeout(10000);
 
 // Points in window coordinates. The background left of the display holds no button, field
 // or other picture; the minutes field spans (47,47)-(81,68); the +5 point lies low in its
@@ -40,18 +38,12 @@ bool PointerIsAt(POINT screen) {
     return GetCursorPos(&at) && at.x == screen.x && at.y == screen.y;
 }
 
-class SingleMoveTest : public ::testing::Test {
+class SingleMoveTest : public ProgramTest {
 protected:
     // Starts the program with `args`, brings its window to the front, rests the pointer on
     // the background and waits there until the program's start-up is over.
     HWND StartAndSettle(const std::wstring& args) {
-        app_ = std::make_unique<VorlaneProcess>(args);
-        EXPECT_TRUE(app_->Started()) << Utf8(app_->StartError());
-        if (!app_->Started())
-            return nullptr;
-        HWND main = app_->WaitForMainWindow(kStartTimeout);
-        EXPECT_NE(main, nullptr) << "no visible TFormVorlane window within "
-                                 << kStartTimeout.count() << " ms";
+        HWND main = Start(args);
         if (main == nullptr)
             return nullptr;
         EXPECT_TRUE(BringToForeground(main)) << "the window did not come to the front";
@@ -73,8 +65,6 @@ protected:
         SaveScreenshot(main, std::string(info->test_suite_name()) + "." + info->name() + "." + step,
                        alsoShow);
     }
-
-    std::unique_ptr<VorlaneProcess> app_;
 };
 
 TEST_F(SingleMoveTest, LeavingTheWindowStraightFromTheMinutesFieldParksTheFocusOnThePlayer) {

@@ -1,6 +1,6 @@
 // End-to-end tests of the tray icon, its menu, hiding to the tray and moving the window, on the
 // real Vorlane.exe with real input.
-#include "driver.h"
+#include "ProgramTest.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,6 @@
 namespace vorlane::e2e {
 namespace {
 
-constexpr milliseconds kStartTimeout(10000);
 // The background left of the display: no button, field or other picture lies there.
 constexpr POINT kOnBackground{30, 110};
 constexpr POINT kOnMinimize{74, 16};
@@ -23,20 +22,16 @@ RECT WindowRect(HWND w) {
     return r;
 }
 
-class TrayTest : public ::testing::Test {
+class TrayTest : public ProgramTest {
 protected:
     HWND Start(const std::wstring& args) {
-        app_ = std::make_unique<VorlaneProcess>(args);
-        EXPECT_TRUE(app_->Started()) << Utf8(app_->StartError());
-        HWND main = app_->Started() ? app_->WaitForMainWindow(kStartTimeout) : nullptr;
-        EXPECT_NE(main, nullptr);
+        HWND main = ProgramTest::Start(args);
         // The countdown runs once start-up is over.
         if (main != nullptr) {
             WaitUntil([&] { return FieldText(main, kIdTimeMinutes) != L"30"; }, milliseconds(3000));
         }
         return main;
     }
-    std::unique_ptr<VorlaneProcess> app_;
 };
 
 TEST_F(TrayTest, TheIconIsThereAndItsClickBringsTheHiddenWindowBack) {

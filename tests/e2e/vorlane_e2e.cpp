@@ -1,6 +1,6 @@
 // End-to-end tests of the real Vorlane.exe: started with arguments, driven with real input,
 // observed from this separate process.
-#include "driver.h"
+#include "ProgramTest.h"
 
 #include <gtest/gtest.h>
 
@@ -17,25 +17,16 @@ namespace {
 
 using std::chrono::duration_cast;
 
-constexpr milliseconds kStartTimeout(10000);
-
 std::string FieldOrMissing(HWND main, int id) {
     auto text = FieldText(main, id);
     return text ? Utf8(*text) : std::string("<no field ") + std::to_string(id) + ">";
 }
 
 // Each test starts its own Vorlane.exe; the process ends with the test (VorlaneProcess).
-class VorlaneTest : public ::testing::Test {
+class VorlaneTest : public ProgramTest {
 protected:
     HWND Start(const std::wstring& args) {
-        app_ = std::make_unique<VorlaneProcess>(args);
-        EXPECT_TRUE(app_->Started()) << Utf8(app_->StartError());
-        if (!app_->Started())
-            return nullptr;
-        HWND main = app_->WaitForMainWindow(kStartTimeout);
-        EXPECT_NE(main, nullptr) << "no visible TFormVorlane window within "
-                                 << kStartTimeout.count()
-                                 << " ms (is DISPLAY set? tools/wine-session.sh starts one)";
+        HWND main = ProgramTest::Start(args);
         foundAt_ = Clock::now();
         return main;
     }
@@ -50,7 +41,6 @@ protected:
         SaveScreenshot(main, name);
     }
 
-    std::unique_ptr<VorlaneProcess> app_;
     Clock::time_point foundAt_; // when the driver first saw the main window visible
 };
 
