@@ -167,6 +167,28 @@ TEST_F(TrayMenu, ADraggedWindowSnapsToTheWorkAreasEdges) {
     }
 }
 
+TEST_F(TrayMenu, TheInfoDialogOpensFromTheButtonF1AndTheMenuEachTimeANewOne) {
+    // The first start showed one already (stage C); each way shows another.
+    const auto shown = [&] {
+        return std::count(app.host.log.calls.begin(), app.host.log.calls.end(),
+                          "ShowInfoDialog: show");
+    };
+    ASSERT_EQ(shown(), 1);
+    app.Click(f().btnHelp.Normal);
+    EXPECT_EQ(shown(), 2);
+    app.Key(0x70);
+    EXPECT_EQ(shown(), 3);
+    RightClickTray("mnuInfo");
+    EXPECT_EQ(shown(), 4);
+    EXPECT_EQ(app.info.InfoLanguage, "DEUTSCH");
+    EXPECT_EQ(app.info.InfoVersionText, "2.9 Deutsch (64bit)");
+    ASSERT_NE(app.info.ShowInfoDialog, nullptr);
+    EXPECT_EQ(app.info.ShowInfoDialog->Caption(), "Vorlane Version 2.9 Deutsch (64bit)");
+    // Nothing of this changed the main window's state.
+    EXPECT_TRUE(app.window().visible);
+    EXPECT_FALSE(application().minimized);
+}
+
 TEST_F(TrayMenu, VisitingTheSiblingOpensItsGermanPageAndLeavesTheWindowAlone) {
     RightClickTray("mnuVisitArdeway");
     ASSERT_EQ(app.host.shell.opened.size(), 1u);
