@@ -60,6 +60,11 @@ void TFormVorlane::BindEvents() {
     mnuInfo->OnClick = [this](TComponent* sender) { mnuInfoClick(sender); };
     mnuVisitArdeway->OnClick = [this](TComponent* sender) { mnuVisitArdewayClick(sender); };
     BindImageButtonEvents();
+
+    // Settings.
+    mnuOpenConfigFolderHere->OnClick = [this](TComponent* sender) {
+        mnuOpenConfigFolderHereClick(sender);
+    };
 }
 
 void TFormVorlane::CreateParams(WindowParams& params) {
