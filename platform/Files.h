@@ -45,6 +45,8 @@ public:
     virtual void CreateFolders(const std::string& path) = 0;
     // Gives the file a new name; fails, returning false, when the new name is taken.
     virtual bool Rename(const std::string& from, const std::string& to) = 0;
+    // Makes the folder the process's current folder; one that does not exist (or cannot be
+    // entered) leaves the current folder as it was.
     virtual void SetCurrentFolder(const std::string& path) = 0;
 
     // The folder of the running program file, ending in a backslash.

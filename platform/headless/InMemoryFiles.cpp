@@ -58,8 +58,6 @@ const char* ToString(FileStep step) {
         return "Delete";
     case FileStep::Rename:
         return "Rename";
-    case FileStep::SetCurrentFolder:
-        return "SetCurrentFolder";
     }
     return "?";
 }
@@ -206,11 +204,9 @@ bool InMemoryFiles::Rename(const std::string& from, const std::string& to) {
 }
 
 void InMemoryFiles::SetCurrentFolder(const std::string& path) {
-    FailIfInjected(FileStep::SetCurrentFolder, path);
-    if (folders.count(FolderKey(path)) == 0) {
-        Fail("Cannot change to", path, "Path not found.");
+    if (folders.count(FolderKey(path)) != 0) {
+        currentFolder = path;
     }
-    currentFolder = path;
 }
 
 std::string InMemoryFiles::AbsoluteUniversal(const std::string& path) {

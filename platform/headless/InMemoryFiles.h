@@ -8,16 +8,7 @@
 namespace vorlane::headless {
 
 // The steps of file work at which a test can make the disk fail.
-enum class FileStep {
-    Read,
-    Create,
-    Write,
-    SetAttributes,
-    Replace,
-    Delete,
-    Rename,
-    SetCurrentFolder
-};
+enum class FileStep { Read, Create, Write, SetAttributes, Replace, Delete, Rename };
 
 const char* ToString(FileStep step);
 
