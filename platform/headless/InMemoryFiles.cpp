@@ -36,8 +36,15 @@ bool HasInvalidCharacters(const std::string& path) {
     return colon != std::string::npos;
 }
 
-[[noreturn]] void Fail(const std::string& what, const std::string& path, const char* reason) {
-    throw EFileError(what + " \"" + path + "\": " + reason);
+constexpr char kAccessDenied[] = "Zugriff verweigert.";
+constexpr char kFileNotFound[] = "Die Datei wurde nicht gefunden.";
+constexpr char kPathNotFound[] = "Der Pfad wurde nicht gefunden.";
+constexpr char kInUse[] = "Die Datei wird von einem anderen Prozess verwendet.";
+
+// The error a file operation gives, in the words of the Windows one.
+[[noreturn]] void Fail(const std::string& path, const std::string& what,
+                       const std::string& reason) {
+    throw EFileError("Die Datei \"" + path + "\" " + what + ": " + reason);
 }
 
 } // namespace
@@ -70,7 +77,8 @@ InMemoryFiles::InMemoryFiles() {
 
 void InMemoryFiles::FailIfInjected(FileStep step, const std::string& path) const {
     if (failing.count(step) != 0) {
-        Fail(std::string("Injected failure at ") + ToString(step), path, "simulated");
+        Fail(path, "ist nicht verfügbar",
+             std::string("Eingespeister Fehler beim Schritt ") + ToString(step) + ".");
     }
 }
 
@@ -82,11 +90,11 @@ std::string InMemoryFiles::Read(const std::string& path, std::size_t maxBytes) {
     FailIfInjected(FileStep::Read, path);
     const auto file = files.find(path);
     if (file == files.end()) {
-        Fail("Cannot open", path,
-             folders.count(FolderKey(path)) != 0 ? "Access denied." : "File not found.");
+        Fail(path, "kann nicht gelesen werden",
+             folders.count(FolderKey(path)) != 0 ? kAccessDenied : kFileNotFound);
     }
     if (file->second.locked) {
-        Fail("Cannot open", path, "The file is being used by another process.");
+        Fail(path, "kann nicht gelesen werden", kInUse);
     }
     return file->second.bytes.substr(0, maxBytes);
 }
@@ -94,15 +102,15 @@ std::string InMemoryFiles::Read(const std::string& path, std::size_t maxBytes) {
 void InMemoryFiles::WriteNewFile(const std::string& path, std::string_view bytes) {
     FailIfInjected(FileStep::Create, path);
     if (folders.count(ParentOf(path)) == 0) {
-        Fail("Cannot create", path, "Path not found.");
+        Fail(path, "kann nicht erstellt werden", kPathNotFound);
     }
     const auto existing = files.find(path);
     if (InDeniedFolder(path) || folders.count(FolderKey(path)) != 0 ||
         (existing != files.end() && existing->second.readOnly)) {
-        Fail("Cannot create", path, "Access denied.");
+        Fail(path, "kann nicht erstellt werden", kAccessDenied);
     }
     if (existing != files.end() && existing->second.locked) {
-        Fail("Cannot create", path, "The file is being used by another process.");
+        Fail(path, "kann nicht erstellt werden", kInUse);
     }
     File& file = files[path];
     if (failing.count(FileStep::Write) != 0) {
@@ -117,15 +125,15 @@ void InMemoryFiles::MoveReplacing(const std::string& from, const std::string& to
     FailIfInjected(FileStep::Replace, to);
     const auto source = files.find(from);
     if (source == files.end()) {
-        Fail("Cannot move", from, "File not found.");
+        Fail(from, "kann nicht verschoben werden", kFileNotFound);
     }
     const auto target = files.find(to);
     if (InDeniedFolder(to) || folders.count(FolderKey(to)) != 0 ||
         (target != files.end() && target->second.readOnly)) {
-        Fail("Cannot replace", to, "Access denied.");
+        Fail(to, "kann nicht ersetzt werden", kAccessDenied);
     }
     if (target != files.end() && target->second.locked) {
-        Fail("Cannot replace", to, "The file is being used by another process.");
+        Fail(to, "kann nicht ersetzt werden", kInUse);
     }
     File moved = source->second;
     files.erase(source);
@@ -141,7 +149,7 @@ void InMemoryFiles::SetReadOnly(const std::string& path, bool readOnly) {
     FailIfInjected(FileStep::SetAttributes, path);
     const auto file = files.find(path);
     if (file == files.end()) {
-        Fail("Cannot set the attributes of", path, "File not found.");
+        Fail(path, "kann nicht geändert werden", kFileNotFound);
     }
     file->second.readOnly = readOnly;
 }
@@ -171,12 +179,12 @@ bool InMemoryFiles::FolderExists(const std::string& path) {
 
 void InMemoryFiles::CreateFolders(const std::string& path) {
     if (HasInvalidCharacters(path)) {
-        Fail("Cannot create the folder", path, "The file name is not valid.");
+        Fail(path, "kann nicht erstellt werden", "Der Dateiname ist ungültig.");
     }
     std::vector<std::string> missing;
     for (std::string level = FolderKey(path); folders.count(level) == 0; level = ParentOf(level)) {
         if (level.empty()) {
-            Fail("Cannot create the folder", path, "The drive does not exist.");
+            Fail(path, "kann nicht erstellt werden", "Das Laufwerk gibt es nicht.");
         }
         missing.push_back(level);
     }

@@ -278,9 +278,10 @@ TEST_F(SettingsFile, TheErrorBoxGivesTheFailingStepsMessageAndType) {
     app.state.SettingsChanged = true;
     app.f().saveMP3();
     ASSERT_EQ(app.host.messageBoxes.shown.size(), 1u);
-    EXPECT_EQ(app.host.messageBoxes.shown[0].text, kSavingError + "Injected failure at Replace \"" +
-                                                       kSettingsFile +
-                                                       "\": simulated (EFileError)");
+    EXPECT_EQ(app.host.messageBoxes.shown[0].text,
+              kSavingError + "Die Datei \"" + kSettingsFile +
+                  "\" ist nicht verfügbar: Eingespeister Fehler beim Schritt Replace. "
+                  "(EFileError)");
 }
 
 } // namespace

@@ -230,8 +230,9 @@ TEST(SettingsFolder, AUserFolderThatMayNotBeMadeIsReportedOnlyByTheWrite) {
     EXPECT_EQ(app.host.files.currentFolder, "C:\\Windows\\System32\\") << "left as it was";
     const std::vector<std::string> texts = BoxTexts(app);
     ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0], kSavingError + "Cannot create \"" + kUserFolder +
-                            "Vorlane.ini.tmp\": Path not found. (EFileError)");
+    EXPECT_EQ(texts[0], kSavingError + "Die Datei \"" + kUserFolder +
+                            "Vorlane.ini.tmp\" kann nicht erstellt werden: Der Pfad wurde nicht "
+                            "gefunden. (EFileError)");
     EXPECT_EQ(app.state.ShowInfoAtStart, 1);
 }
 
