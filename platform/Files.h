@@ -23,18 +23,6 @@ public:
     // attribute alike. A read-only file is replaced too; the new file is not read-only.
     void WriteReplacing(const std::string& path, std::string_view bytes);
 
-    // The steps of WriteReplacing.
-    // Creates the file, or empties an existing one, and writes the bytes through to the disk;
-    // held exclusively while it is written.
-    virtual void WriteNewFile(const std::string& path, std::string_view bytes) = 0;
-    // Gives the file at `from` the name `to` in one step, replacing a file of that name.
-    virtual void MoveReplacing(const std::string& from, const std::string& to) = 0;
-    // False for a file that does not exist.
-    virtual bool IsReadOnly(const std::string& path) = 0;
-    virtual void SetReadOnly(const std::string& path, bool readOnly) = 0;
-    // Returns whether the file is gone.
-    virtual bool Delete(const std::string& path) = 0;
-
     // Whether an existing file (respectively folder) is there, following symbolic links.
     virtual bool FileExists(const std::string& path) = 0;
     virtual bool FolderExists(const std::string& path) = 0;
@@ -59,6 +47,19 @@ public:
 
     // Text in the system's ANSI code page as UTF-8.
     virtual std::string AnsiToUtf8(std::string_view text) = 0;
+
+protected:
+    // The steps of WriteReplacing, which no caller should take on its own.
+    // Creates the file, or empties an existing one, and writes the bytes through to the disk;
+    // held exclusively while it is written.
+    virtual void WriteNewFile(const std::string& path, std::string_view bytes) = 0;
+    // Gives the file at `from` the name `to` in one step, replacing a file of that name.
+    virtual void MoveReplacing(const std::string& from, const std::string& to) = 0;
+    // False for a file that does not exist.
+    virtual bool IsReadOnly(const std::string& path) = 0;
+    virtual void SetReadOnly(const std::string& path, bool readOnly) = 0;
+    // Returns whether the file is gone.
+    virtual bool Delete(const std::string& path) = 0;
 };
 
 } // namespace vorlane

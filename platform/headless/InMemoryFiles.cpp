@@ -51,8 +51,6 @@ constexpr char kInUse[] = "Die Datei wird von einem anderen Prozess verwendet.";
 
 const char* ToString(FileStep step) {
     switch (step) {
-    case FileStep::Read:
-        return "Read";
     case FileStep::Create:
         return "Create";
     case FileStep::Write:
@@ -87,7 +85,6 @@ bool InMemoryFiles::InDeniedFolder(const std::string& path) const {
 }
 
 std::string InMemoryFiles::Read(const std::string& path, std::size_t maxBytes) {
-    FailIfInjected(FileStep::Read, path);
     const auto file = files.find(path);
     if (file == files.end()) {
         Fail(path, "kann nicht gelesen werden",

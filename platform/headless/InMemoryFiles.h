@@ -8,7 +8,7 @@
 namespace vorlane::headless {
 
 // The steps of file work at which a test can make the disk fail.
-enum class FileStep { Read, Create, Write, SetAttributes, Replace, Delete, Rename };
+enum class FileStep { Create, Write, SetAttributes, Replace, Delete, Rename };
 
 const char* ToString(FileStep step);
 
@@ -22,13 +22,6 @@ public:
     InMemoryFiles();
 
     std::string Read(const std::string& path, std::size_t maxBytes) override;
-    // Creating or emptying the file is the step Create; a failure at Write leaves the first
-    // half of the bytes in it.
-    void WriteNewFile(const std::string& path, std::string_view bytes) override;
-    void MoveReplacing(const std::string& from, const std::string& to) override;
-    bool IsReadOnly(const std::string& path) override;
-    void SetReadOnly(const std::string& path, bool readOnly) override;
-    bool Delete(const std::string& path) override;
     bool FileExists(const std::string& path) override;
     bool FolderExists(const std::string& path) override;
     void CreateFolders(const std::string& path) override;
@@ -66,6 +59,15 @@ public:
     std::string programFolder = "C:\\Program Files\\Vorlane\\";
     std::string appDataFolder = "C:\\Users\\Anna\\AppData\\Roaming";
     std::string currentFolder = "C:\\Windows\\System32\\";
+
+protected:
+    // Creating or emptying the file is the step Create; a failure at Write leaves the first
+    // half of the bytes in it.
+    void WriteNewFile(const std::string& path, std::string_view bytes) override;
+    void MoveReplacing(const std::string& from, const std::string& to) override;
+    bool IsReadOnly(const std::string& path) override;
+    void SetReadOnly(const std::string& path, bool readOnly) override;
+    bool Delete(const std::string& path) override;
 
 private:
     void FailIfInjected(FileStep step, const std::string& path) const;

@@ -9,11 +9,6 @@ namespace vorlane::win32 {
 class SystemFiles : public Files {
 public:
     std::string Read(const std::string& path, std::size_t maxBytes) override;
-    void WriteNewFile(const std::string& path, std::string_view bytes) override;
-    void MoveReplacing(const std::string& from, const std::string& to) override;
-    bool IsReadOnly(const std::string& path) override;
-    void SetReadOnly(const std::string& path, bool readOnly) override;
-    bool Delete(const std::string& path) override;
     bool FileExists(const std::string& path) override;
     bool FolderExists(const std::string& path) override;
     void CreateFolders(const std::string& path) override;
@@ -23,6 +18,13 @@ public:
     std::string AppDataFolder() override;
     std::string AbsoluteUniversal(const std::string& path) override;
     std::string AnsiToUtf8(std::string_view text) override;
+
+protected:
+    void WriteNewFile(const std::string& path, std::string_view bytes) override;
+    void MoveReplacing(const std::string& from, const std::string& to) override;
+    bool IsReadOnly(const std::string& path) override;
+    void SetReadOnly(const std::string& path, bool readOnly) override;
+    bool Delete(const std::string& path) override;
 };
 
 } // namespace vorlane::win32

@@ -200,7 +200,7 @@ TEST_F(SettingsFile, AReadOnlyFileIsReplacedByAnOrdinaryOne) {
     app.state.SettingsChanged = true;
     app.f().saveMP3();
     EXPECT_EQ(BytesOf(disk(), kSettingsFile), WrittenSettings("C:\\before.mp3", 300, 200));
-    EXPECT_FALSE(disk().IsReadOnly(kSettingsFile));
+    EXPECT_FALSE(disk().files[kSettingsFile].readOnly);
     EXPECT_TRUE(app.host.messageBoxes.shown.empty());
     EXPECT_FALSE(app.state.SettingsChanged);
 }
