@@ -5,17 +5,6 @@
 
 namespace vorlane {
 
-// The settings folder is not looked up yet, so every start is a first run.
-bool TFormVorlane::LocateConfigFolder() {
-    return false;
-}
-
-// Reading the settings file comes with the settings work; nothing is read yet.
-void TFormVorlane::loadMP3(const std::string& /*path*/) {}
-
-// Writing the settings file comes with the settings work; nothing is written yet.
-void TFormVorlane::saveMP3() {}
-
 // No sound device is opened yet: with no file open the alarm stays silent, so the
 // play menu item is unticked, as it is for a sound file that does not exist.
 void TFormVorlane::OpenSoundFile(const std::string& /*path*/) {

@@ -61,6 +61,11 @@ void TFormVorlane::BindEvents() {
     mnuVisitArdeway->OnClick = [this](TComponent* sender) { mnuVisitArdewayClick(sender); };
     BindImageButtonEvents();
     BindTimeEntryEvents();
+
+    // Settings.
+    mnuOpenConfigFolderHere->OnClick = [this](TComponent* sender) {
+        mnuOpenConfigFolderHereClick(sender);
+    };
 }
 
 void TFormVorlane::CreateParams(WindowParams& params) {

@@ -186,11 +186,15 @@ public:
     void examineVisibleObjects();
     void FormMouseLeave(TComponent* sender);
 
-    // Operations whose full behaviour comes with the settings, sound, tray, target-time
-    // and info-dialog work; each does its least for now.
+    // Settings.
     bool LocateConfigFolder();
+    bool ImportOldSettings();
     void loadMP3(const std::string& path);
     void saveMP3();
+    void mnuOpenConfigFolderHereClick(TComponent* sender);
+
+    // Operations whose full behaviour comes with the settings, sound, tray, target-time
+    // and info-dialog work; each does its least for now.
     void OpenSoundFile(const std::string& path);
     void stopMediaPlayer();
     void playMediaPlayer();

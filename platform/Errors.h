@@ -18,4 +18,12 @@ public:
     const char* TypeName() const noexcept override { return "EWindowSystemError"; }
 };
 
+// A file or folder could not be read, written, replaced or made; the message names the file
+// and says why.
+class EFileError : public VorlaneError {
+public:
+    using VorlaneError::VorlaneError;
+    const char* TypeName() const noexcept override { return "EFileError"; }
+};
+
 } // namespace vorlane

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Application.h"
+#include "platform/Files.h"
 #include "platform/Services.h"
 
 #include <string>
@@ -14,6 +15,7 @@ struct PlatformServices {
     Screen& screen;
     MessageBoxes& messageBoxes;
     Shell& shell;
+    Files& files;
 };
 
 // The process around the forms: its arguments, its services and the message loop.

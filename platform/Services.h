@@ -12,14 +12,16 @@ public:
     virtual double Now() = 0;
 };
 
-// The primary screen in pixels, and the part of it that windows may cover (without the
-// taskbar).
+// The primary screen in pixels, the part of it that windows may cover (without the
+// taskbar), and the virtual screen: the rectangle around all monitors, in the primary
+// screen's coordinates.
 class Screen {
 public:
     virtual ~Screen() = default;
     virtual int Width() = 0;
     virtual int Height() = 0;
     virtual Rect WorkArea() = 0;
+    virtual Rect VirtualScreen() = 0;
 };
 
 enum class MessageIcon { Error, Information };

@@ -1,7 +1,9 @@
 #pragma once
-// The platform in memory: the services record what the program asked of them, so a test
-// can fire events at the model and read back what a user would see.
+// The platform in memory: the services record what the program asked of them, and the disk
+// is a map of files, so a test can fire events at the model and read back what a user would
+// see.
 #include "platform/ProgramHost.h"
+#include "platform/headless/InMemoryFiles.h"
 #include "platform/headless/Recording.h"
 #include "platform/headless/RecordingApplication.h"
 #include "platform/headless/RecordingWindow.h"
@@ -18,7 +20,7 @@ public:
     explicit HeadlessHost(std::vector<std::string> arguments = {})
         : arguments_(std::move(arguments)) {}
     PlatformServices Services() override {
-        return {application, clock, screen, messageBoxes, shell};
+        return {application, clock, screen, messageBoxes, shell, files};
     }
     std::vector<std::string> Arguments() override { return arguments_; }
     int RunMessageLoop() override {
@@ -32,6 +34,7 @@ public:
     FixedScreen screen;
     RecordingMessageBoxes messageBoxes;
     RecordingShell shell;
+    InMemoryFiles files;
 
 private:
     std::vector<std::string> arguments_;

@@ -32,9 +32,14 @@ public:
     Rect WorkArea() override {
         return workArea.width > 0 ? workArea : Rect{0, 0, width, height - 40};
     }
+    // The primary screen alone, unless a test sets more monitors.
+    Rect VirtualScreen() override {
+        return virtualScreen.width > 0 ? virtualScreen : Rect{0, 0, width, height};
+    }
     int width = 1920;
     int height = 1080;
     Rect workArea;
+    Rect virtualScreen;
 };
 
 struct ShownBox {

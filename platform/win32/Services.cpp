@@ -30,6 +30,11 @@ Rect PrimaryScreen::WorkArea() {
     return Rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
 }
 
+Rect PrimaryScreen::VirtualScreen() {
+    return Rect{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
 namespace {
 
 struct ThreadWindows {

@@ -15,6 +15,7 @@ public:
     int Width() override;
     int Height() override;
     Rect WorkArea() override;
+    Rect VirtualScreen() override;
 };
 
 class Win32Application;

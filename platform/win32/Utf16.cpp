@@ -4,15 +4,27 @@
 
 namespace vorlane::win32 {
 
-std::wstring Widen(std::string_view text) {
+namespace {
+
+std::wstring WidenFrom(UINT codePage, std::string_view text) {
     if (text.empty()) {
         return {};
     }
     const int size =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
     return wide;
+}
+
+} // namespace
+
+std::wstring Widen(std::string_view text) {
+    return WidenFrom(CP_UTF8, text);
+}
+
+std::wstring WidenAnsi(std::string_view text) {
+    return WidenFrom(CP_ACP, text);
 }
 
 std::string Narrow(std::wstring_view text) {

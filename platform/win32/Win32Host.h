@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/ProgramHost.h"
 #include "platform/win32/Services.h"
+#include "platform/win32/SystemFiles.h"
 #include "platform/win32/Win32Application.h"
 
 namespace vorlane::win32 {
@@ -13,7 +14,7 @@ public:
         : application_(instance), messageBoxes_(application_), shell_(application_) {}
 
     PlatformServices Services() override {
-        return {application_, clock_, screen_, messageBoxes_, shell_};
+        return {application_, clock_, screen_, messageBoxes_, shell_, files_};
     }
     std::vector<std::string> Arguments() override;
     int RunMessageLoop() override { return application_.RunMessageLoop(); }
@@ -25,6 +26,7 @@ private:
     PrimaryScreen screen_;
     SystemMessageBoxes messageBoxes_;
     SystemShell shell_;
+    SystemFiles files_;
 };
 
 } // namespace vorlane::win32

@@ -6,6 +6,7 @@
 #include "platform/headless/Headless.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,10 +17,17 @@ class App {
 public:
     explicit App(std::vector<std::string> arguments = {}, int screenWidth = 1920,
                  int screenHeight = 1080)
+        : App(std::move(arguments), [&](headless::HeadlessHost& machine) {
+              machine.screen.width = screenWidth;
+              machine.screen.height = screenHeight;
+          }) {}
+
+    // A start on a machine the test prepares first: its disk, its screens.
+    App(std::vector<std::string> arguments,
+        const std::function<void(headless::HeadlessHost&)>& prepare)
         : host(std::move(arguments)) {
-        host.screen.width = screenWidth;
-        host.screen.height = screenHeight;
         host.clock.now = EncodeDateTime(2026, 12, 10, 14, 0, 0, 0);
+        prepare(host);
         form = CreateApplication(host, state, info);
         // The message loop shows the main window before it runs.
         host.RunMessageLoop();

@@ -25,11 +25,12 @@ TEST(StartUp, CreationLaysOutTheWindowAndPlacesAFirstRun) {
     EXPECT_FALSE(f.edtFirstTextLine.Visible());
     EXPECT_FALSE(f.btnTimeSelectionOkay.Visible());
     EXPECT_FALSE(f.btnTerminVerschieben.Visible());
-    // No settings file yet: first-run position, info dialog wished, settings to be written.
+    // No settings file yet: first-run position, info dialog wished, settings written at once.
     EXPECT_EQ(f.Left(), 1234);
     EXPECT_EQ(f.Top(), 421);
     EXPECT_EQ(app.state.ShowInfoAtStart, 1);
-    EXPECT_TRUE(app.state.SettingsChanged);
+    EXPECT_FALSE(app.state.SettingsChanged);
+    EXPECT_TRUE(app.host.files.FileExists(app.state.ConfigDir + "Vorlane.ini"));
     EXPECT_TRUE(f.tmrFirstStart.Enabled());
     EXPECT_FALSE(f.tmrStartAfter300ms.Enabled());
     EXPECT_FALSE(f.tmrCountdown.Enabled());

@@ -18,17 +18,14 @@ namespace {
 
 const wchar_t* const kMainClass = L"TFormVorlane";
 
-// Every start should be a first start: the program keeps its settings in
-// %APPDATA%\Vorlane. Only inside a Wine prefix (which the test session creates and throws
-// away) is that folder removed; on a real Windows account it belongs to the user.
+// A fresh start is a first start: the program keeps its settings in %APPDATA%\Vorlane. Only
+// inside a Wine prefix (which the test session creates and throws away) is that folder
+// removed; on a real Windows account it belongs to the user.
 void RemoveSettingsFolder() {
     if (!RunningUnderWine())
         return;
-    wchar_t appData[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData)))
-        return;
     std::error_code ec;
-    std::filesystem::remove_all(std::filesystem::path(appData) / L"Vorlane", ec);
+    std::filesystem::remove_all(UserSettingsFile().parent_path(), ec);
 }
 
 // The first visible top-level window of the process with the class (case-insensitive).
@@ -106,13 +103,20 @@ std::optional<std::filesystem::path> ScreenshotDir() {
     return std::filesystem::path(dir);
 }
 
-VorlaneProcess::VorlaneProcess(const std::wstring& args) {
+std::filesystem::path UserSettingsFile() {
+    wchar_t appData[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+    return std::filesystem::path(appData) / L"Vorlane" / L"Vorlane.ini";
+}
+
+VorlaneProcess::VorlaneProcess(const std::wstring& args, Settings settings) {
     const std::wstring exe = VorlaneExePath();
     if (exe.empty()) {
         startError_ = L"VORLANE_EXE is not set";
         return;
     }
-    RemoveSettingsFolder();
+    if (settings == Settings::Fresh)
+        RemoveSettingsFolder();
     std::wstring cmdline = L"\"" + exe + L"\"";
     if (!args.empty())
         cmdline += L" " + args;
@@ -332,6 +336,20 @@ void ClickScreen(POINT screen, bool right) {
     SendInputs({MouseInput(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN)});
     Sleep(50);
     SendInputs({MouseInput(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)});
+}
+
+void DragPointer(POINT from, POINT to) {
+    MovePointerTo(from);
+    Sleep(50);
+    PressLeftButton();
+    Sleep(100);
+    for (int step = 1; step <= 5; ++step) {
+        MovePointerTo(
+            POINT{from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5});
+        Sleep(40);
+    }
+    ReleaseLeftButton();
+    Sleep(300);
 }
 
 HWND FindVisibleWindowOf(DWORD pid, const wchar_t* windowClass) {

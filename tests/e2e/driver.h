@@ -35,14 +35,22 @@ bool WaitUntil(Pred pred, milliseconds timeout, milliseconds step = milliseconds
     }
 }
 
+// The settings file the program keeps for the user: %APPDATA%\Vorlane\Vorlane.ini.
+std::filesystem::path UserSettingsFile();
+
+// Whether a start finds the settings an earlier start left.
+enum class Settings {
+    Fresh, // the settings folder is removed first (only under Wine), so the start is a first one
+    Kept   // what earlier starts wrote stays
+};
+
 // One started Vorlane.exe. The destructor makes sure it has ended: Escape first, then
 // TerminateProcess, so that no test leaves a process behind for the next one.
 class VorlaneProcess {
 public:
-    // Starts the program with `args` (the part of the command line after the program name)
-    // after removing the settings folder the program keeps under Wine's %APPDATA%, so every
-    // start is a first start. Check Started() afterwards.
-    explicit VorlaneProcess(const std::wstring& args);
+    // Starts the program with `args` (the part of the command line after the program name).
+    // Check Started() afterwards.
+    explicit VorlaneProcess(const std::wstring& args, Settings settings = Settings::Fresh);
     ~VorlaneProcess();
     VorlaneProcess(const VorlaneProcess&) = delete;
     VorlaneProcess& operator=(const VorlaneProcess&) = delete;
@@ -98,6 +106,9 @@ void PressKey(HWND w, WORD vk);
 void TypeKeys(const std::vector<WORD>& keys);
 // A click of the left or right button at a point of the screen.
 void ClickScreen(POINT screen, bool right = false);
+// A user's drag with the left button from one point of the screen to another, with several
+// moves on the way.
+void DragPointer(POINT from, POINT to);
 
 // The first visible top-level window of class `windowClass` of process `pid`, or nullptr.
 HWND FindVisibleWindowOf(DWORD pid, const wchar_t* windowClass);

@@ -1,0 +1,65 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vorlane {
+
+// Files and folders, and the places the program keeps its settings. Paths are Windows paths
+// in UTF-8; a folder path may end in a backslash. Operations that fail throw EFileError with a
+// message that names the file and the reason; the queries and the best-effort ones say so
+// instead.
+class Files {
+public:
+    virtual ~Files() = default;
+
+    // The file's first maxBytes bytes (all of a smaller file). Others may read the file
+    // meanwhile, but not write it.
+    virtual std::string Read(const std::string& path, std::size_t maxBytes) = 0;
+
+    // Puts exactly these bytes into the file at path, which need not exist yet. The complete
+    // new file is written under a temporary name beside it and then takes the old file's
+    // place in one step, so whatever fails, the old file stays as it was, bytes and read-only
+    // attribute alike. A read-only file is replaced too; the new file is not read-only.
+    void WriteReplacing(const std::string& path, std::string_view bytes);
+
+    // Whether an existing file (respectively folder) is there, following symbolic links.
+    virtual bool FileExists(const std::string& path) = 0;
+    virtual bool FolderExists(const std::string& path) = 0;
+    // Creates the folder and every missing parent, level by level. A level that cannot be
+    // made for lack of rights stays missing without a word: the first write into it reports
+    // that. A path rejected outright (invalid characters, a drive that does not exist)
+    // throws.
+    virtual void CreateFolders(const std::string& path) = 0;
+    // Gives the file a new name; fails, returning false, when the new name is taken.
+    virtual bool Rename(const std::string& from, const std::string& to) = 0;
+    // Makes the folder the process's current folder; one that does not exist (or cannot be
+    // entered) leaves the current folder as it was.
+    virtual void SetCurrentFolder(const std::string& path) = 0;
+
+    // The folder of the running program file, ending in a backslash.
+    virtual std::string ProgramFolder() = 0;
+    // The current user's roaming application-data folder; empty when the shell cannot tell.
+    virtual std::string AppDataFolder() = 0;
+    // The path made absolute against the current folder (a path that starts with a backslash
+    // against the current drive); on a mapped network drive its UNC form.
+    virtual std::string AbsoluteUniversal(const std::string& path) = 0;
+
+    // Text in the system's ANSI code page as UTF-8.
+    virtual std::string AnsiToUtf8(std::string_view text) = 0;
+
+protected:
+    // The steps of WriteReplacing, which no caller should take on its own.
+    // Creates the file, or empties an existing one, and writes the bytes through to the disk;
+    // held exclusively while it is written.
+    virtual void WriteNewFile(const std::string& path, std::string_view bytes) = 0;
+    // Gives the file at `from` the name `to` in one step, replacing a file of that name.
+    virtual void MoveReplacing(const std::string& from, const std::string& to) = 0;
+    // False for a file that does not exist.
+    virtual bool IsReadOnly(const std::string& path) = 0;
+    virtual void SetReadOnly(const std::string& path, bool readOnly) = 0;
+    // Returns whether the file is gone.
+    virtual bool Delete(const std::string& path) = 0;
+};
+
+} // namespace vorlane

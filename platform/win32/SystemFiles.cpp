@@ -1,0 +1,290 @@
+#include "platform/win32/SystemFiles.h"
+
+#include "platform/Errors.h"
+#include "platform/win32/Utf16.h"
+
+#include <windows.h>
+
+#include <shlobj.h>
+#include <winnetwk.h>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace vorlane::win32 {
+
+namespace {
+
+// Windows' own words for an error, without the line end it puts after them.
+std::string SystemMessage(DWORD error) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
+    std::wstring text = length > 0 ? std::wstring(buffer, length) : std::wstring();
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
+        text.pop_back();
+    }
+    return text.empty() ? "Systemfehler " + std::to_string(error) : Narrow(text);
+}
+
+// The last error of the calling thread, as an error that names the file: `what` says what
+// could not be done with it.
+[[noreturn]] void ThrowLastError(const std::string& subject, const std::string& path,
+                                 const char* what) {
+    const DWORD error = GetLastError();
+    throw EFileError(subject + " \"" + path + "\" " + what + ": " + SystemMessage(error));
+}
+
+[[noreturn]] void ThrowFileError(const std::string& path, const char* what) {
+    ThrowLastError("Die Datei", path, what);
+}
+
+// A handle of an open file, closed when it goes.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() {
+        if (Valid()) {
+            CloseHandle(handle_);
+        }
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+    // Closes it now; returns whether the system could (a write may fail only then).
+    bool Close() { return CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE)) != FALSE; }
+
+private:
+    HANDLE handle_;
+};
+
+// The attributes of what the path names, a symbolic link followed to its target; none when
+// nothing is there or a link leads nowhere.
+std::optional<DWORD> TargetAttributes(const std::string& path) {
+    const std::wstring wide = Widen(path);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return std::nullopt;
+    }
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+        return attributes;
+    }
+    const FileHandle target(
+        CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!target.Valid() || !GetFileInformationByHandle(target.Get(), &information)) {
+        return std::nullopt;
+    }
+    return information.dwFileAttributes;
+}
+
+// How many characters of the path name its root: "C:\" or "\\server\share\"; 0 for a
+// relative path.
+std::size_t RootLength(const std::wstring& path) {
+    if (path.size() >= 3 && path[1] == L':' && path[2] == L'\\') {
+        return 3;
+    }
+    if (path.rfind(L"\\\\", 0) == 0) {
+        const std::size_t server = path.find(L'\\', 2);
+        const std::size_t share =
+            server == std::wstring::npos ? std::wstring::npos : path.find(L'\\', server + 1);
+        return share == std::wstring::npos ? path.size() : share + 1;
+    }
+    return 0;
+}
+
+bool StartsWithDriveLetter(const std::wstring& path) {
+    return path.size() >= 2 && path[1] == L':' &&
+           ((path[0] >= L'A' && path[0] <= L'Z') || (path[0] >= L'a' && path[0] <= L'z'));
+}
+
+// The UNC form of a path on a mapped network drive; none for any other path.
+std::optional<std::wstring> UniversalName(const std::wstring& path) {
+    DWORD size = 1024;
+    std::vector<unsigned char> buffer(size);
+    DWORD result =
+        WNetGetUniversalNameW(path.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer.data(), &size);
+    if (result == ERROR_MORE_DATA) {
+        buffer.resize(size);
+        result =
+            WNetGetUniversalNameW(path.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer.data(), &size);
+    }
+    if (result != NO_ERROR) {
+        return std::nullopt;
+    }
+    return std::wstring(
+        reinterpret_cast<const UNIVERSAL_NAME_INFOW*>(buffer.data())->lpUniversalName);
+}
+
+} // namespace
+
+std::string SystemFiles::Read(const std::string& path, std::size_t maxBytes) {
+    const FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) {
+        ThrowFileError(path, "kann nicht gelesen werden");
+    }
+    std::string bytes;
+    std::vector<char> chunk(64 * 1024);
+    while (bytes.size() < maxBytes) {
+        const auto wanted = static_cast<DWORD>(std::min(chunk.size(), maxBytes - bytes.size()));
+        DWORD got = 0;
+        if (!ReadFile(file.Get(), chunk.data(), wanted, &got, nullptr)) {
+            ThrowFileError(path, "kann nicht gelesen werden");
+        }
+        if (got == 0) {
+            break;
+        }
+        bytes.append(chunk.data(), got);
+    }
+    return bytes;
+}
+
+void SystemFiles::WriteNewFile(const std::string& path, std::string_view bytes) {
+    FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) {
+        ThrowFileError(path, "kann nicht erstellt werden");
+    }
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const auto wanted =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1024 * 1024));
+        DWORD done = 0;
+        if (!WriteFile(file.Get(), bytes.data() + written, wanted, &done, nullptr) || done == 0) {
+            ThrowFileError(path, "kann nicht geschrieben werden");
+        }
+        written += done;
+    }
+    // On the disk before it takes the old file's place.
+    if (!FlushFileBuffers(file.Get()) || !file.Close()) {
+        ThrowFileError(path, "kann nicht geschrieben werden");
+    }
+}
+
+void SystemFiles::MoveReplacing(const std::string& from, const std::string& to) {
+    if (!MoveFileExW(Widen(from).c_str(), Widen(to).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ThrowFileError(to, "kann nicht ersetzt werden");
+    }
+}
+
+bool SystemFiles::IsReadOnly(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+void SystemFiles::SetReadOnly(const std::string& path, bool readOnly) {
+    const std::wstring wide = Widen(path);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        ThrowFileError(path, "kann nicht geändert werden");
+    }
+    DWORD changed = readOnly ? attributes | FILE_ATTRIBUTE_READONLY
+                             : attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+    if (changed == 0) {
+        changed = FILE_ATTRIBUTE_NORMAL;
+    }
+    if (!SetFileAttributesW(wide.c_str(), changed)) {
+        ThrowFileError(path, "kann nicht geändert werden");
+    }
+}
+
+bool SystemFiles::Delete(const std::string& path) {
+    return DeleteFileW(Widen(path).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
+bool SystemFiles::FileExists(const std::string& path) {
+    const std::optional<DWORD> attributes = TargetAttributes(path);
+    return attributes && (*attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool SystemFiles::FolderExists(const std::string& path) {
+    const std::optional<DWORD> attributes = TargetAttributes(path);
+    return attributes && (*attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+void SystemFiles::CreateFolders(const std::string& path) {
+    const std::wstring wide = Widen(path);
+    const std::size_t root = RootLength(wide);
+    for (std::size_t end = root + 1; end <= wide.size(); ++end) {
+        if (end < wide.size() && wide[end] != L'\\') {
+            continue;
+        }
+        if (CreateDirectoryW(wide.substr(0, end).c_str(), nullptr)) {
+            continue;
+        }
+        const DWORD error = GetLastError();
+        if (error == ERROR_ALREADY_EXISTS) {
+            continue;
+        }
+        if (error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT) {
+            // Reported by the first write into it.
+            return;
+        }
+        ThrowLastError("Der Ordner", path, "kann nicht erstellt werden");
+    }
+}
+
+bool SystemFiles::Rename(const std::string& from, const std::string& to) {
+    return MoveFileW(Widen(from).c_str(), Widen(to).c_str()) != FALSE;
+}
+
+void SystemFiles::SetCurrentFolder(const std::string& path) {
+    SetCurrentDirectoryW(Widen(path).c_str());
+}
+
+std::string SystemFiles::ProgramFolder() {
+    std::wstring file(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, file.data(), static_cast<DWORD>(file.size()));
+        if (length < file.size()) {
+            file.resize(length);
+            break;
+        }
+        file.resize(file.size() * 2);
+    }
+    return Narrow(file.substr(0, file.find_last_of(L'\\') + 1));
+}
+
+std::string SystemFiles::AppDataFolder() {
+    LPITEMIDLIST folder = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_APPDATA, &folder))) {
+        return {};
+    }
+    wchar_t path[MAX_PATH] = {};
+    const BOOL found = SHGetPathFromIDListW(folder, path);
+    CoTaskMemFree(folder);
+    return found ? Narrow(path) : std::string();
+}
+
+std::string SystemFiles::AbsoluteUniversal(const std::string& path) {
+    const std::wstring wide = Widen(path);
+    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    const DWORD length = size == 0 ? 0 : GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) {
+        ThrowLastError("Der Pfad", path, "ist ungültig");
+    }
+    full.resize(length);
+    if (StartsWithDriveLetter(full)) {
+        if (const std::optional<std::wstring> universal = UniversalName(full)) {
+            return Narrow(*universal);
+        }
+    }
+    return Narrow(full);
+}
+
+std::string SystemFiles::AnsiToUtf8(std::string_view text) {
+    return Narrow(WidenAnsi(text));
+}
+
+} // namespace vorlane::win32

@@ -1,0 +1,30 @@
+#pragma once
+#include "platform/Files.h"
+
+namespace vorlane::win32 {
+
+// Files and folders through the Windows API; the user's application-data folder from the
+// shell, and mapped network drives through their network provider. Error messages end in
+// Windows' own words for the cause.
+class SystemFiles : public Files {
+public:
+    std::string Read(const std::string& path, std::size_t maxBytes) override;
+    bool FileExists(const std::string& path) override;
+    bool FolderExists(const std::string& path) override;
+    void CreateFolders(const std::string& path) override;
+    bool Rename(const std::string& from, const std::string& to) override;
+    void SetCurrentFolder(const std::string& path) override;
+    std::string ProgramFolder() override;
+    std::string AppDataFolder() override;
+    std::string AbsoluteUniversal(const std::string& path) override;
+    std::string AnsiToUtf8(std::string_view text) override;
+
+protected:
+    void WriteNewFile(const std::string& path, std::string_view bytes) override;
+    void MoveReplacing(const std::string& from, const std::string& to) override;
+    bool IsReadOnly(const std::string& path) override;
+    void SetReadOnly(const std::string& path, bool readOnly) override;
+    bool Delete(const std::string& path) override;
+};
+
+} // namespace vorlane::win32
