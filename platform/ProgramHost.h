@@ -1,5 +1,7 @@
 #pragma once
 #include "platform/Application.h"
+#include "platform/FileDialog.h"
+#include "platform/MediaPlayer.h"
 #include "platform/Services.h"
 
 #include <string>
@@ -14,6 +16,9 @@ struct PlatformServices {
     Screen& screen;
     MessageBoxes& messageBoxes;
     Shell& shell;
+    Files& files;
+    MediaPlayer& mediaPlayer;
+    FileDialog& fileDialog;
 };
 
 // The process around the forms: its arguments, its services and the message loop.

@@ -42,4 +42,12 @@ public:
     virtual bool Open(const std::string& file, const std::string& parameters) = 0;
 };
 
+// The file system, as far as the program asks about it.
+class Files {
+public:
+    virtual ~Files() = default;
+    // Whether the path names an existing file (a folder is none).
+    virtual bool FileExists(const std::string& path) = 0;
+};
+
 } // namespace vorlane

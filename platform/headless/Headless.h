@@ -4,6 +4,7 @@
 #include "platform/ProgramHost.h"
 #include "platform/headless/Recording.h"
 #include "platform/headless/RecordingApplication.h"
+#include "platform/headless/RecordingMediaPlayer.h"
 #include "platform/headless/RecordingWindow.h"
 
 #include <string>
@@ -18,7 +19,7 @@ public:
     explicit HeadlessHost(std::vector<std::string> arguments = {})
         : arguments_(std::move(arguments)) {}
     PlatformServices Services() override {
-        return {application, clock, screen, messageBoxes, shell};
+        return {application, clock, screen, messageBoxes, shell, files, mediaPlayer, fileDialog};
     }
     std::vector<std::string> Arguments() override { return arguments_; }
     int RunMessageLoop() override {
@@ -32,6 +33,9 @@ public:
     FixedScreen screen;
     RecordingMessageBoxes messageBoxes;
     RecordingShell shell;
+    ListedFiles files;
+    RecordingMediaPlayer mediaPlayer;
+    RecordingFileDialog fileDialog;
 
 private:
     std::vector<std::string> arguments_;
