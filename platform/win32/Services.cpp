@@ -96,6 +96,11 @@ void SystemMessageBoxes::Show(const std::string& text, const std::string& captio
     }
 }
 
+bool DiskFiles::FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 bool SystemShell::Open(const std::string& file, const std::string& parameters) {
     const std::wstring wideParameters = Widen(parameters);
     const HINSTANCE result = ShellExecuteW(application_.OwnerHandle(), L"open", Widen(file).c_str(),

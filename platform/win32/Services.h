@@ -32,6 +32,12 @@ private:
     int depth_ = 0;
 };
 
+// The files on the disks.
+class DiskFiles : public Files {
+public:
+    bool FileExists(const std::string& path) override;
+};
+
 // The shell, with the application's hidden window as the parent of what it opens.
 class SystemShell : public Shell {
 public:
