@@ -76,6 +76,7 @@ void MciMediaPlayer::PlayNotified(MCIDEVICEID device) {
         return;
     }
     awaitingEnd_ = false;
+    ended_ = true;
     if (OnPlaybackEnded) {
         Dispatch(OnPlaybackEnded);
     }
@@ -114,6 +115,7 @@ void MciMediaPlayer::Open() {
         throw EMediaDeviceError(ErrorMessage());
     }
     device_ = parameters.wDeviceID;
+    ended_ = false;
 }
 
 void MciMediaPlayer::Close() {
@@ -144,12 +146,13 @@ void MciMediaPlayer::Play() {
             return;
         }
     } else if (mode != MediaMode::Playing) {
-        // A device that stands at its end plays nothing and never reports the end; some
-        // report their start there. Put back to the start, it plays the whole sound.
+        // A device that stands at its end plays nothing, or ends at once, and some report
+        // their start or the last frame there. Put back to the start, it plays the whole
+        // sound and reports its end.
         DWORD_PTR position = 0;
         DWORD_PTR length = 0;
-        if (Status(MCI_STATUS_POSITION, position) && Status(MCI_STATUS_LENGTH, length) &&
-            (position == length || position == 0)) {
+        if (ended_ || (Status(MCI_STATUS_POSITION, position) && Status(MCI_STATUS_LENGTH, length) &&
+                       (position == length || position == 0))) {
             Rewind();
         }
     }
@@ -182,6 +185,7 @@ void MciMediaPlayer::Rewind() {
                              reinterpret_cast<DWORD_PTR>(&parameters));
     // A seek ends a play under way, and its notification with it.
     awaitingEnd_ = false;
+    ended_ = false;
 }
 
 MediaMode MciMediaPlayer::Mode() {

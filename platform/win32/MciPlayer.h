@@ -46,6 +46,8 @@ private:
     MCIERROR error_ = 0;
     // A play was started whose end has not been reported yet.
     bool awaitingEnd_ = false;
+    // The sound played to its end and has not been moved since.
+    bool ended_ = false;
 };
 
 } // namespace vorlane::win32
