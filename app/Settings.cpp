@@ -48,10 +48,11 @@ bool TFormVorlane::LocateConfigFolder() {
                     files.CreateFolders(userFolder);
                 }
                 if (available) {
-                    // Written at once, so the next start finds it and never imports again.
+                    // Written at once, so the next start finds it and never imports again;
+                    // with the former file's sound, which the player does not hold yet.
                     s_.SettingsChanged = true;
                     files.SetCurrentFolder(s_.ConfigDir);
-                    saveMP3();
+                    SaveSettings(s_.SoundFile);
                 }
             }
         }
@@ -114,15 +115,17 @@ void TFormVorlane::loadMP3(const std::string& path) {
 }
 
 void TFormVorlane::saveMP3() {
+    // The sound the player holds: a stored sound that no longer exists is not written back.
+    SaveSettings(services_.mediaPlayer.FileName());
+}
+
+void TFormVorlane::SaveSettings(const std::string& soundFile) {
     if (!s_.SettingsChanged) {
         return;
     }
     try {
-        // Line 1 is the stored sound file until the media player exists; the player's file
-        // name takes its place then. An import still carries its sound file over.
-        services_.files.WriteReplacing(
-            s_.ConfigDir + kSettingsFileName,
-            FormatSettingsFile(s_.SoundFile, ScreenPoint{Left(), Top()}));
+        services_.files.WriteReplacing(s_.ConfigDir + kSettingsFileName,
+                                       FormatSettingsFile(soundFile, ScreenPoint{Left(), Top()}));
     } catch (const std::exception& error) {
         ShowErrorMessageBox(
             std::string("Es ist ein Fehler beim Speichern der Einstellungen aufgetreten:\r\n") +

@@ -19,6 +19,7 @@ TFormVorlane::TFormVorlane(VorlaneState& state, ShowInfoModule& info, PlatformSe
 
 TFormVorlane::~TFormVorlane() {
     SetExceptionHandler(nullptr);
+    services_.mediaPlayer.OnPlaybackEnded = nullptr;
 }
 
 void TFormVorlane::BindEvents() {
@@ -65,6 +66,21 @@ void TFormVorlane::BindEvents() {
     // Settings.
     mnuOpenConfigFolderHere->OnClick = [this](TComponent* sender) {
         mnuOpenConfigFolderHereClick(sender);
+    };
+
+    // Alarm sound.
+    bindClick(btnPlay, [this](TComponent* sender) { btnPlayNormalClick(sender); });
+    bindClick(btnPause, [this](TComponent* sender) { btnPauseNormalClick(sender); });
+    bindClick(btnStop, [this](TComponent* sender) { btnStopNormalClick(sender); });
+    const TNotifyEvent openSound = [this](TComponent* sender) { btnOpenMP3NormalClick(sender); };
+    bindClick(btnOpenMP3, openSound);
+    edtSecondTextLine.OnClick = openSound;
+    mnuPlayMP3OrNot->OnClick = [this](TComponent* sender) { mnuPlayMP3OrNotClick(sender); };
+    OnDropFiles = [this](TComponent* sender, const std::vector<std::string>& paths) {
+        WMDropFiles(sender, paths);
+    };
+    services_.mediaPlayer.OnPlaybackEnded = [this] {
+        mplMediaPlayerPlaybackEnded(&mplMediaPlayer);
     };
 }
 

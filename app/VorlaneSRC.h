@@ -145,6 +145,26 @@ public:
     void btnHelpNormalClick(TComponent* sender);
     void mnuVisitArdewayClick(TComponent* sender);
 
+    // Alarm sound.
+    // The file-open dialog's settings; its start folder carries over between openings.
+    OpenDialogSettings FileOpenDialog;
+    void OpenSoundFile(const std::string& path);
+    void WMDropFiles(TComponent* sender, const std::vector<std::string>& paths);
+    void btnOpenMP3NormalClick(TComponent* sender);
+    void playMediaPlayer();
+    void stopMediaPlayer();
+    void rewindMediaPlayer();
+    void closeMediaPlayer();
+    void btnPlayNormalClick(TComponent* sender);
+    void btnPauseNormalClick(TComponent* sender);
+    void btnStopNormalClick(TComponent* sender);
+    void mnuPlayMP3OrNotClick(TComponent* sender);
+    // The device reports that the sound has played to its end by itself.
+    void mplMediaPlayerPlaybackEnded(TComponent* sender);
+    // The media player's mode, which keeps the pressed looks of pause and play.
+    bool MediaPlayerPaused();
+    bool MediaPlayerPlaying();
+
     // Image button looks.
     void btnMinusOneNormalMouseMove(TComponent* sender, ShiftState shift, int x, int y);
     void btnMinusFiveNormalMouseMove(TComponent* sender, ShiftState shift, int x, int y);
@@ -191,15 +211,9 @@ public:
     bool ImportOldSettings();
     void loadMP3(const std::string& path);
     void saveMP3();
+    // Writes the settings file (when they changed) with this sound file in its first line.
+    void SaveSettings(const std::string& soundFile);
     void mnuOpenConfigFolderHereClick(TComponent* sender);
-
-    // Operations whose full behaviour comes with the settings, sound, tray, target-time
-    // and info-dialog work; each does its least for now.
-    void OpenSoundFile(const std::string& path);
-    void stopMediaPlayer();
-    void playMediaPlayer();
-    void rewindMediaPlayer();
-    void closeMediaPlayer();
     void mnuInfoClick(TComponent* sender);
 
 private:
@@ -220,9 +234,6 @@ private:
     void SetRunTimeTexts();
     void BindImageButtonEvents();
     void ShowHoverLook(ImageButton& button);
-    // The media player's mode; the sound device comes with the alarm-sound work.
-    bool MediaPlayerPaused();
-    bool MediaPlayerPlaying();
 
     VorlaneState& s_;
     ShowInfoModule& info_;

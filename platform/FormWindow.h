@@ -22,6 +22,8 @@ public:
     virtual void Show() = 0;
     virtual void Hide() = 0;
     virtual void BringToForeground() = 0;
+    // Paints what waits to be painted now, before the message loop would.
+    virtual void Update() = 0;
     virtual void SetFocus(TControl& control) = 0;
     // A close request: the form's close query decides.
     virtual void Close() = 0;

@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/Application.h"
+#include "platform/FileDialog.h"
 #include "platform/Files.h"
+#include "platform/MediaPlayer.h"
 #include "platform/Services.h"
 
 #include <string>
@@ -16,6 +18,8 @@ struct PlatformServices {
     MessageBoxes& messageBoxes;
     Shell& shell;
     Files& files;
+    MediaPlayer& mediaPlayer;
+    FileDialog& fileDialog;
 };
 
 // The process around the forms: its arguments, its services and the message loop.

@@ -6,6 +6,7 @@
 #include "platform/headless/InMemoryFiles.h"
 #include "platform/headless/Recording.h"
 #include "platform/headless/RecordingApplication.h"
+#include "platform/headless/RecordingMediaPlayer.h"
 #include "platform/headless/RecordingWindow.h"
 
 #include <string>
@@ -20,7 +21,7 @@ public:
     explicit HeadlessHost(std::vector<std::string> arguments = {})
         : arguments_(std::move(arguments)) {}
     PlatformServices Services() override {
-        return {application, clock, screen, messageBoxes, shell, files};
+        return {application, clock, screen, messageBoxes, shell, files, mediaPlayer, fileDialog};
     }
     std::vector<std::string> Arguments() override { return arguments_; }
     int RunMessageLoop() override {
@@ -35,6 +36,8 @@ public:
     RecordingMessageBoxes messageBoxes;
     RecordingShell shell;
     InMemoryFiles files;
+    RecordingMediaPlayer mediaPlayer;
+    RecordingFileDialog fileDialog;
 
 private:
     std::vector<std::string> arguments_;

@@ -1,8 +1,13 @@
 #pragma once
 // The simple services in memory: a hand-driven clock, a fixed screen, message boxes that
-// are only recorded, and the one log of window-system calls every recording object writes.
+// are only recorded, files that a test lists, a file dialog that answers as a test says, and
+// the one log of window-system calls every recording object writes.
+#include "platform/FileDialog.h"
 #include "platform/Services.h"
 
+#include <functional>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -69,6 +74,23 @@ public:
     }
     std::vector<Request> opened;
     bool accepts = true;
+};
+
+// Remembers the settings of every opening and answers with the file a test chose.
+class RecordingFileDialog : public FileDialog {
+public:
+    std::optional<std::string> Open(const OpenDialogSettings& settings) override {
+        shown.push_back(settings);
+        if (whileOpen) {
+            whileOpen();
+        }
+        return answer;
+    }
+    std::vector<OpenDialogSettings> shown;
+    // The file the user chooses; nothing: the user cancels.
+    std::optional<std::string> answer;
+    // Runs while the dialog is open, to look at the program meanwhile.
+    std::function<void()> whileOpen;
 };
 
 } // namespace vorlane::headless

@@ -51,6 +51,10 @@ void RecordingWindow::BringToForeground() {
     Record("foreground");
 }
 
+void RecordingWindow::Update() {
+    Record("update");
+}
+
 void RecordingWindow::SetFocus(TControl& control) {
     Record("focus " + control.Name());
     form.FocusChanged(&control);

@@ -451,6 +451,10 @@ void NativeForm::BringToForeground() {
     SetForegroundWindow(window_);
 }
 
+void NativeForm::Update() {
+    UpdateWindow(window_);
+}
+
 void NativeForm::SetFocus(TControl& control) {
     ChildPeer* peer = PeerOf(control);
     // Only the active window moves the native focus; otherwise the choice is kept and given

@@ -57,6 +57,7 @@ public:
     void Show() override;
     void Hide() override;
     void BringToForeground() override;
+    void Update() override;
     void SetFocus(TControl& control) override;
     void Close() override;
     void AcceptDroppedFiles(bool accept) override;

@@ -33,6 +33,7 @@ private:
     int depth_ = 0;
 };
 
+// The files on the disks.
 // The shell, with the application's hidden window as the parent of what it opens.
 class SystemShell : public Shell {
 public:

@@ -1,5 +1,7 @@
 #pragma once
 #include "platform/ProgramHost.h"
+#include "platform/win32/FileOpenDialog.h"
+#include "platform/win32/MciPlayer.h"
 #include "platform/win32/Services.h"
 #include "platform/win32/SystemFiles.h"
 #include "platform/win32/Win32Application.h"
@@ -11,10 +13,12 @@ namespace vorlane::win32 {
 class Win32Host : public ProgramHost {
 public:
     explicit Win32Host(HINSTANCE instance)
-        : application_(instance), messageBoxes_(application_), shell_(application_) {}
+        : application_(instance), messageBoxes_(application_), shell_(application_),
+          mediaPlayer_(instance), fileDialog_(application_) {}
 
     PlatformServices Services() override {
-        return {application_, clock_, screen_, messageBoxes_, shell_, files_};
+        return {application_, clock_, screen_,      messageBoxes_,
+                shell_,       files_, mediaPlayer_, fileDialog_};
     }
     std::vector<std::string> Arguments() override;
     int RunMessageLoop() override { return application_.RunMessageLoop(); }
@@ -27,6 +31,8 @@ private:
     SystemMessageBoxes messageBoxes_;
     SystemShell shell_;
     SystemFiles files_;
+    MciMediaPlayer mediaPlayer_;
+    SystemFileDialog fileDialog_;
 };
 
 } // namespace vorlane::win32

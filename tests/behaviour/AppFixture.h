@@ -82,6 +82,12 @@ public:
 
     bool Logged(const std::string& call) { return host.log.Contains(call); }
 
+    // A sound file that exists, dropped on the window: it is open and ready to play.
+    void OpenSound(const std::string& path = "C:\\Musik\\Wecker.mp3") {
+        host.files.AddFile(path, "");
+        Dispatch([&] { form->WMDropFiles(form.get(), {path}); });
+    }
+
     headless::HeadlessHost host;
     VorlaneState state;
     ShowInfoModule info{host.Services()};

@@ -110,14 +110,16 @@ TEST(Countdown, EveryAlarmTickBringsTheWindowBack) {
 
 TEST(Countdown, PlusOneEndsTheAlarmAndTheNextTickCountsAgain) {
     App app({"-t0"});
-    app.Running();
+    app.OpenSound();
+    app.Running(); // the alarm begins and plays the sound
     app.Tick(300);
     app.Tick(300); // now in the alarm look
-    app.state.IsPlaying = true;
+    ASSERT_TRUE(app.state.IsPlaying);
     app.Click(app.f().btnPlusOne.Normal);
     EXPECT_EQ(app.Display(), "01:00");
     EXPECT_FALSE(app.window().topmost);
     EXPECT_FALSE(app.state.IsPlaying); // the sound is stopped
+    EXPECT_EQ(app.host.mediaPlayer.mode, MediaMode::Stopped);
     EXPECT_TRUE(app.f().imgBackgroundBlink.Visible());
     app.Tick(300);
     EXPECT_FALSE(app.state.AlarmActive);

@@ -70,8 +70,9 @@ TEST(QuickButtons, LockedWhileATargetTimeIsChosen) {
 
 TEST(QuickButtons, MinusDuringTheAlarmChangesNothing) {
     App app({"-t0"});
-    app.Running();
-    app.state.IsPlaying = true;
+    app.OpenSound();
+    app.Running(); // the alarm plays the sound
+    ASSERT_TRUE(app.state.IsPlaying);
     app.Click(app.f().btnMinusOne.Normal);
     EXPECT_EQ(app.Display(), "00:00");
     EXPECT_TRUE(app.state.IsPlaying);
@@ -94,8 +95,9 @@ TEST(QuickButtons, PlusInTheReminderShowsTheTimeAndKeepsTheText) {
 
 TEST(Presets, SetTheTimeAndStopTheAlarmSoundButKeepTheWindowOnTop) {
     App app({"-t0"});
-    app.Running();
-    app.state.IsPlaying = true;
+    app.OpenSound();
+    app.Running(); // the alarm plays the sound
+    ASSERT_TRUE(app.state.IsPlaying);
     const struct {
         const char* name;
         int minutes;
@@ -110,6 +112,7 @@ TEST(Presets, SetTheTimeAndStopTheAlarmSoundButKeepTheWindowOnTop) {
     Dispatch([&] { items[3]->Click(); }); // 15 minutes
     EXPECT_EQ(app.state.RemainingSeconds, 900);
     EXPECT_FALSE(app.state.IsPlaying);
+    EXPECT_EQ(app.host.mediaPlayer.mode, MediaMode::Stopped);
     EXPECT_EQ(app.Display(), "00:00"); // shown by the next tick
     EXPECT_TRUE(app.window().topmost);
     app.Tick(300);

@@ -180,11 +180,12 @@ TEST_F(Selection, LettersNeverReachTheListsTextButEverythingElseDoes) {
 
 TEST_F(Selection, OpeningDuringTheAlarmStopsTheSoundAndAnUnchangedTextKeepsZero) {
     App alarm({"-t0"});
+    alarm.OpenSound();
     alarm.Running();
     alarm.host.clock.now = EncodeDateTime(2026, 12, 10, 10, 0, 30, 0);
     alarm.Tick(300);
     ASSERT_TRUE(alarm.state.AlarmActive);
-    alarm.state.IsPlaying = true;
+    ASSERT_TRUE(alarm.state.IsPlaying) << "the alarm plays the sound";
     Dispatch([&] { alarm.f().btnSelectTimeclick(nullptr); });
     EXPECT_FALSE(alarm.state.IsPlaying);
     alarm.Key(0x1B);

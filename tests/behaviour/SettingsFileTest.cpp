@@ -46,6 +46,9 @@ protected:
     void Reset() {
         app.f().SetPosition(300, 200);
         app.state.SoundFile = "C:\\before.mp3";
+        // The player holds it, as after a start that found it.
+        app.OpenSound("C:\\before.mp3");
+        app.state.SettingsChanged = false;
     }
     InMemoryFiles& disk() { return app.host.files; }
     // A left press on the background, where a user grabs the window to move it there.
@@ -193,6 +196,18 @@ TEST_F(SettingsFile, ADragIsWrittenAtExitAndTheNextStartComesUpThere) {
     EXPECT_EQ(next.f().Top(), 360);
     EXPECT_EQ(next.state.SoundFile, "C:\\before.mp3");
     EXPECT_EQ(next.state.ShowInfoAtStart, 0);
+}
+
+TEST(SettingsSoundLine, AStoredSoundThatIsGoneIsWrittenEmptyAfterADrag) {
+    App app({}, [](HeadlessHost& machine) {
+        machine.files.AddFile(kSettingsFile, HandWrittenSettings("C:\\gone.mp3", 300, 200));
+    });
+    app.Running();
+    EXPECT_EQ(app.state.SoundFile, "C:\\gone.mp3");
+    app.window().dragTo = {Point{500, 400}};
+    Dispatch([&] { app.f().MouseDown(MouseButton::Left, 30, 110, ShiftState{true}); });
+    app.Key(0x1B);
+    EXPECT_EQ(BytesOf(app.host.files, kSettingsFile), WrittenSettings("", 500, 400));
 }
 
 TEST_F(SettingsFile, AReadOnlyFileIsReplacedByAnOrdinaryOne) {

@@ -90,6 +90,7 @@ TEST_F(TimeEntry, MinutesAndSecondsTakeTheirLimits) {
 }
 
 TEST_F(TimeEntry, ZeroRaisesTheAlarmAndANewValueEndsIt) {
+    app.OpenSound();
     Type(f().edtTimeMinutes, "0");
     Type(f().edtTimeSeconds, "0");
     Leave();
@@ -97,7 +98,7 @@ TEST_F(TimeEntry, ZeroRaisesTheAlarmAndANewValueEndsIt) {
     app.Tick(300);
     EXPECT_TRUE(app.state.AlarmActive);
     EXPECT_TRUE(app.window().topmost);
-    app.state.IsPlaying = true;
+    ASSERT_TRUE(app.state.IsPlaying) << "the alarm plays the sound";
     Type(f().edtTimeMinutes, "3");
     Leave();
     EXPECT_FALSE(app.state.IsPlaying) << "the entry stopped the sound";

@@ -206,15 +206,9 @@ protected:
         SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
         userFolder = fs::path(appData) / L"Vorlane";
         fs::remove_all(userFolder);
-        GetCurrentDirectoryW(MAX_PATH, startFolder);
         Win32Window::SetUp();
     }
-    void TearDown() override {
-        Win32Window::TearDown();
-        SetCurrentDirectoryW(startFolder);
-    }
     fs::path userFolder;
-    wchar_t startFolder[MAX_PATH] = {};
 };
 
 TEST_F(FirstStart, MakesTheUserFolderWritesThePlaceAndWorksThere) {

@@ -15,6 +15,8 @@ namespace vorlane::testing {
 class Win32Window : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The program works in its settings folder; every test gets the process's back.
+        GetCurrentDirectoryW(MAX_PATH, startFolder_);
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         host = std::make_unique<win32::Win32Host>(GetModuleHandleW(nullptr));
         info = std::make_unique<ShowInfoModule>(host->Services());
@@ -26,6 +28,7 @@ protected:
         info.reset();
         host.reset();
         CoUninitialize();
+        SetCurrentDirectoryW(startFolder_);
     }
 
     // Delivers what is waiting, as the message loop would, for about the given time.
@@ -53,6 +56,9 @@ protected:
     std::unique_ptr<TFormVorlane> form;
     HWND window = nullptr;
     bool quit = false;
+
+private:
+    wchar_t startFolder_[MAX_PATH] = {};
 };
 
 } // namespace vorlane::testing

@@ -1,0 +1,182 @@
+// The alarm sound: choosing it in the file dialog or by dropping it on the window, opening it
+// in the media player, the play, pause and stop buttons, the play-sound switch of the menu,
+// and what happens when a sound has played to its end.
+#include "app/VorlaneSRC.h"
+#include "core/FilePath.h"
+#include "core/Mince.h"
+#include "platform/Dispatch.h"
+
+namespace vorlane {
+
+namespace {
+// The sound-name line has room for 35 UTF-16 units.
+constexpr std::size_t kSoundLineSpace = 35;
+// The sound-name line's background after a sound failed to open.
+constexpr Color kOpenFailed{255, 0, 0};
+} // namespace
+
+void TFormVorlane::OpenSoundFile(const std::string& path) {
+    if (!services_.files.FileExists(path)) {
+        mnuPlayMP3OrNot->Checked = false;
+        return;
+    }
+    MediaPlayer& player = services_.mediaPlayer;
+    try {
+        player.SetFileName(path);
+        std::string line = " ";
+        line += FileNamePart(path);
+        edtSecondTextLine.SetText(Mince(line, kSoundLineSpace));
+        s_.SoundLoaded = 1;
+        player.Open();
+        mnuPlayMP3OrNot->Checked = true;
+    } catch (const std::exception& error) {
+        s_.SoundLoaded = 0;
+        mnuPlayMP3OrNot->Checked = false;
+        // Red until the countdown next paints the display in its own colours.
+        edtSecondTextLine.SetColors(kOpenFailed, edtSecondTextLine.FontColor());
+        edtSecondTextLine.SetText(s_.TextSelectSound);
+        ShowErrorMessageBox(
+            "Es ist ein Fehler aufgetreten:\r\nErrorCode: " + std::to_string(player.ErrorCode()) +
+                "\r\n" + player.ErrorMessage() + "\r\n" + error.what() + " (" +
+                ErrorTypeName(error) + ")",
+            "Fehler");
+    }
+}
+
+void TFormVorlane::WMDropFiles(TComponent* /*sender*/, const std::vector<std::string>& paths) {
+    // Only the first of several dropped items counts.
+    const std::string item = paths.empty() ? std::string() : paths.front();
+    if (services_.files.FileExists(item) && s_.SoundLoaded != 0) {
+        closeMediaPlayer();
+    }
+    OpenSoundFile(item);
+    s_.SettingsChanged = true;
+    s_.IsPlaying = false;
+}
+
+void TFormVorlane::btnOpenMP3NormalClick(TComponent* /*sender*/) {
+    // The pressed look shows before the dialog takes over the screen, and stays while it is open.
+    btnOpenMP3.Active.Show();
+    Window().Update();
+    tmrCountdown.SetEnabled(false);
+    try {
+        MediaPlayer& player = services_.mediaPlayer;
+        if (s_.SoundLoaded == 0) {
+            FileOpenDialog.initialFolder = s_.ConfigDir;
+        } else if (services_.files.FileExists(player.FileName())) {
+            FileOpenDialog.initialFolder = FolderPart(player.FileName());
+        }
+        FileOpenDialog.title = "Musikdatei auswählen";
+        FileOpenDialog.fileNameLabel = "Dateiname:";
+        FileOpenDialog.filterName = "Multimedia-Dateien";
+        FileOpenDialog.filterPattern = "*.wav;*.midi;*.avi;*.mp3";
+        FileOpenDialog.fileName = "*.wav;*.midi;*.avi;*.mp3";
+        FileOpenDialog.defaultExtension = "adw";
+        FileOpenDialog.pathMustExist = true;
+        FileOpenDialog.fileMustExist = true;
+        const std::optional<std::string> chosen = services_.fileDialog.Open(FileOpenDialog);
+        if (chosen && services_.files.FileExists(*chosen)) {
+            if (s_.SoundLoaded != 0) {
+                closeMediaPlayer();
+            }
+            OpenSoundFile(*chosen);
+            s_.SettingsChanged = true;
+            tmrCountdown.SetEnabled(true);
+            btnOpenMP3.Active.Hide();
+            FocusControl(mplMediaPlayer);
+        }
+    } catch (const std::exception& error) {
+        ShowErrorMessageBox("Es ist ein Fehler beim Laden der Datei aufgetreten:\r\n" +
+                                std::string(error.what()) + " (" + ErrorTypeName(error) + ")",
+                            "Fehler");
+    }
+    // Also after a cancelled dialog or an error: the countdown catches up on its next tick.
+    tmrCountdown.SetEnabled(true);
+    btnOpenMP3.Active.Hide();
+}
+
+void TFormVorlane::playMediaPlayer() {
+    if (s_.SoundLoaded == 0 || !mnuPlayMP3OrNot->Checked || s_.IsPlaying) {
+        return;
+    }
+    s_.IsPlaying = true;
+    services_.mediaPlayer.Play();
+    btnPlay.Active.Show();
+    btnPause.Active.Hide();
+    btnStop.Active.Hide();
+}
+
+void TFormVorlane::stopMediaPlayer() {
+    if (s_.SoundLoaded == 0) {
+        return;
+    }
+    s_.IsPlaying = false;
+    services_.mediaPlayer.Stop();
+    services_.mediaPlayer.Rewind();
+    btnPause.Active.Hide();
+    btnPlay.Active.Hide();
+}
+
+void TFormVorlane::rewindMediaPlayer() {
+    services_.mediaPlayer.Rewind();
+}
+
+void TFormVorlane::closeMediaPlayer() {
+    services_.mediaPlayer.Close();
+}
+
+void TFormVorlane::btnPlayNormalClick(TComponent* /*sender*/) {
+    playMediaPlayer();
+}
+
+void TFormVorlane::btnPauseNormalClick(TComponent* /*sender*/) {
+    if (s_.SoundLoaded == 0) {
+        return;
+    }
+    if (MediaPlayerPaused()) {
+        // Plays on from where it was paused.
+        playMediaPlayer();
+        btnPause.Active.Hide();
+    } else {
+        services_.mediaPlayer.Pause();
+        s_.IsPlaying = false;
+        btnPause.Active.Show();
+        btnStop.Active.Hide();
+        btnPlay.Active.Hide();
+    }
+}
+
+void TFormVorlane::btnStopNormalClick(TComponent* /*sender*/) {
+    stopMediaPlayer();
+}
+
+void TFormVorlane::mnuPlayMP3OrNotClick(TComponent* sender) {
+    tmrCountdown.SetEnabled(false);
+    if (mnuPlayMP3OrNot->Checked) {
+        stopMediaPlayer();
+        mnuPlayMP3OrNot->Checked = false;
+    } else if (services_.files.FileExists(services_.mediaPlayer.FileName())) {
+        mnuPlayMP3OrNot->Checked = true;
+    } else {
+        // A successful choice ticks the switch when it opens the file.
+        btnOpenMP3NormalClick(sender);
+    }
+    tmrCountdown.SetEnabled(true);
+}
+
+// A sound that has played to its end no longer counts as playing: the play button works
+// again, and the alarm at zero rewinds it and plays it once more.
+void TFormVorlane::mplMediaPlayerPlaybackEnded(TComponent* /*sender*/) {
+    s_.IsPlaying = false;
+    btnPlay.Active.Hide();
+}
+
+bool TFormVorlane::MediaPlayerPaused() {
+    return services_.mediaPlayer.Mode() == MediaMode::Paused;
+}
+
+bool TFormVorlane::MediaPlayerPlaying() {
+    return services_.mediaPlayer.Mode() == MediaMode::Playing;
+}
+
+} // namespace vorlane

@@ -1,0 +1,330 @@
+// The alarm sound against the real media control interface and the real file dialog, with
+// WAV, MP3 and MIDI files the tests make: the device's modes and notifications, its error
+// codes and texts, a drop built in process, and the dialog filled from another thread.
+#include "Win32Fixture.h"
+
+#include "platform/Dispatch.h"
+#include "platform/win32/Utf16.h"
+#include "tests/support/FileDialogDriver.h"
+#include "tests/support/SoundFiles.h"
+
+#include <mmsystem.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <functional>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace vorlane::testing {
+namespace {
+
+using testsupport::Bytes;
+
+// The platform's own text for a device error code.
+std::string PlatformErrorText(int code) {
+    wchar_t text[256] = {};
+    mciGetErrorStringW(static_cast<MCIERROR>(code), text, 256);
+    return win32::Narrow(text);
+}
+
+class Win32Sound : public Win32Window {
+protected:
+    void SetUp() override {
+        Win32Window::SetUp();
+        folder = testsupport::FreshTemporaryFolder(L"vorlane-sound-test");
+    }
+
+    MediaPlayer& player() { return host->Services().mediaPlayer; }
+
+    // A file of the test folder with the given content; its path as the program spells it.
+    std::string Make(const std::wstring& name, const Bytes& content) {
+        EXPECT_TRUE(testsupport::WriteBytes(folder + name, content));
+        return win32::Narrow(folder + name);
+    }
+
+    // Delivers messages until the condition holds, for at most the given time.
+    bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds) {
+        const ULONGLONG end = GetTickCount64() + milliseconds;
+        while (!condition()) {
+            if (GetTickCount64() >= end) {
+                return false;
+            }
+            Pump(10);
+        }
+        return true;
+    }
+
+    // Counts the ends the device reports, in place of the form's handler.
+    int CountEnds() {
+        ends = 0;
+        player().OnPlaybackEnded = [this] { ++ends; };
+        return ends;
+    }
+
+    std::wstring folder;
+    int ends = 0;
+};
+
+struct SoundKind {
+    const char* name;
+    const wchar_t* file;
+    Bytes (*make)(double seconds);
+};
+
+class EachSoundKind : public Win32Sound, public ::testing::WithParamInterface<SoundKind> {};
+
+TEST_P(EachSoundKind, OpensPlaysPausesResumesStopsRewindsAndReportsItsEnd) {
+    const std::string sound = Make(GetParam().file, GetParam().make(1.0));
+    CountEnds();
+    player().SetFileName(sound);
+    ASSERT_NO_THROW(player().Open());
+    EXPECT_EQ(player().FileName(), sound);
+    EXPECT_EQ(player().Mode(), MediaMode::Stopped);
+
+    player().Play();
+    EXPECT_EQ(player().Mode(), MediaMode::Playing);
+    player().Pause();
+    EXPECT_EQ(player().Mode(), MediaMode::Paused);
+    player().Pause();
+    EXPECT_EQ(player().Mode(), MediaMode::Playing) << "a second pause resumes";
+    player().Stop();
+    EXPECT_EQ(player().Mode(), MediaMode::Stopped);
+    player().Rewind();
+    EXPECT_EQ(player().Mode(), MediaMode::Stopped);
+    EXPECT_EQ(player().ErrorCode(), 0) << player().ErrorMessage();
+    Pump(50);
+    EXPECT_EQ(ends, 0) << "a stopped sound has not ended by itself";
+
+    // Played to its end, the device says so once and stands still.
+    player().Play();
+    ASSERT_TRUE(PumpUntil([&] { return ends > 0; }, 10000)) << "no end reported";
+    EXPECT_EQ(player().Mode(), MediaMode::Stopped);
+    Pump(100);
+    EXPECT_EQ(ends, 1);
+
+    // Played again from its end, it starts from the start and ends again.
+    player().Play();
+    EXPECT_EQ(player().Mode(), MediaMode::Playing);
+    ASSERT_TRUE(PumpUntil([&] { return ends > 1; }, 10000)) << "no end after playing it again";
+
+    // Paused and played on, as the pause button does, its end still comes.
+    player().Rewind();
+    player().Play();
+    player().Pause();
+    ASSERT_EQ(player().Mode(), MediaMode::Paused);
+    player().Play();
+    EXPECT_EQ(player().Mode(), MediaMode::Playing);
+    ASSERT_TRUE(PumpUntil([&] { return ends > 2; }, 10000)) << "no end after a pause";
+
+    player().Close();
+    EXPECT_EQ(player().Mode(), MediaMode::NoDevice);
+    EXPECT_THROW(player().Play(), EMediaDeviceError);
+    EXPECT_THROW(player().Rewind(), EMediaDeviceError);
+    EXPECT_NO_THROW(player().Close());
+}
+
+INSTANTIATE_TEST_SUITE_P(Win32Sound, EachSoundKind,
+                         ::testing::Values(SoundKind{"Wav", L"Glocke.wav", testsupport::WaveSound},
+                                           SoundKind{"Mp3", L"Gong.mp3", testsupport::Mp3Silence}),
+                         [](const auto& kind) { return std::string(kind.param.name); });
+
+// The number the program shows after "ErrorCode: " is the device's own.
+TEST_F(Win32Sound, AFileTheDeviceCannotOpenFailsWithItsOwnCodeAndText) {
+    const Bytes text = {'E', 'i', 'n', 'k', 'a', 'u', 'f', '\r', '\n'};
+    const struct {
+        const wchar_t* name;
+        std::optional<int> code;
+    } cases[] = {
+        {L"Liste.mp3", std::nullopt},
+        {L"Notiz.xyz", MCIERR_EXTENSION_NOT_FOUND},
+    };
+    for (const auto& c : cases) {
+        const std::string path = Make(c.name, text);
+        SCOPED_TRACE(path);
+        player().SetFileName(path);
+        try {
+            player().Open();
+            ADD_FAILURE() << "opened";
+        } catch (const EMediaDeviceError& error) {
+            const int code = player().ErrorCode();
+            RecordProperty(win32::Narrow(c.name), code);
+            EXPECT_NE(code, 0);
+            if (c.code) {
+                EXPECT_EQ(code, *c.code);
+            }
+            EXPECT_EQ(player().ErrorMessage(), PlatformErrorText(code));
+            EXPECT_FALSE(player().ErrorMessage().empty());
+            EXPECT_EQ(std::string(error.what()), player().ErrorMessage());
+            EXPECT_EQ(ErrorTypeName(error), "EMediaDeviceError");
+        }
+        EXPECT_EQ(player().Mode(), MediaMode::NoDevice);
+        EXPECT_EQ(player().FileName(), path) << "the name stays for the settings";
+    }
+}
+
+// Without a synthesiser a MIDI file may not sound, but it opens or fails like any other,
+// and never holds up the window.
+TEST_F(Win32Sound, AMidiFileOpensAndPlaysOrFailsWithTheDevicesText) {
+    const std::string song = Make(L"Lied.mid", testsupport::MidiNote());
+    player().SetFileName(song);
+    try {
+        player().Open();
+    } catch (const EMediaDeviceError& error) {
+        EXPECT_NE(player().ErrorCode(), 0);
+        EXPECT_EQ(std::string(error.what()), PlatformErrorText(player().ErrorCode()));
+        return;
+    }
+    player().Play();
+    Pump(100);
+    EXPECT_EQ(player().Mode(), MediaMode::Playing);
+    player().Pause();
+    EXPECT_EQ(player().Mode(), MediaMode::Paused);
+    player().Stop();
+    EXPECT_EQ(player().Mode(), MediaMode::Stopped);
+    player().Close();
+    EXPECT_EQ(player().Mode(), MediaMode::NoDevice);
+}
+
+// WM_DROPFILES with an HDROP made here, as the shell would send it.
+void DropOn(HWND window, const std::vector<std::wstring>& paths) {
+    std::wstring names;
+    for (const std::wstring& path : paths) {
+        names += path;
+        names += L'\0';
+    }
+    names += L'\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(),
+                names.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+TEST_F(Win32Sound, ADroppedSoundIsOpenedAndPlaysAgainAtZeroAfterItEnded) {
+    const std::string first = Make(L"Glocke.wav", testsupport::WaveSound(3.0));
+    Make(L"Gong.mp3", testsupport::Mp3Silence(1.0));
+    Pump(600); // start-up, until the countdown runs
+    ASSERT_TRUE(form->tmrCountdown.Enabled());
+
+    DropOn(window, {folder + L"Glocke.wav", folder + L"Gong.mp3"});
+    EXPECT_EQ(state.SoundLoaded, 1);
+    EXPECT_EQ(player().FileName(), first) << "only the first dropped file";
+    EXPECT_EQ(player().Mode(), MediaMode::Stopped);
+    EXPECT_TRUE(state.SettingsChanged);
+    EXPECT_TRUE(form->mnuPlayMP3OrNot->Checked);
+    wchar_t line[64] = {};
+    GetWindowTextW(Field(kIdSecondTextLine), line, 64);
+    EXPECT_STREQ(line, L" Glocke.wav");
+
+    // The end of playback: the form lets go of the sound it played.
+    Dispatch([&] { form->btnPlayNormalClick(nullptr); });
+    EXPECT_TRUE(state.IsPlaying);
+    EXPECT_TRUE(form->btnPlay.Active.Visible());
+    ASSERT_TRUE(PumpUntil([&] { return !state.IsPlaying; }, 15000)) << "the end was not seen";
+    EXPECT_FALSE(form->btnPlay.Active.Visible());
+    EXPECT_EQ(player().Mode(), MediaMode::Stopped);
+
+    // So the alarm at zero plays it once more.
+    state.RemainingSeconds = 0;
+    ASSERT_TRUE(PumpUntil([&] { return state.IsPlaying; }, 2000)) << "silent at zero";
+    EXPECT_TRUE(state.AlarmActive);
+    EXPECT_TRUE(form->btnPlay.Active.Visible());
+    EXPECT_TRUE(PumpUntil([&] { return !state.IsPlaying; }, 15000));
+    Dispatch([&] { form->btnPlusOneNormalClick(nullptr); });
+}
+
+// The dialog runs on this thread; a helper thread waits for it, reads it and fills it in.
+class DialogFiller {
+public:
+    explicit DialogFiller(std::wstring answer) : answer_(std::move(answer)) {
+        thread_ = std::thread([this] {
+            const ULONGLONG end = GetTickCount64() + 10000;
+            while (dialog_ == nullptr && GetTickCount64() < end) {
+                Sleep(20);
+                dialog_ =
+                    testsupport::FindFileDialog(GetCurrentProcessId(), L"Musikdatei auswählen");
+            }
+            if (dialog_ == nullptr) {
+                return;
+            }
+            Sleep(200); // the dialog fills its boxes once it is shown
+            seen_ = testsupport::ReadFileDialog(dialog_);
+            if (answer_.empty()) {
+                testsupport::CancelFileDialog(dialog_);
+            } else {
+                testsupport::ConfirmFileDialog(dialog_, answer_);
+            }
+        });
+    }
+    ~DialogFiller() {
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+    }
+    // Waits for the helper; what it saw of the dialog, if it found one.
+    std::optional<testsupport::FileDialogSeen> Seen() {
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+        if (dialog_ == nullptr) {
+            return std::nullopt;
+        }
+        return seen_;
+    }
+
+private:
+    std::wstring answer_;
+    HWND dialog_ = nullptr;
+    testsupport::FileDialogSeen seen_;
+    std::thread thread_;
+};
+
+TEST_F(Win32Sound, TheDialogAsksForAMultimediaFileAndTheChosenOneIsOpened) {
+    const std::string sound = Make(L"Glocke.wav", testsupport::WaveSound(1.0));
+    state.ConfigDir = win32::Narrow(folder);
+    DialogFiller filler(folder + L"Glocke.wav");
+    Dispatch([&] { form->btnOpenMP3NormalClick(nullptr); });
+    const auto seen = filler.Seen();
+    ASSERT_TRUE(seen.has_value()) << "no dialog";
+    EXPECT_EQ(seen->fileNameLabel, L"Dateiname:");
+    EXPECT_EQ(seen->fileName, L"*.wav;*.midi;*.avi;*.mp3");
+    EXPECT_EQ(seen->fileType, L"Multimedia-Dateien");
+    EXPECT_EQ(seen->lookIn, L"vorlane-sound-test") << "the settings folder while no sound is open";
+    EXPECT_EQ(seen->owner, window);
+
+    EXPECT_EQ(player().FileName(), sound);
+    EXPECT_EQ(player().Mode(), MediaMode::Stopped);
+    EXPECT_TRUE(form->mnuPlayMP3OrNot->Checked);
+    EXPECT_TRUE(form->tmrCountdown.Enabled());
+    EXPECT_FALSE(form->btnOpenMP3.Active.Visible());
+}
+
+TEST_F(Win32Sound, ACancelledDialogAnswersNothing) {
+    DialogFiller filler(L"");
+    OpenDialogSettings settings;
+    settings.title = "Musikdatei auswählen";
+    settings.filterName = "Multimedia-Dateien";
+    settings.filterPattern = "*.wav;*.midi;*.avi;*.mp3";
+    std::optional<std::string> chosen = "unchanged";
+    Dispatch([&] { chosen = host->Services().fileDialog.Open(settings); });
+    EXPECT_TRUE(filler.Seen().has_value());
+    EXPECT_FALSE(chosen.has_value());
+}
+
+TEST_F(Win32Sound, OnlyExistingFilesCountAsFiles) {
+    const std::string sound = Make(L"Glocke.wav", testsupport::WaveSound(0.1));
+    Files& files = host->Services().files;
+    EXPECT_TRUE(files.FileExists(sound));
+    EXPECT_FALSE(files.FileExists(win32::Narrow(folder)));
+    EXPECT_FALSE(files.FileExists(win32::Narrow(folder + L"Weg.wav")));
+    EXPECT_FALSE(files.FileExists(""));
+}
+
+} // namespace
+} // namespace vorlane::testing
