@@ -96,29 +96,15 @@ TEST_F(TrayTest, TheWindowIsDraggedByItsBackgroundAndSnapsToTheScreensEdge) {
     ASSERT_NE(main, nullptr);
     BringToForeground(main);
     const RECT before = WindowRect(main);
-    auto drag = [&](POINT from, POINT to) {
-        MovePointerTo(from);
-        Sleep(50);
-        PressLeftButton();
-        Sleep(100);
-        // A user's drag: several moves on the way.
-        for (int step = 1; step <= 5; ++step) {
-            MovePointerTo(
-                POINT{from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5});
-            Sleep(40);
-        }
-        ReleaseLeftButton();
-        Sleep(300);
-    };
     POINT grab{before.left + kOnBackground.x, before.top + kOnBackground.y};
     // Into the open: the window goes exactly as far as the pointer.
-    drag(grab, POINT{grab.x - 300, grab.y - 100});
+    DragPointer(grab, POINT{grab.x - 300, grab.y - 100});
     RECT moved = WindowRect(main);
     EXPECT_EQ(moved.left, before.left - 300);
     EXPECT_EQ(moved.top, before.top - 100);
     // To 6 pixels from the left edge of the screen: it snaps onto the edge.
     grab = POINT{moved.left + kOnBackground.x, moved.top + kOnBackground.y};
-    drag(grab, POINT{grab.x - (moved.left - 6), grab.y});
+    DragPointer(grab, POINT{grab.x - (moved.left - 6), grab.y});
     const RECT snapped = WindowRect(main);
     EXPECT_EQ(snapped.left, 0);
     EXPECT_EQ(snapped.top, moved.top);

@@ -205,17 +205,7 @@ TEST_F(Forms, DroppedFilesReachTheFormInOrder) {
     form->OnDropFiles = [&](TComponent*, const std::vector<std::string>& paths) {
         received = paths;
     };
-    const std::wstring names =
-        std::wstring(L"C:\\Musik\\Glocke.wav") + L'\0' + L"C:\\Musik\\Gong ä.mp3" + L'\0' + L'\0';
-    const size_t bytes = sizeof(DROPFILES) + names.size() * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GHND, bytes);
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(),
-                names.size() * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    DropOn(window, {L"C:\\Musik\\Glocke.wav", L"C:\\Musik\\Gong ä.mp3"});
     EXPECT_EQ(received,
               (std::vector<std::string>{"C:\\Musik\\Glocke.wav", "C:\\Musik\\Gong \xC3\xA4.mp3"}));
 }

@@ -188,24 +188,6 @@ TEST_F(Win32Sound, AMidiFileOpensAndPlaysOrFailsWithTheDevicesText) {
     EXPECT_EQ(player().Mode(), MediaMode::NoDevice);
 }
 
-// WM_DROPFILES with an HDROP made here, as the shell would send it.
-void DropOn(HWND window, const std::vector<std::wstring>& paths) {
-    std::wstring names;
-    for (const std::wstring& path : paths) {
-        names += path;
-        names += L'\0';
-    }
-    names += L'\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(),
-                names.size() * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-}
-
 TEST_F(Win32Sound, ADroppedSoundIsOpenedAndPlaysAgainAtZeroAfterItEnded) {
     const std::string first = Make(L"Glocke.wav", testsupport::WaveSound(3.0));
     Make(L"Gong.mp3", testsupport::Mp3Silence(1.0));
