@@ -11,6 +11,7 @@ namespace vorlane {
 struct PlatformServices {
     Application& application;
     Clock& clock;
+    MonotonicClock& monotonicClock;
     Screen& screen;
     MessageBoxes& messageBoxes;
     Shell& shell;

@@ -18,7 +18,7 @@ public:
     explicit HeadlessHost(std::vector<std::string> arguments = {})
         : arguments_(std::move(arguments)) {}
     PlatformServices Services() override {
-        return {application, clock, screen, messageBoxes, shell};
+        return {application, clock, monotonicClock, screen, messageBoxes, shell};
     }
     std::vector<std::string> Arguments() override { return arguments_; }
     int RunMessageLoop() override {
@@ -29,6 +29,7 @@ public:
     CallLog log;
     RecordingApplication application{log};
     ManualClock clock;
+    ManualMonotonicClock monotonicClock;
     FixedScreen screen;
     RecordingMessageBoxes messageBoxes;
     RecordingShell shell;

@@ -13,7 +13,7 @@ public:
         : application_(instance), messageBoxes_(application_), shell_(application_) {}
 
     PlatformServices Services() override {
-        return {application_, clock_, screen_, messageBoxes_, shell_};
+        return {application_, clock_, monotonicClock_, screen_, messageBoxes_, shell_};
     }
     std::vector<std::string> Arguments() override;
     int RunMessageLoop() override { return application_.RunMessageLoop(); }
@@ -22,6 +22,7 @@ public:
 private:
     Win32Application application_;
     LocalClock clock_;
+    TickCountClock monotonicClock_;
     PrimaryScreen screen_;
     SystemMessageBoxes messageBoxes_;
     SystemShell shell_;
