@@ -19,7 +19,7 @@ findings=build/fuzz/findings
 logs=build/fuzz/logs
 mkdir -p "$findings" "$logs"
 
-# A figure from libFuzzer's final statistics.
+# A figure from libFuzzer's final statistics; empty when the run ended before them.
 stat() { sed -n "s/^stat::$1: *//p" "$2" | tail -1; }
 
 failed=0
@@ -45,7 +45,7 @@ for target in "${targets[@]}"; do
     elapsed=$(awk -v from="$start" -v to="$EPOCHREALTIME" 'BEGIN { print to - from }')
     runs=$(stat number_of_executed_units "$log")
     speed=$(awk -v runs="${runs:-0}" -v time="$elapsed" 'BEGIN { printf "%d", runs / time }')
-    coverage=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
+    coverage=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2 || true)
     committed=$(find "$corpus" -type f | wc -l)
     kept=$(find "$found" -type f | wc -l)
     printf 'fuzz: %-13s %10s runs in %5.1f s (%s/s), corpus %s + %s new, coverage %s edges' \
