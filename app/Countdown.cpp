@@ -1,6 +1,6 @@
 // The countdown tick, the alarm and the blink cycle.
 #include "app/VorlaneSRC.h"
-#include "core/DateTime.h"
+#include "core/ElapsedSeconds.h"
 
 namespace vorlane {
 
@@ -9,17 +9,14 @@ constexpr Color kAlarmBackground{96, 115, 137};
 } // namespace
 
 std::int32_t TFormVorlane::TimeInSeconds() {
-    return SecondsSince(s_.TimeBase, services_.clock.Now());
+    return ElapsedSeconds(s_.TimeBase, services_.monotonicClock.NowMs());
 }
 
 void TFormVorlane::tmrCountdownTimer(TComponent* /*sender*/) {
     tmrCountdown.SetInterval(300);
     if (s_.IsStarting == 1) {
         s_.IsStarting = 0;
-        s_.TimeBase = services_.clock.Now();
-        s_.PrevTickSeconds = 0;
-        s_.LastTickSeconds = 0;
-        s_.TickDelta = 0;
+        ResetTimeBase();
     }
     // Every tick measures against the same time base, so late ticks never drift.
     s_.PrevTickSeconds = s_.LastTickSeconds;

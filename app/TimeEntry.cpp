@@ -12,7 +12,8 @@ constexpr char16_t kBackspace = 8;
 } // namespace
 
 void TFormVorlane::ResetTimeBase() {
-    s_.TimeBase = services_.clock.Now();
+    // On the monotonic clock: time asleep counts, a change of the wall clock does not.
+    s_.TimeBase = services_.monotonicClock.NowMs();
     s_.PrevTickSeconds = 0;
     s_.LastTickSeconds = 0;
     s_.TickDelta = 0;

@@ -8,7 +8,9 @@ namespace vorlane {
 // One instance lives for the whole process; tests make a fresh one per case.
 struct VorlaneState {
     std::int32_t RemainingSeconds = 0;
-    double TimeBase = 0.0;
+    // Milliseconds on the monotonic clock rather than a wall-clock date-time, so a changed
+    // system clock or a daylight-saving switch neither adds nor takes away counted time.
+    std::int64_t TimeBase = 0;
     std::int32_t LastTickSeconds = 0;
     std::int32_t PrevTickSeconds = 0;
     std::int32_t TickDelta = 0;

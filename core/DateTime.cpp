@@ -9,7 +9,6 @@ namespace vorlane {
 namespace {
 
 constexpr double kMillisecondsPerDay = 86400000.0;
-constexpr double kSecondsPerDay = 86400.0;
 
 } // namespace
 
@@ -45,10 +44,6 @@ std::int32_t RoundHalfEven(double value) {
         return kMax;
     }
     return static_cast<std::int32_t>(rounded);
-}
-
-std::int32_t SecondsSince(double timeBase, double now) {
-    return RoundHalfEven((now - timeBase) * kSecondsPerDay);
 }
 
 } // namespace vorlane

@@ -14,6 +14,7 @@ namespace vorlane {
 struct PlatformServices {
     Application& application;
     Clock& clock;
+    MonotonicClock& monotonicClock;
     Screen& screen;
     MessageBoxes& messageBoxes;
     Shell& shell;

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Control.h"
 
+#include <cstdint>
 #include <string>
 
 namespace vorlane {
@@ -10,6 +11,15 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual double Now() = 0;
+};
+
+// Milliseconds from an arbitrary start, counted on through sleep and hibernation and never
+// set: setting the wall clock or a daylight-saving switch leaves it alone, so the countdown
+// measures elapsed time on it.
+class MonotonicClock {
+public:
+    virtual ~MonotonicClock() = default;
+    virtual std::int64_t NowMs() = 0;
 };
 
 // The primary screen in pixels, the part of it that windows may cover (without the

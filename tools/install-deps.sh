@@ -6,6 +6,9 @@ set -euo pipefail
 
 packages=(
     cmake g++ make googletest libgtest-dev libbenchmark-dev clang-format
+    # libFuzzer and clang's sanitizer runtimes are a package of their own, which clang only
+    # recommends.
+    clang libclang-rt-dev
     g++-mingw-w64-x86-64-posix mingw-w64-tools
     wine wine64 xvfb xdotool imagemagick x11-utils
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly

@@ -21,7 +21,8 @@ public:
     explicit HeadlessHost(std::vector<std::string> arguments = {})
         : arguments_(std::move(arguments)) {}
     PlatformServices Services() override {
-        return {application, clock, screen, messageBoxes, shell, files, mediaPlayer, fileDialog};
+        return {application, clock, monotonicClock, screen,    messageBoxes,
+                shell,       files, mediaPlayer,    fileDialog};
     }
     std::vector<std::string> Arguments() override { return arguments_; }
     int RunMessageLoop() override {
@@ -32,6 +33,7 @@ public:
     CallLog log;
     RecordingApplication application{log};
     ManualClock clock;
+    ManualMonotonicClock monotonicClock;
     FixedScreen screen;
     RecordingMessageBoxes messageBoxes;
     RecordingShell shell;

@@ -1,10 +1,11 @@
 #pragma once
-// The simple services in memory: a hand-driven clock, a fixed screen, message boxes that
-// are only recorded, files that a test lists, a file dialog that answers as a test says, and
-// the one log of window-system calls every recording object writes.
+// The simple services in memory: hand-driven clocks, a fixed screen, message boxes that
+// are only recorded, a file dialog that answers as a test says, and the one log of
+// window-system calls every recording object writes.
 #include "platform/FileDialog.h"
 #include "platform/Services.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <set>
@@ -27,6 +28,14 @@ public:
     double Now() override { return now; }
     void AdvanceMs(double ms) { now += ms / 86400000.0; }
     double now = 0.0;
+};
+
+// Moves only when a test says time passes; the wall clock above can then be set apart from it.
+class ManualMonotonicClock : public MonotonicClock {
+public:
+    std::int64_t NowMs() override { return nowMs; }
+    void AdvanceMs(std::int64_t ms) { nowMs += ms; }
+    std::int64_t nowMs = 0;
 };
 
 class FixedScreen : public Screen {

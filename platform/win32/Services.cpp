@@ -17,6 +17,11 @@ double LocalClock::Now() {
                           now.wMilliseconds);
 }
 
+std::int64_t TickCountClock::NowMs() {
+    // 64 bits of milliseconds wrap after some 292 million years.
+    return static_cast<std::int64_t>(GetTickCount64());
+}
+
 int PrimaryScreen::Width() {
     return GetSystemMetrics(SM_CXSCREEN);
 }

@@ -10,6 +10,12 @@ public:
     double Now() override;
 };
 
+// The milliseconds since the system started, sleep and hibernation included.
+class TickCountClock : public MonotonicClock {
+public:
+    std::int64_t NowMs() override;
+};
+
 class PrimaryScreen : public Screen {
 public:
     int Width() override;

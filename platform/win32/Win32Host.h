@@ -17,8 +17,8 @@ public:
           mediaPlayer_(instance), fileDialog_(application_) {}
 
     PlatformServices Services() override {
-        return {application_, clock_, screen_,      messageBoxes_,
-                shell_,       files_, mediaPlayer_, fileDialog_};
+        return {application_, clock_, monotonicClock_, screen_,    messageBoxes_,
+                shell_,       files_, mediaPlayer_,    fileDialog_};
     }
     std::vector<std::string> Arguments() override;
     int RunMessageLoop() override { return application_.RunMessageLoop(); }
@@ -27,6 +27,7 @@ public:
 private:
     Win32Application application_;
     LocalClock clock_;
+    TickCountClock monotonicClock_;
     PrimaryScreen screen_;
     SystemMessageBoxes messageBoxes_;
     SystemShell shell_;

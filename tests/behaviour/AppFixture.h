@@ -6,6 +6,7 @@
 #include "platform/headless/Headless.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -42,15 +43,22 @@ public:
         Dispatch([&timer] { timer.Fire(); });
     }
 
+    // Time passes: the wall clock and the monotonic clock move on together. A test that sets
+    // only the wall clock (host.clock.now) sets the system clock, and no time passes.
+    void TimePasses(std::int64_t ms) {
+        host.clock.AdvanceMs(static_cast<double>(ms));
+        host.monotonicClock.AdvanceMs(ms);
+    }
+
     // Stages B and C, as the loop runs them after the window is shown.
     void FinishStartUp() {
         Fire(form->tmrFirstStart);
-        host.clock.AdvanceMs(300);
+        TimePasses(300);
         Fire(form->tmrStartAfter300ms);
     }
 
-    void Tick(double afterMs = 300) {
-        host.clock.AdvanceMs(afterMs);
+    void Tick(std::int64_t afterMs = 300) {
+        TimePasses(afterMs);
         Fire(form->tmrCountdown);
     }
 

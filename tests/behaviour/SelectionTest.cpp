@@ -116,7 +116,7 @@ TEST(SelectionWays, EveryWayOutConfirmsOnce) {
 
 TEST_F(Selection, TheTimeSpentSelectingIsNotCounted) {
     Open();
-    app.host.clock.AdvanceMs(60000);
+    app.TimePasses(60000);
     TypeTarget("10:15");
     Dispatch([&] { f().cmbEndTimeComboBox.KeyPress(13); });
     // At 10:01:30 the countdown ends at 10:16:00.

@@ -295,7 +295,7 @@ TEST_F(Sound, TheCancelledDialogChangesNothingAndTheCountdownCatchesUp) {
     dialog().whileOpen = [&] {
         countdownOnWhileOpen = f().tmrCountdown.Enabled();
         pressedLookWhileOpen = f().btnOpenMP3.Active.Visible();
-        app.host.clock.AdvanceMs(5000);
+        app.TimePasses(5000);
     };
     app.host.log.calls.clear();
     Choose(std::nullopt);

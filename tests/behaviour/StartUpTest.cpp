@@ -94,7 +94,7 @@ TEST(StartUp, StagesRunInOrderAndSwitchOnTheCountdown) {
 TEST(StartUp, TimeSpentStartingIsNotCounted) {
     App app;
     app.FinishStartUp();
-    app.host.clock.AdvanceMs(5000); // a slow first tick
+    app.TimePasses(5000); // a slow first tick
     app.Fire(app.f().tmrCountdown);
     EXPECT_EQ(app.state.IsStarting, 0);
     EXPECT_EQ(app.f().tmrCountdown.Interval(), 300);

@@ -39,7 +39,7 @@ TEST_F(TimeEntry, AFieldWithTheFocusStopsTheTicksAndItsValueCountsFromLeaving) {
     Dispatch([&] { f().edtTimeMinutes.Click(); });
     EXPECT_TRUE(f().edtTimeMinutes.AllSelected());
     Dispatch([&] { f().edtTimeMinutes.TextTyped("42"); });
-    app.host.clock.AdvanceMs(10000); // ten seconds of typing
+    app.TimePasses(10000); // ten seconds of typing
     Leave();
     EXPECT_TRUE(f().tmrCountdown.Enabled());
     EXPECT_FALSE(f().edtHinweiseLabel.Visible());
@@ -51,7 +51,7 @@ TEST_F(TimeEntry, AFieldWithTheFocusStopsTheTicksAndItsValueCountsFromLeaving) {
 TEST_F(TimeEntry, TheSameValueAppliesNothingAndTheTimeInTheFieldIsStillCounted) {
     const std::int32_t before = app.state.RemainingSeconds;
     Type(f().edtTimeMinutes, "5"); // the field showed 05
-    app.host.clock.AdvanceMs(20000);
+    app.TimePasses(20000);
     Leave();
     EXPECT_EQ(app.state.RemainingSeconds, before);
     app.Tick(300);
@@ -77,7 +77,7 @@ TEST_F(TimeEntry, MinutesAndSecondsTakeTheirLimits) {
         App fresh({"-t5"});
         fresh.Running();
         TFormVorlane& g = fresh.f();
-        fresh.host.clock.AdvanceMs(1000);
+        fresh.TimePasses(1000);
         fresh.Tick(0); // 04:59 shown
         const std::int32_t before = fresh.state.RemainingSeconds;
         TControl& field = c.typeSeconds ? g.edtTimeSeconds : g.edtTimeMinutes;
