@@ -14,15 +14,19 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace vorlane::testing {
 namespace {
@@ -35,6 +39,9 @@ constexpr unsigned kLongestWaitMs = 40;
 // Fixed, so that a failing round can be run again with the same waits.
 constexpr std::uint32_t kSeed = 20261210;
 constexpr DWORD kPatienceMs = 10000;
+// Starting a process under Wine takes several times longer than a round's wait, so the writers
+// of the next rounds start while one writes and wait for their turn.
+constexpr std::size_t kWritersAhead = 4;
 
 std::optional<std::string> BytesOf(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -75,15 +82,17 @@ fs::path WriterBesideThisProgram() {
     return fs::path(program).parent_path() / L"SettingsWriter.exe";
 }
 
-// A writer started on the settings file, killed after the given time of writing.
+// A writer started on the settings file for one round; it writes once told to go, until it
+// is killed.
 class WriterRun {
 public:
     WriterRun(const fs::path& writer, const fs::path& settings, int round) {
         SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-        started_ = CreateEventW(&inheritable, TRUE, FALSE, nullptr);
+        ready_ = CreateEventW(&inheritable, TRUE, FALSE, nullptr);
+        go_ = CreateEventW(&inheritable, TRUE, FALSE, nullptr);
         std::wstring commandLine = L"\"" + writer.wstring() + L"\" \"" + settings.wstring() +
-                                   L"\" " + std::to_wstring(round) + L" " +
-                                   std::to_wstring(reinterpret_cast<std::uintptr_t>(started_));
+                                   L"\" " + std::to_wstring(round) + L" " + Number(ready_) + L" " +
+                                   Number(go_);
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
         running_ = CreateProcessW(writer.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
@@ -91,18 +100,20 @@ public:
     }
     ~WriterRun() {
         if (running_) {
-            TerminateProcess(process_.hProcess, kKilledWriterExitCode);
-            WaitForSingleObject(process_.hProcess, kPatienceMs);
+            Kill();
             CloseHandle(process_.hThread);
             CloseHandle(process_.hProcess);
         }
-        CloseHandle(started_);
+        CloseHandle(go_);
+        CloseHandle(ready_);
     }
     WriterRun(const WriterRun&) = delete;
     WriterRun& operator=(const WriterRun&) = delete;
 
     bool Running() const { return running_; }
-    bool Started() const { return WaitForSingleObject(started_, kPatienceMs) == WAIT_OBJECT_0; }
+    // Waits until the writer waits for the word to go.
+    bool Ready() const { return WaitForSingleObject(ready_, kPatienceMs) == WAIT_OBJECT_0; }
+    void Go() { SetEvent(go_); }
     // Kills the writer and waits until it is gone; returns its exit code, which is
     // kKilledWriterExitCode unless it had stopped by itself.
     DWORD Kill() {
@@ -114,7 +125,12 @@ public:
     }
 
 private:
-    HANDLE started_ = nullptr;
+    static std::wstring Number(HANDLE handle) {
+        return std::to_wstring(reinterpret_cast<std::uintptr_t>(handle));
+    }
+
+    HANDLE ready_ = nullptr;
+    HANDLE go_ = nullptr;
     PROCESS_INFORMATION process_{};
     bool running_ = false;
 };
@@ -146,17 +162,25 @@ TEST(KillSafeSettings, AKilledWriteLeavesTheOldOrANewFileComplete) {
     std::mt19937 random(kSeed);
     std::uniform_int_distribution<unsigned> waitMs(0, kLongestWaitMs);
     Tally tally;
+    std::deque<std::unique_ptr<WriterRun>> writers;
+    int roundsStarted = 0;
     const auto startTime = std::chrono::steady_clock::now();
     for (int round = 1; round <= kRounds; ++round) {
         const unsigned wait = waitMs(random);
         SCOPED_TRACE("round " + std::to_string(round) + " of seed " + std::to_string(kSeed) +
                      ", killed after " + std::to_string(wait) + " ms");
+        while (writers.size() < kWritersAhead && roundsStarted < kRounds) {
+            writers.push_back(std::make_unique<WriterRun>(writer, settings, ++roundsStarted));
+            ASSERT_TRUE(writers.back()->Running())
+                << "cannot start " << writer << ": " << GetLastError();
+        }
         {
-            WriterRun run(writer, settings, round);
-            ASSERT_TRUE(run.Running()) << "cannot start " << writer << ": " << GetLastError();
-            ASSERT_TRUE(run.Started()) << "the writer did not start writing";
+            const std::unique_ptr<WriterRun> run = std::move(writers.front());
+            writers.pop_front();
+            ASSERT_TRUE(run->Ready()) << "the writer did not get ready";
+            run->Go();
             Sleep(wait);
-            ASSERT_EQ(run.Kill(), kKilledWriterExitCode) << "the writer stopped before the kill";
+            ASSERT_EQ(run->Kill(), kKilledWriterExitCode) << "the writer stopped before the kill";
         }
 
         const std::optional<std::string> after = BytesOf(settings);
