@@ -18,4 +18,8 @@ using AnsiToUtf8 = std::function<std::string(std::string_view)>;
 // valid UTF-8.
 std::string DecodeText(std::string_view bytes, const AnsiToUtf8& ansiToUtf8);
 
+// Latin-1 (each byte the character of the same number) as UTF-8: the code page that stands
+// in for the system's where there is no system to ask (the platform in memory, tests).
+std::string Latin1ToUtf8(std::string_view bytes);
+
 } // namespace vorlane

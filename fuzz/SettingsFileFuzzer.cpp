@@ -11,6 +11,7 @@
 // sound file, and lines 2 and 3 are the position when both are 32-bit integers.
 #include "core/SettingsFile.h"
 #include "core/StrictInt.h"
+#include "core/TextDecoding.h"
 #include "fuzz/FuzzChecks.h"
 
 #include <cstdint>
@@ -27,22 +28,8 @@ using vorlane::fuzz::DecodeCharacters;
 using vorlane::fuzz::DecodedCharacter;
 using vorlane::fuzz::Require;
 
-std::string Latin1ToUtf8(std::string_view bytes) {
-    std::string text;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            text += c;
-        } else {
-            text += static_cast<char>(0xC0 | (byte >> 6));
-            text += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return text;
-}
-
 SettingsFileContent Read(std::string_view bytes) {
-    return vorlane::ParseSettingsFile(bytes, Latin1ToUtf8);
+    return vorlane::ParseSettingsFile(bytes, vorlane::Latin1ToUtf8);
 }
 
 bool SamePosition(const std::optional<ScreenPoint>& a, const std::optional<ScreenPoint>& b) {

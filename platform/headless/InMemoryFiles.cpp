@@ -1,5 +1,7 @@
 #include "platform/headless/InMemoryFiles.h"
 
+#include "core/TextDecoding.h"
+
 #include "platform/Errors.h"
 
 #include <utility>
@@ -232,17 +234,7 @@ std::string InMemoryFiles::AbsoluteUniversal(const std::string& path) {
 }
 
 std::string InMemoryFiles::AnsiToUtf8(std::string_view text) {
-    std::string utf8;
-    for (const char byte : text) {
-        const auto code = static_cast<unsigned char>(byte);
-        if (code < 0x80) {
-            utf8 += byte;
-        } else {
-            utf8 += static_cast<char>(0xC0 | (code >> 6));
-            utf8 += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-    return utf8;
+    return Latin1ToUtf8(text);
 }
 
 InMemoryFiles::File& InMemoryFiles::AddFile(const std::string& path, std::string bytes) {
