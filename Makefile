@@ -2,7 +2,7 @@
 #   make run    build Vorlane.exe and start it under Wine
 #   make test   build everything and run every test layer
 #   make fuzz   run each parser's fuzz target for FUZZ_SECONDS (60) seconds
-#   make bench  measure start-up, memory and paint cost against an empty Win32 window
+#   make bench  measure start-up, memory, idle and paint cost against empty Win32 windows
 SHELL := /bin/bash
 .SHELLFLAGS := -eu -o pipefail -c
 JOBS ?= 2

@@ -13,7 +13,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -389,6 +391,40 @@ inline std::string Ratio(double value, double base) {
 
 inline double Megabytes(SIZE_T bytes) {
     return static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
+
+// ---- The figures file that tools/bench_report.py turns into the table and the JSON ----
+
+// One figure of Vorlane and its baseline, one value per measured run. The target is
+// "ratio<=X" (of the medians), "below=X" (Vorlane's median) or "zero" (no growth); empty when
+// the figure is shown for information only.
+struct Measured {
+    std::string key;
+    std::string label;
+    std::string unit;
+    std::vector<double> vorlane;
+    std::string baseline;
+    std::vector<double> base;
+    std::string target;
+};
+
+inline std::string Values(const std::vector<double>& values) {
+    std::ostringstream text;
+    for (size_t i = 0; i < values.size(); ++i) {
+        text << (i == 0 ? "" : ",") << values[i];
+    }
+    return text.str();
+}
+
+// Appends one line per figure: key, label, unit, values, baseline, values, target, separated
+// by tabs, the values by commas.
+inline void WriteFigures(const std::wstring& path, const std::vector<Measured>& figures) {
+    std::ofstream file(path.c_str(), std::ios::binary | std::ios::app);
+    for (const Measured& figure : figures) {
+        file << figure.key << '\t' << figure.label << '\t' << figure.unit << '\t'
+             << Values(figure.vorlane) << '\t' << figure.baseline << '\t' << Values(figure.base)
+             << '\t' << figure.target << '\n';
+    }
 }
 
 } // namespace vorlane::bench

@@ -1,7 +1,11 @@
 // Paint cost of the real main window, in this process: the window is created the way the
 // program entry creates it (CreateApplication on a Win32Host), shown, and then driven by hand.
 //
-//   PaintBench.exe [REPAINTS] [LOOK_CHANGES] [TICK_SECONDS]
+//   PaintBench.exe FIGURES_FILE [REPAINTS] [LOOK_CHANGES] [TICK_SECONDS]
+//
+// The cost of a full repaint (in five batches, for its spread) and the growth of GDI objects
+// and windows over the look changes and the ticks also go into FIGURES_FILE (see
+// BenchSupport.h).
 //
 // What it counts is observed, not assumed: the main window and every field are subclassed so
 // that each WM_PAINT they receive is counted (and the main window's is timed), and the calls
@@ -24,6 +28,9 @@
 
 namespace vorlane::bench {
 namespace {
+
+// The full repaints are timed in this many batches, for the spread of their cost.
+constexpr long kRepaintBatches = 5;
 
 // ---- Counting paints ----
 
@@ -230,9 +237,18 @@ void PrintBucket(const char* what, const TickBucket& bucket) {
 }
 
 int Run(int argc, wchar_t** argv) {
-    const long repaints = argc > 1 ? std::wcstol(argv[1], nullptr, 10) : 2000;
-    const long lookChanges = argc > 2 ? std::wcstol(argv[2], nullptr, 10) : 10000;
-    const double tickSeconds = argc > 3 ? std::wcstod(argv[3], nullptr) : 3.0;
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: PaintBench FIGURES_FILE [REPAINTS] [LOOK_CHANGES] "
+                             "[TICK_SECONDS]\n");
+        return 2;
+    }
+    const std::wstring figuresFile = ToWindowsPath(argv[1]);
+    // Whole batches of repaints only.
+    const long repaints =
+        std::max(kRepaintBatches, argc > 2 ? std::wcstol(argv[2], nullptr, 10) : 2000L) /
+        kRepaintBatches * kRepaintBatches;
+    const long lookChanges = argc > 3 ? std::wcstol(argv[3], nullptr, 10) : 10000;
+    const double tickSeconds = argc > 4 ? std::wcstod(argv[4], nullptr) : 3.0;
 
     // As the program entry does.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -280,10 +296,16 @@ int Run(int argc, wchar_t** argv) {
         UpdateWindow(g_mainWindow);
     }
     PaintCounts before = g_paints;
+    Measured repaint{"full_repaint_ms", "full repaint", "ms", {}, "", {}, "below=0.5"};
     double start = NowMs();
-    for (long i = 0; i < repaints; ++i) {
-        InvalidateRect(g_mainWindow, nullptr, FALSE);
-        UpdateWindow(g_mainWindow);
+    for (long batch = 0; batch < kRepaintBatches; ++batch) {
+        const double batchStart = NowMs();
+        for (long i = 0; i < repaints / kRepaintBatches; ++i) {
+            InvalidateRect(g_mainWindow, nullptr, FALSE);
+            UpdateWindow(g_mainWindow);
+        }
+        repaint.vorlane.push_back((NowMs() - batchStart) /
+                                  static_cast<double>(repaints / kRepaintBatches));
     }
     double elapsed = NowMs() - start;
     std::printf("  %ld repaints: %.1f us per full repaint (%.1f us inside WM_PAINT); "
@@ -332,6 +354,23 @@ int Run(int argc, wchar_t** argv) {
                 lookChanges, elapsed * 1000.0 / lookChanges, g_paints.main - before.main,
                 g_paints.fields - before.fields);
     std::printf("  %s\n", GrowthLine(beforeLooks, afterLooks).c_str());
+    auto growth = [](long from, long to) {
+        return std::vector<double>{static_cast<double>(to - from)};
+    };
+    const Measured gdiLooks{"gdi_growth_looks",
+                            "GDI objects grown over the look changes",
+                            "objects",
+                            growth(beforeLooks.gdi.objects, afterLooks.gdi.objects),
+                            "",
+                            {},
+                            "zero"};
+    const Measured windowsLooks{"window_growth_looks",
+                                "windows grown over the look changes",
+                                "windows",
+                                growth(beforeLooks.windows, afterLooks.windows),
+                                "",
+                                {},
+                                "zero"};
     std::printf("\n");
 
     // 3. Countdown ticks, called by hand as fast as they go; each is sorted by whether the
@@ -371,6 +410,21 @@ int Run(int argc, wchar_t** argv) {
     PrintBucket("display text changed (for contrast):", changed);
     std::printf("  remaining time now %s; %s\n", DisplayText(*form).c_str(),
                 GrowthLine(beforeTicks, afterTicks).c_str());
+    const Measured gdiTicks{"gdi_growth_ticks",
+                            "GDI objects grown over the ticks",
+                            "objects",
+                            growth(beforeTicks.gdi.objects, afterTicks.gdi.objects),
+                            "",
+                            {},
+                            "zero"};
+    const Measured windowsTicks{"window_growth_ticks",
+                                "windows grown over the ticks",
+                                "windows",
+                                growth(beforeTicks.windows, afterTicks.windows),
+                                "",
+                                {},
+                                "zero"};
+    WriteFigures(figuresFile, {repaint, gdiLooks, windowsLooks, gdiTicks, windowsTicks});
 
     form.reset();
     info.reset();

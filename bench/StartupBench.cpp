@@ -1,24 +1,37 @@
-// Start-up, memory and idle cost of Vorlane.exe against an empty Win32 window, both started
-// from here as separate processes and observed from outside, the way a user sees them.
+// Start-up, memory and idle cost of Vorlane.exe against its yardsticks, each started from here
+// as a separate process and observed from outside, the way a user sees it.
 //
-//   StartupBench.exe VORLANE_EXE EMPTY_EXE [RUNS] [IDLE_SECONDS]
+//   StartupBench.exe VORLANE_EXE EMPTY_EXE FIGURES_FILE [RUNS] [IDLE_SECONDS] [IDLE_RUNS]
+//                    [POLL_MS]
 //
-// Start to first paint: the clock runs from CreateProcessW until the window is visible
-// (IsWindowVisible), until its pixels first show on the screen (half of the pixels the window
-// changes differ from the desktop) and until it is drawn (97 % of those pixels look as they do
-// once the window has settled), read from the screen with BitBlt every millisecond once the
-// window is visible. What "settled" looks like comes from one warm-up start of each program.
-// Runs alternate between the two programs, so that drift of the machine falls on both alike.
+// Every start finds a settings file (written here first), so no start is a first start that
+// opens the info dialog: the figures are the program's own.
 //
-// Memory and idle cost: each program once more, on its own; private bytes, working set and
-// GDI objects 2 s after the start, CPU time over the next IDLE_SECONDS, and the same figures
-// again at the end. Under Wine also the Unix side: RSS of the process, its run time and
-// wake-ups (voluntary context switches) from /proc, and the run time of the wineserver and the
-// X server (BENCH_WINESERVER_PID and BENCH_XVFB_PID) over the same seconds.
+// Start to first paint, against the empty window: the clock runs from CreateProcessW until
+// the window is visible (IsWindowVisible), until its pixels first show on the screen (half of
+// the pixels the window changes differ from the desktop) and until it is drawn (97 % of those
+// pixels look as they do once the window has settled). The window and the screen are read
+// every POLL_MS (10) milliseconds only, so that watching does not compete with the start it
+// watches; a frame counts from the moment its reading began. What "settled" looks like comes
+// from one warm-up start of each program. Runs alternate between the two programs.
+//
+// Memory, against the empty window: private bytes 2 s after the start. Idle cost, against the
+// empty window with one 300 ms timer (EMPTY_EXE ... timer [hidden]): wake-ups (voluntary
+// context switches of every thread of the Wine process, from /proc) and the time those threads
+// ran, over IDLE_SECONDS after those 2 s, with the window visible and with Vorlane started in
+// the tray (-m) against the hidden timer window; IDLE_RUNS rounds, alternating the programs.
+//
+// Every measured value goes into FIGURES_FILE, one figure a line (tools/bench_report.py makes
+// the table and the JSON of them):
+//   key TAB label TAB unit TAB vorlane values TAB baseline TAB baseline values TAB target
+// values separated by commas; the target is "ratio<=X", "below=X" or "zero" (no growth).
 #include "BenchSupport.h"
+#include "core/Placement.h"
+#include "core/SettingsFile.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -26,6 +39,9 @@ namespace vorlane::bench {
 namespace {
 
 constexpr double kTimeoutMs = 15000.0;
+// Vorlane's window, which the empty window copies.
+constexpr int kWindowWidth = 171;
+constexpr int kWindowHeight = 238;
 
 struct Target {
     std::string name;
@@ -33,6 +49,7 @@ struct Target {
     std::string exeFileName; // as the Unix side shows it
     std::wstring windowClass;
     std::wstring arguments;
+    bool hidden = false; // never shows its window (started in the tray)
     // Learnt by the warm-up start.
     RECT rect{};
     std::vector<std::uint32_t> reference;
@@ -245,7 +262,7 @@ bool Learn(ScreenGrabber& grabber, const std::vector<std::uint32_t>& desktop, Ta
     return false;
 }
 
-StartRun TimedStart(ScreenGrabber& grabber, const Target& target) {
+StartRun TimedStart(ScreenGrabber& grabber, const Target& target, DWORD pollMs) {
     StartRun run;
     if (!ScreenClear(grabber, target)) {
         run.error = "the screen did not clear after the previous run";
@@ -294,7 +311,7 @@ StartRun TimedStart(ScreenGrabber& grabber, const Target& target) {
             run.error = "the program ended before it was drawn";
             return run;
         }
-        Sleep(1);
+        Sleep(pollMs);
     }
     if (run.drawnMs < 0) {
         run.error = "not drawn within the time limit";
@@ -308,31 +325,6 @@ StartRun TimedStart(ScreenGrabber& grabber, const Target& target) {
     }
     run.ok = true;
     return run;
-}
-
-struct Stats {
-    double median = -1;
-    double min = -1;
-    size_t count = 0;
-};
-
-Stats StatsOf(std::vector<double> values) {
-    Stats stats;
-    std::vector<double> valid;
-    for (double value : values) {
-        if (value >= 0) {
-            valid.push_back(value);
-        }
-    }
-    if (valid.empty()) {
-        return stats;
-    }
-    std::sort(valid.begin(), valid.end());
-    stats.count = valid.size();
-    stats.min = valid.front();
-    const size_t half = valid.size() / 2;
-    stats.median = valid.size() % 2 == 1 ? valid[half] : (valid[half - 1] + valid[half]) / 2.0;
-    return stats;
 }
 
 struct IdleFigures {
@@ -364,6 +356,8 @@ double UnixCpuMs(unsigned pid) {
     return pid == 0 ? -1.0 : ReadUnixProcess(pid).cpuMs;
 }
 
+// One start of the target: its figures 2 s after the start, then over idleSeconds of sitting
+// there (none: the memory only).
 IdleFigures Idle(const Target& target, int idleSeconds) {
     IdleFigures figures;
     bool ok = false;
@@ -374,18 +368,22 @@ IdleFigures Idle(const Target& target, int idleSeconds) {
     }
     while (started.window == nullptr && NowMs() - started.startMs < kTimeoutMs) {
         HWND window = TopLevelWindow(started.pid, target.windowClass);
-        if (window != nullptr && IsWindowVisible(window)) {
+        if (window != nullptr && (target.hidden || IsWindowVisible(window))) {
             started.window = window;
         }
         Sleep(10);
     }
     if (started.window == nullptr) {
-        figures.error = "no visible window";
+        figures.error = "no window";
         return figures;
     }
     const double at2s = started.startMs + 2000.0;
     while (NowMs() < at2s) {
         Sleep(5);
+    }
+    if (IsWindowVisible(started.window) == (target.hidden ? TRUE : FALSE)) {
+        figures.error = target.hidden ? "the window shows" : "the window is hidden";
+        return figures;
     }
     const unsigned wineserver = PidFromEnvironment(L"BENCH_WINESERVER_PID");
     const unsigned xserver = PidFromEnvironment(L"BENCH_XVFB_PID");
@@ -436,15 +434,6 @@ IdleFigures Idle(const Target& target, int idleSeconds) {
     return figures;
 }
 
-void Row(const char* label, double vorlane, double empty, int decimals = 1) {
-    std::printf("  %-52s %12s %12s %9s\n", label, Figure(vorlane, decimals).c_str(),
-                Figure(empty, decimals).c_str(), Ratio(vorlane, empty).c_str());
-}
-
-void TextRow(const char* label, const std::string& vorlane, const std::string& empty) {
-    std::printf("  %-52s %12s %12s\n", label, vorlane.c_str(), empty.c_str());
-}
-
 double Kb(long kb) {
     return kb < 0 ? -1.0 : static_cast<double>(kb) / 1024.0;
 }
@@ -453,15 +442,66 @@ double Diff(double after, double before) {
     return after < 0 || before < 0 ? -1.0 : after - before;
 }
 
+// The settings file every start reads, with the place a first start would choose, so that no
+// start opens the info dialog of a first start.
+bool WriteSettingsFile(std::string& error) {
+    const std::wstring appData = EnvW(L"APPDATA");
+    if (appData.empty()) {
+        error = "APPDATA is not set";
+        return false;
+    }
+    const std::wstring folder = appData + L"\\Vorlane";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const ScreenPoint place = FirstRunPosition(
+        GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), kWindowWidth, kWindowHeight);
+    std::ofstream file((folder + L"\\Vorlane.ini").c_str(), std::ios::binary | std::ios::trunc);
+    file << FormatSettingsFile("", place);
+    if (!file) {
+        error = "cannot write " + Narrow(folder) + "\\Vorlane.ini";
+        return false;
+    }
+    return true;
+}
+
+// Wake-ups per second and the share of one core the program's threads ran while idle.
+double WakeUpsPerSecond(const IdleFigures& figures, int idleSeconds) {
+    const double wakeUps = Diff(static_cast<double>(figures.unixAtEnd.wakeUps),
+                                static_cast<double>(figures.unixAt2s.wakeUps));
+    return wakeUps < 0 ? -1.0 : wakeUps / idleSeconds;
+}
+
+double CorePercent(const IdleFigures& figures, int idleSeconds) {
+    const double ranMs = Diff(figures.unixAtEnd.cpuMs, figures.unixAt2s.cpuMs);
+    return ranMs < 0 ? -1.0 : ranMs / (idleSeconds * 10.0);
+}
+
+void Keep(std::vector<double>& values, double value) {
+    if (value >= 0) {
+        values.push_back(value);
+    }
+}
+
 int Run(int argc, wchar_t** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: StartupBench VORLANE_EXE EMPTY_EXE [RUNS] [IDLE_SECONDS]\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: StartupBench VORLANE_EXE EMPTY_EXE FIGURES_FILE [RUNS] "
+                             "[IDLE_SECONDS] [IDLE_RUNS] [POLL_MS]\n");
         return 2;
     }
-    const int runs =
-        argc > 3 ? std::max(1, static_cast<int>(std::wcstol(argv[3], nullptr, 10))) : 10;
-    const int idleSeconds =
-        argc > 4 ? std::max(1, static_cast<int>(std::wcstol(argv[4], nullptr, 10))) : 10;
+    auto number = [&](int index, int fallback) {
+        return argc > index ? std::max(1, static_cast<int>(std::wcstol(argv[index], nullptr, 10)))
+                            : fallback;
+    };
+    const std::wstring figuresFile = ToWindowsPath(argv[3]);
+    const int runs = number(4, 10);
+    const int idleSeconds = number(5, 10);
+    const int idleRuns = number(6, 3);
+    const auto pollMs = static_cast<DWORD>(number(7, 10));
+
+    std::string error;
+    if (!WriteSettingsFile(error)) {
+        std::printf("  %s\n", error.c_str());
+        return 1;
+    }
 
     Target vorlane;
     vorlane.name = "Vorlane.exe";
@@ -478,113 +518,131 @@ int Run(int argc, wchar_t** argv) {
     // The desktop before any of the programs runs: what a window changes is measured against it.
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const std::vector<std::uint32_t> desktop = grabber.Grab(screen);
-    std::string error;
-    std::printf("Start to first paint (%d starts each after one warm-up, alternating)\n", runs);
+    std::printf("Start to first paint: %d starts each after one warm-up, alternating; window and "
+                "screen read every %lu ms\n",
+                runs, pollMs);
     if (!Learn(grabber, desktop, vorlane, error)) {
         std::printf("  Vorlane.exe warm-up failed: %s\n", error.c_str());
         return 1;
     }
     std::printf("  both windows at (%ld, %ld), %ld x %ld\n", vorlane.rect.left, vorlane.rect.top,
                 vorlane.rect.right - vorlane.rect.left, vorlane.rect.bottom - vorlane.rect.top);
-    // The empty window appears where Vorlane does, on the same piece of desktop.
-    empty.arguments = std::to_wstring(vorlane.rect.left) + L" " + std::to_wstring(vorlane.rect.top);
+    // The empty windows appear where Vorlane does, on the same piece of desktop.
+    const std::wstring place =
+        std::to_wstring(vorlane.rect.left) + L" " + std::to_wstring(vorlane.rect.top);
+    empty.arguments = place;
     if (!Learn(grabber, desktop, empty, error)) {
         std::printf("  EmptyWindow.exe warm-up failed: %s\n", error.c_str());
         return 1;
     }
 
-    std::vector<double> visible[2], firstPixels[2], drawn[2];
+    Measured visible{"start_visible_ms", "start: window visible", "ms", {}, "empty window", {}, ""};
+    Measured firstPixels{
+        "start_first_pixels_ms", "start: first pixels on screen", "ms", {}, "empty window", {}, ""};
+    Measured drawn{"start_drawn_ms", "start: drawn on screen (97 %)", "ms", {}, "empty window", {},
+                   "ratio<=1.3"};
     for (int i = 0; i < runs; ++i) {
         Target* targets[2] = {&vorlane, &empty};
         for (int t = 0; t < 2; ++t) {
-            const StartRun run = TimedStart(grabber, *targets[t]);
+            const StartRun run = TimedStart(grabber, *targets[t], pollMs);
             if (!run.ok) {
                 std::printf("  %s start %d: %s\n", targets[t]->name.c_str(), i + 1,
                             run.error.c_str());
                 continue;
             }
-            visible[t].push_back(run.visibleMs);
-            firstPixels[t].push_back(run.firstPixelsMs);
-            drawn[t].push_back(run.drawnMs);
+            (t == 0 ? visible.vorlane : visible.base).push_back(run.visibleMs);
+            (t == 0 ? firstPixels.vorlane : firstPixels.base).push_back(run.firstPixelsMs);
+            (t == 0 ? drawn.vorlane : drawn.base).push_back(run.drawnMs);
         }
     }
-    std::printf("  %-52s %12s %12s %9s\n", "ms from CreateProcess", "Vorlane.exe", "empty",
-                "ratio");
-    const Stats sv[2] = {StatsOf(visible[0]), StatsOf(visible[1])};
-    const Stats sp[2] = {StatsOf(firstPixels[0]), StatsOf(firstPixels[1])};
-    const Stats sd[2] = {StatsOf(drawn[0]), StatsOf(drawn[1])};
-    Row("window visible, median", sv[0].median, sv[1].median);
-    Row("window visible, min", sv[0].min, sv[1].min);
-    Row("first pixels on screen, median", sp[0].median, sp[1].median);
-    Row("first pixels on screen, min", sp[0].min, sp[1].min);
-    Row("drawn on screen (97 % final), median", sd[0].median, sd[1].median);
-    Row("drawn on screen (97 % final), min", sd[0].min, sd[1].min);
-    TextRow("starts measured", std::to_string(sd[0].count), std::to_string(sd[1].count));
-    std::printf("\n");
+    std::printf("  %zu and %zu starts measured\n", drawn.vorlane.size(), drawn.base.size());
 
-    std::printf("Memory and idle cost (one start each; figures 2 s after the start, then %d s of "
-                "sitting there)\n",
-                idleSeconds);
-    const IdleFigures iv = Idle(vorlane, idleSeconds);
-    const IdleFigures ie = Idle(empty, idleSeconds);
-    if (!iv.ok || !ie.ok) {
-        std::printf("  failed: Vorlane.exe: %s; EmptyWindow.exe: %s\n", iv.error.c_str(),
-                    ie.error.c_str());
-        return 1;
+    Target tray = vorlane;
+    tray.name = "Vorlane.exe -m";
+    tray.arguments = L"-m";
+    tray.hidden = true;
+    Target timer = empty;
+    timer.name = "EmptyWindow.exe timer";
+    timer.arguments = place + L" timer";
+    Target hiddenTimer = empty;
+    hiddenTimer.name = "EmptyWindow.exe timer hidden";
+    hiddenTimer.arguments = place + L" timer hidden";
+    hiddenTimer.hidden = true;
+
+    std::printf("Memory and idle cost: %d rounds; figures 2 s after each start, then %d s of "
+                "sitting there\n",
+                idleRuns, idleSeconds);
+    Measured privateBytes{"private_mb", "private bytes at 2 s", "MB", {}, "empty window", {},
+                          "ratio<=1.5"};
+    Measured unixRss{"unix_rss_mb", "Unix RSS at 2 s", "MB", {}, "empty window", {}, ""};
+    Measured wakeUpsVisible{
+        "wakeups_visible", "idle wake-ups, visible", "1/s", {}, "timer window", {}, "ratio<=1.1"};
+    Measured cpuVisible{"cpu_visible", "idle CPU, visible", "% core", {}, "timer window", {},
+                        "ratio<=1.2"};
+    Measured wakeUpsTray{
+        "wakeups_tray", "idle wake-ups, in the tray", "1/s", {}, "hidden timer window", {},
+        "ratio<=1.1"};
+    Measured cpuTray{"cpu_tray",  "idle CPU, in the tray", "% core", {}, "hidden timer window", {},
+                     "ratio<=1.2"};
+    Measured gdiGrowth{"gdi_growth_idle",
+                       "GDI objects grown while idle (handle table)",
+                       "objects",
+                       {},
+                       "timer window",
+                       {},
+                       "zero"};
+    Measured windowGrowth{"window_growth_idle",
+                          "windows grown while idle",
+                          "windows",
+                          {},
+                          "timer window",
+                          {},
+                          "zero"};
+    for (int round = 0; round < idleRuns; ++round) {
+        const IdleFigures figures[5] = {Idle(vorlane, idleSeconds), Idle(timer, idleSeconds),
+                                        Idle(tray, idleSeconds), Idle(hiddenTimer, idleSeconds),
+                                        Idle(empty, 0)};
+        const Target* targets[5] = {&vorlane, &timer, &tray, &hiddenTimer, &empty};
+        bool ok = true;
+        for (int i = 0; i < 5; ++i) {
+            if (!figures[i].ok) {
+                std::printf("  round %d, %s: %s\n", round + 1, targets[i]->name.c_str(),
+                            figures[i].error.c_str());
+                ok = false;
+            }
+        }
+        if (!ok) {
+            continue;
+        }
+        privateBytes.vorlane.push_back(Megabytes(figures[0].memoryAt2s.privateBytes));
+        privateBytes.base.push_back(Megabytes(figures[4].memoryAt2s.privateBytes));
+        Keep(unixRss.vorlane, Kb(figures[0].unixAt2s.rssKb));
+        Keep(unixRss.base, Kb(figures[4].unixAt2s.rssKb));
+        Keep(wakeUpsVisible.vorlane, WakeUpsPerSecond(figures[0], idleSeconds));
+        Keep(wakeUpsVisible.base, WakeUpsPerSecond(figures[1], idleSeconds));
+        Keep(cpuVisible.vorlane, CorePercent(figures[0], idleSeconds));
+        Keep(cpuVisible.base, CorePercent(figures[1], idleSeconds));
+        Keep(wakeUpsTray.vorlane, WakeUpsPerSecond(figures[2], idleSeconds));
+        Keep(wakeUpsTray.base, WakeUpsPerSecond(figures[3], idleSeconds));
+        Keep(cpuTray.vorlane, CorePercent(figures[2], idleSeconds));
+        Keep(cpuTray.base, CorePercent(figures[3], idleSeconds));
+        Keep(gdiGrowth.vorlane, Diff(static_cast<double>(figures[0].tableGdiAtEnd),
+                                     static_cast<double>(figures[0].tableGdiAt2s)));
+        Keep(gdiGrowth.base, Diff(static_cast<double>(figures[1].tableGdiAtEnd),
+                                  static_cast<double>(figures[1].tableGdiAt2s)));
+        Keep(windowGrowth.vorlane, Diff(static_cast<double>(figures[0].windowsAtEnd),
+                                        static_cast<double>(figures[0].windowsAt2s)));
+        Keep(windowGrowth.base, Diff(static_cast<double>(figures[1].windowsAtEnd),
+                                     static_cast<double>(figures[1].windowsAt2s)));
+        std::printf(
+            "  round %d: wake-ups/s %.1f vs %.1f visible, %.1f vs %.1f in the tray\n", round + 1,
+            WakeUpsPerSecond(figures[0], idleSeconds), WakeUpsPerSecond(figures[1], idleSeconds),
+            WakeUpsPerSecond(figures[2], idleSeconds), WakeUpsPerSecond(figures[3], idleSeconds));
     }
-    std::printf("  %-52s %12s %12s %9s\n", "", "Vorlane.exe", "empty", "ratio");
-    char label[96];
-    std::snprintf(label, sizeof(label), "private bytes at 2 s, MB (%s)",
-                  iv.memoryAt2s.privateSource);
-    Row(label, Megabytes(iv.memoryAt2s.privateBytes), Megabytes(ie.memoryAt2s.privateBytes), 2);
-    Row("committed private at 2 s, MB (VirtualQuery)", Megabytes(iv.memoryAt2s.committedPrivate),
-        Megabytes(ie.memoryAt2s.committedPrivate), 2);
-    Row("working set at 2 s, MB", Megabytes(iv.memoryAt2s.workingSet),
-        Megabytes(ie.memoryAt2s.workingSet), 2);
-    Row("Unix RSS at 2 s, MB", Kb(iv.unixAt2s.rssKb), Kb(ie.unixAt2s.rssKb), 2);
-    Row("Unix anonymous RSS at 2 s, MB", Kb(iv.unixAt2s.rssAnonKb), Kb(ie.unixAt2s.rssAnonKb), 2);
-    std::snprintf(label, sizeof(label), "private bytes at %d s, MB", idleSeconds + 2);
-    Row(label, Megabytes(iv.memoryAtEnd.privateBytes), Megabytes(ie.memoryAtEnd.privateBytes), 2);
-    std::snprintf(label, sizeof(label), "idle CPU in %d s, ms (GetProcessTimes, 10 ms steps)",
-                  idleSeconds);
-    Row(label, iv.cpuMs, ie.cpuMs);
-    std::snprintf(label, sizeof(label), "idle CPU in %d s, ms (Unix schedstat)", idleSeconds);
-    Row(label, Diff(iv.unixAtEnd.cpuMs, iv.unixAt2s.cpuMs),
-        Diff(ie.unixAtEnd.cpuMs, ie.unixAt2s.cpuMs), 2);
-    const double runV = Diff(iv.unixAtEnd.cpuMs, iv.unixAt2s.cpuMs);
-    const double runE = Diff(ie.unixAtEnd.cpuMs, ie.unixAt2s.cpuMs);
-    Row("CPU share while idle, % of one core", runV < 0 ? -1 : runV / (idleSeconds * 10.0),
-        runE < 0 ? -1 : runE / (idleSeconds * 10.0), 3);
-    const double wakeUpsV =
-        Diff(static_cast<double>(iv.unixAtEnd.wakeUps), static_cast<double>(iv.unixAt2s.wakeUps));
-    const double wakeUpsE =
-        Diff(static_cast<double>(ie.unixAtEnd.wakeUps), static_cast<double>(ie.unixAt2s.wakeUps));
-    Row("wake-ups per s (voluntary ctx switches)", wakeUpsV < 0 ? -1 : wakeUpsV / idleSeconds,
-        wakeUpsE < 0 ? -1 : wakeUpsE / idleSeconds);
-    std::snprintf(label, sizeof(label), "wineserver CPU meanwhile, ms");
-    Row(label, iv.wineserverCpuMs, ie.wineserverCpuMs, 1);
-    std::snprintf(label, sizeof(label), "X server CPU meanwhile, ms");
-    Row(label, iv.xserverCpuMs, ie.xserverCpuMs, 1);
-    const int endSecond = idleSeconds + 2;
-    auto pair = [](double first, double second) {
-        return Figure(first, 0) + " / " + Figure(second, 0);
-    };
-    std::snprintf(label, sizeof(label), "GDI objects at 2 s / %d s (GetGuiResources)", endSecond);
-    TextRow(label, pair(iv.guiGdiAt2s, iv.guiGdiAtEnd), pair(ie.guiGdiAt2s, ie.guiGdiAtEnd));
-    std::snprintf(label, sizeof(label), "USER objects at 2 s / %d s (GetGuiResources)", endSecond);
-    TextRow(label, pair(iv.guiUserAt2s, iv.guiUserAtEnd), pair(ie.guiUserAt2s, ie.guiUserAtEnd));
-    std::snprintf(label, sizeof(label), "GDI objects at 2 s / %d s (handle table)", endSecond);
-    TextRow(label, pair(iv.tableGdiAt2s, iv.tableGdiAtEnd),
-            pair(ie.tableGdiAt2s, ie.tableGdiAtEnd));
-    std::snprintf(label, sizeof(label), "windows at 2 s / %d s (EnumWindows)", endSecond);
-    TextRow(label, pair(iv.windowsAt2s, iv.windowsAtEnd), pair(ie.windowsAt2s, ie.windowsAtEnd));
-    if (iv.guiGdiAt2s == 0 && ie.guiGdiAt2s == 0 && iv.tableGdiAt2s > 0) {
-        std::printf("  GetGuiResources answers 0 for processes that do hold GDI objects: not "
-                    "implemented here (Wine).\n  GDI objects are counted in the handle table "
-                    "instead; of the USER objects only windows can be counted.\n");
-    }
+    WriteFigures(figuresFile, {drawn, firstPixels, visible, privateBytes, unixRss, wakeUpsVisible,
+                               cpuVisible, wakeUpsTray, cpuTray, gdiGrowth, windowGrowth});
     // A start that could not be measured is reported above; the figures stand on the others.
-    return sd[0].count > 0 && sd[1].count > 0 ? 0 : 1;
+    return !drawn.vorlane.empty() && !drawn.base.empty() && !privateBytes.vorlane.empty() ? 0 : 1;
 }
 
 } // namespace

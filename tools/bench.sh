@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# make bench: measures Vorlane.exe against an empty Win32 window under Wine, on a private
-# virtual display with a fresh Wine prefix (tools/wine-session.sh), and prints the figures.
-# Builds nothing: `make bench` has built both presets, so build/windows holds the exes.
+# make bench: measures Vorlane.exe against its yardsticks under Wine, on a private virtual
+# display with a fresh Wine prefix (tools/wine-session.sh): start-up and memory against an empty
+# Win32 window, the idle cost against the same window with one 300 ms timer (visible, and
+# hidden for Vorlane in the tray), and the paint cost of the real window in process. Prints the
+# details, then one table of every figure (median, spread, ratio, target) and writes it as
+# build/bench.json. Builds nothing: `make bench` has built both presets.
 #
-#   tools/bench.sh [RUNS] [IDLE_SECONDS]
+#   tools/bench.sh [RUNS] [IDLE_SECONDS] [IDLE_RUNS] [POLL_MS]
 #
 # Every wine command writes into a file that is printed afterwards, never into a pipe (Wine's
 # background processes inherit the first command's output and would hold the pipe open).
@@ -11,6 +14,8 @@ set -euo pipefail
 
 runs=${1:-10}
 idle=${2:-10}
+idle_runs=${3:-3}
+poll_ms=${4:-10}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/windows
 session=$root/build/bench-session
@@ -18,6 +23,7 @@ vorlane=$build/Vorlane.exe
 empty=$build/bench/EmptyWindow.exe
 startup=$build/bench/StartupBench.exe
 paint=$build/bench/PaintBench.exe
+json=$root/build/bench.json
 
 for exe in "$vorlane" "$empty" "$startup" "$paint"; do
     if [[ ! -f $exe ]]; then
@@ -31,6 +37,8 @@ bash "$root/tools/wine-session.sh" start "$session"
 trap 'bash "$root/tools/wine-session.sh" stop "$session"' EXIT
 # shellcheck disable=SC1091
 source "$session/env.sh"
+figures=$session/figures.tsv
+rm -f "$figures"
 
 # The wineserver of this prefix (its environment names the prefix) and the X server of the
 # session, so the driver can read their CPU time while a program sits idle.
@@ -50,21 +58,16 @@ BENCH_XVFB_PID=$(cat "$session/xvfb.pid")
 show() { tr -d '\r' <"$1"; }
 
 size() { stat -c %s "$1"; }
-kib() { awk -v b="$1" 'BEGIN { printf "%.0f KiB", b / 1024 }'; }
 
 wine --version >"$session/wine-version.txt" 2>&1 || true
 echo
-echo "== Vorlane.exe against an empty Win32 window ($(show "$session/wine-version.txt")," \
+echo "== Vorlane.exe against empty Win32 windows ($(show "$session/wine-version.txt")," \
     "$(nproc) CPUs, Xvfb $(cat "$session/display")) =="
-echo
-printf '  %-52s %12s %12s %9s\n' "exe size" "Vorlane.exe" "empty" "ratio"
-printf '  %-52s %12s %12s %9s\n' "bytes on disk" "$(kib "$(size "$vorlane")")" \
-    "$(kib "$(size "$empty")")" \
-    "$(awk -v a="$(size "$vorlane")" -v b="$(size "$empty")" 'BEGIN { printf "%.2fx", a / b }')"
 echo
 
 status=0
-wine "$startup" "$vorlane" "$empty" "$runs" "$idle" >"$session/startup.txt" 2>"$session/startup.err" ||
+wine "$startup" "$vorlane" "$empty" "$figures" "$runs" "$idle" "$idle_runs" "$poll_ms" \
+    >"$session/startup.txt" 2>"$session/startup.err" ||
     status=$?
 show "$session/startup.txt"
 if [[ $status -ne 0 ]]; then
@@ -74,7 +77,7 @@ fi
 echo
 
 paint_status=0
-wine "$paint" >"$session/paint.txt" 2>"$session/paint.err" || paint_status=$?
+wine "$paint" "$figures" >"$session/paint.txt" 2>"$session/paint.err" || paint_status=$?
 echo "In-process paint cost of the real main window (PaintBench.exe)"
 show "$session/paint.txt"
 if [[ $paint_status -ne 0 ]]; then
@@ -82,6 +85,13 @@ if [[ $paint_status -ne 0 ]]; then
     show "$session/paint.err"
     status=$paint_status
 fi
+printf 'exe_size_mb\texe size on disk\tMB\t%s\tempty window\t%s\tbelow=1.0\n' \
+    "$(awk -v b="$(size "$vorlane")" 'BEGIN { print b / 1048576 }')" \
+    "$(awk -v b="$(size "$empty")" 'BEGIN { print b / 1048576 }')" >>"$figures"
+echo
+echo "== Every figure: median [lowest-highest] of its runs, the ratio of the medians, the target"
+echo "   (MB are 1024 x 1024 bytes; a missed target is a finding, not a failure) =="
+python3 "$root/tools/bench_report.py" "$figures" "$json" || status=$?
 echo
 echo "bench: $(($(date +%s) - t0)) s"
 exit "$status"

@@ -75,11 +75,11 @@ void ChildPeer::Changed(TControl& /*control*/, Change what) {
     case Change::Bounds:
         MoveWindow(window_, control_.Left(), control_.Top(), control_.Width(), control_.Height(),
                    TRUE);
-        form_.Hints().Update(control_, window_);
+        form_.UpdateHint(control_, window_);
         break;
     case Change::Visible:
         ShowWindow(window_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
-        form_.Hints().Update(control_, window_);
+        form_.UpdateHint(control_, window_);
         break;
     case Change::Text:
         settingText_ = true;
@@ -87,7 +87,7 @@ void ChildPeer::Changed(TControl& /*control*/, Change what) {
         settingText_ = false;
         break;
     case Change::Hint:
-        form_.Hints().Update(control_, window_);
+        form_.UpdateHint(control_, window_);
         break;
     case Change::Colors:
         InvalidateRect(window_, nullptr, TRUE);

@@ -84,10 +84,6 @@ NativeForm::NativeForm(Win32Application& application, TForm& form, bool isMain)
     CreateWindowExW(exStyle, className.c_str(), Widen(form.Caption()).c_str(), style, form.Left(),
                     form.Top(), std::max(form.Width(), 1), std::max(form.Height(), 1),
                     application.OwnerHandle(), nullptr, Instance(), this);
-    hints_ = std::make_unique<HintTool>(window_, Instance());
-    if (application.CurrentHintStyle()) {
-        hints_->SetStyle(*application.CurrentHintStyle());
-    }
 
     form.AttachWindow(this);
     for (TControl* control : form.Controls()) {
@@ -96,19 +92,44 @@ NativeForm::NativeForm(Win32Application& application, TForm& form, bool isMain)
             if (control->AutoSize) {
                 Measure(*control);
             }
-            hints_->Update(*control, nullptr);
             continue;
         }
         std::unique_ptr<ChildPeer> peer = MakeChildPeer(*this, *control);
         control->AttachPeer(peer.get());
-        hints_->Update(*control, peer->Handle());
         children_.push_back(std::move(peer));
     }
     for (TTimer* timer : form.Timers()) {
         timer->AttachPeer(this);
     }
-    if (TTrayIcon* icon = form.TrayIconOf()) {
+}
+
+void NativeForm::MakeHintsAndTrayIcon() {
+    if (hints_ != nullptr || form_ == nullptr) {
+        return;
+    }
+    hints_ = std::make_unique<HintTool>(window_, Instance());
+    if (application_.CurrentHintStyle()) {
+        hints_->SetStyle(*application_.CurrentHintStyle());
+    }
+    for (TControl* control : form_->Controls()) {
+        const ChildPeer* peer = PeerOf(*control);
+        hints_->Update(*control, peer != nullptr ? peer->Handle() : nullptr);
+    }
+    if (TTrayIcon* icon = form_->TrayIconOf()) {
         trayIcon_ = std::make_unique<TrayIcon>(window_, Instance(), *icon);
+        trayIcon_->Changed(*icon);
+    }
+}
+
+void NativeForm::UpdateHint(const TControl& control, HWND child) {
+    if (hints_ != nullptr) {
+        hints_->Update(control, child);
+    }
+}
+
+void NativeForm::ApplyHintStyle(const HintStyle& style) {
+    if (hints_ != nullptr) {
+        hints_->SetStyle(style);
     }
 }
 
@@ -188,21 +209,21 @@ void NativeForm::Changed(TControl& control, Change what) {
     switch (what) {
     case Change::Bounds:
         InvalidateRect(window_, nullptr, FALSE);
-        hints_->Update(control, nullptr);
+        UpdateHint(control, nullptr);
         break;
     case Change::Visible:
         Invalidate(control.Bounds());
-        hints_->Update(control, nullptr);
+        UpdateHint(control, nullptr);
         break;
     case Change::Hint:
-        hints_->Update(control, nullptr);
+        UpdateHint(control, nullptr);
         break;
     case Change::Text:
     case Change::Font:
         if (control.AutoSize) {
             Invalidate(control.Bounds());
             Measure(control);
-            hints_->Update(control, nullptr);
+            UpdateHint(control, nullptr);
         }
         Invalidate(control.Bounds());
         break;
@@ -308,6 +329,13 @@ LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
         painter_.Paint(window_, form);
+        if (!firstPaintDone_) {
+            firstPaintDone_ = true;
+            PostMessageW(window_, kAfterFirstPaint, 0, 0);
+        }
+        return 0;
+    case kAfterFirstPaint:
+        MakeHintsAndTrayIcon();
         return 0;
     case WM_ERASEBKGND:
         return 1;
@@ -444,6 +472,8 @@ void NativeForm::Show() {
 }
 
 void NativeForm::Hide() {
+    // A window hidden before its first paint (started in the tray) still needs its icon there.
+    MakeHintsAndTrayIcon();
     ShowWindow(window_, SW_HIDE);
 }
 

@@ -31,7 +31,9 @@ public:
     HWND Handle() const { return window_; }
     HINSTANCE Instance() const;
     GdiCache& Gdi();
-    HintTool& Hints() { return *hints_; }
+    // The hint of a control (child: its own window, or null for a painted control); nothing
+    // before the hints exist, which take every control's hint when they are made.
+    void UpdateHint(const TControl& control, HWND child);
     // The model; null once it has been destroyed.
     TForm* Model() const { return form_; }
     bool IsMain() const { return isMain_; }
@@ -46,7 +48,7 @@ public:
     bool PreviewKey(const MSG& message);
     // Moves the focus to the next (or previous) tab stop.
     void Tab(bool backwards);
-    void ApplyHintStyle(const HintStyle& style) { hints_->SetStyle(style); }
+    void ApplyHintStyle(const HintStyle& style);
 
     // FormWindow.
     void SetBounds(int left, int top, int width, int height) override;
@@ -70,6 +72,10 @@ public:
     void Changed(TTimer& timer) override;
 
 private:
+    // Posted by the first paint: the hints and the tray icon, which the first paint does not
+    // need, are made after it.
+    static constexpr UINT kAfterFirstPaint = TrayIcon::kCallbackMessage + 1;
+
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Mouse(UINT message, WPARAM wParam, LPARAM lParam);
@@ -78,11 +84,13 @@ private:
     ChildPeer* PeerOf(const TControl& control) const;
     void Measure(TControl& label);
     void Invalidate(const Rect& bounds);
+    void MakeHintsAndTrayIcon();
 
     Win32Application& application_;
     TForm* form_;
     bool isMain_;
     HWND window_ = nullptr;
+    bool firstPaintDone_ = false;
     std::unique_ptr<HintTool> hints_;
     Painter painter_;
     std::vector<std::unique_ptr<ChildPeer>> children_;

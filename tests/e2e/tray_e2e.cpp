@@ -46,6 +46,27 @@ TEST_F(TrayTest, TheIconIsThereAndItsClickBringsTheHiddenWindowBack) {
         << "a click on the tray icon brings the window back";
 }
 
+TEST_F(TrayTest, StartedInTheTrayTheWindowStaysHiddenAndTheIconBringsItBack) {
+    app_ = std::make_unique<VorlaneProcess>(L"-m -t30");
+    ASSERT_TRUE(app_->Started()) << Utf8(app_->StartError());
+    app_->DismissInfoDialog();
+    HWND icon = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            icon = FindTrayIcon();
+            return icon != nullptr;
+        },
+        milliseconds(3000)))
+        << "no icon in the notification area";
+    EXPECT_EQ(FindVisibleWindowOf(app_->Pid(), L"TFormVorlane"), nullptr)
+        << "the window stays in the tray";
+    ClickScreen(CentreOf(icon));
+    EXPECT_TRUE(
+        WaitUntil([&] { return FindVisibleWindowOf(app_->Pid(), L"TFormVorlane") != nullptr; },
+                  milliseconds(2000)))
+        << "a click on the tray icon brings the window back";
+}
+
 TEST_F(TrayTest, APresetChosenFromTheTrayMenuShowsItsTime) {
     HWND main = Start(L"-t30");
     ASSERT_NE(main, nullptr);
