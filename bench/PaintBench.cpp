@@ -354,23 +354,26 @@ int Run(int argc, wchar_t** argv) {
                 lookChanges, elapsed * 1000.0 / lookChanges, g_paints.main - before.main,
                 g_paints.fields - before.fields);
     std::printf("  %s\n", GrowthLine(beforeLooks, afterLooks).c_str());
-    auto growth = [](long from, long to) {
-        return std::vector<double>{static_cast<double>(to - from)};
+    // GDI objects and windows grown between two snapshots, as two figures with the target zero.
+    auto growth = [](const std::string& key, const std::string& over, const Snapshot& from,
+                     const Snapshot& to) {
+        return std::vector<Measured>{{"gdi_growth_" + key,
+                                      "GDI objects grown over " + over,
+                                      "objects",
+                                      {static_cast<double>(to.gdi.objects - from.gdi.objects)},
+                                      "",
+                                      {},
+                                      "zero"},
+                                     {"window_growth_" + key,
+                                      "windows grown over " + over,
+                                      "windows",
+                                      {static_cast<double>(to.windows - from.windows)},
+                                      "",
+                                      {},
+                                      "zero"}};
     };
-    const Measured gdiLooks{"gdi_growth_looks",
-                            "GDI objects grown over the look changes",
-                            "objects",
-                            growth(beforeLooks.gdi.objects, afterLooks.gdi.objects),
-                            "",
-                            {},
-                            "zero"};
-    const Measured windowsLooks{"window_growth_looks",
-                                "windows grown over the look changes",
-                                "windows",
-                                growth(beforeLooks.windows, afterLooks.windows),
-                                "",
-                                {},
-                                "zero"};
+    const std::vector<Measured> looksGrowth =
+        growth("looks", "the look changes", beforeLooks, afterLooks);
     std::printf("\n");
 
     // 3. Countdown ticks, called by hand as fast as they go; each is sorted by whether the
@@ -410,21 +413,9 @@ int Run(int argc, wchar_t** argv) {
     PrintBucket("display text changed (for contrast):", changed);
     std::printf("  remaining time now %s; %s\n", DisplayText(*form).c_str(),
                 GrowthLine(beforeTicks, afterTicks).c_str());
-    const Measured gdiTicks{"gdi_growth_ticks",
-                            "GDI objects grown over the ticks",
-                            "objects",
-                            growth(beforeTicks.gdi.objects, afterTicks.gdi.objects),
-                            "",
-                            {},
-                            "zero"};
-    const Measured windowsTicks{"window_growth_ticks",
-                                "windows grown over the ticks",
-                                "windows",
-                                growth(beforeTicks.windows, afterTicks.windows),
-                                "",
-                                {},
-                                "zero"};
-    WriteFigures(figuresFile, {repaint, gdiLooks, windowsLooks, gdiTicks, windowsTicks});
+    const std::vector<Measured> ticksGrowth = growth("ticks", "the ticks", beforeTicks, afterTicks);
+    WriteFigures(figuresFile,
+                 {repaint, looksGrowth[0], looksGrowth[1], ticksGrowth[0], ticksGrowth[1]});
 
     form.reset();
     info.reset();
