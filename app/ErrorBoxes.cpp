@@ -14,8 +14,7 @@ void TFormVorlane::ShowInfoMessageBox(const std::string& text, const std::string
 
 void TFormVorlane::ApplicationEventsOnException(TComponent* /*sender*/,
                                                 const std::exception& error) {
-    ShowErrorMessageBox(std::string("Ein unbekannte Fehler ist aufgetreten:\r\n") + error.what() +
-                            " (" + ErrorTypeName(error) + ")",
+    ShowErrorMessageBox("Ein unbekannte Fehler ist aufgetreten:\r\n" + ErrorDescription(error),
                         "Fehler");
 }
 

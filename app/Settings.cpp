@@ -127,10 +127,9 @@ void TFormVorlane::SaveSettings(const std::string& soundFile) {
         services_.files.WriteReplacing(s_.ConfigDir + kSettingsFileName,
                                        FormatSettingsFile(soundFile, ScreenPoint{Left(), Top()}));
     } catch (const std::exception& error) {
-        ShowErrorMessageBox(
-            std::string("Es ist ein Fehler beim Speichern der Einstellungen aufgetreten:\r\n") +
-                error.what() + " (" + ErrorTypeName(error) + ")",
-            "Fehler");
+        ShowErrorMessageBox("Es ist ein Fehler beim Speichern der Einstellungen aufgetreten:\r\n" +
+                                ErrorDescription(error),
+                            "Fehler");
     }
     // Also after a failure: the box is shown once, not again at exit.
     s_.SettingsChanged = false;

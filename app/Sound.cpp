@@ -37,8 +37,7 @@ void TFormVorlane::OpenSoundFile(const std::string& path) {
         edtSecondTextLine.SetText(s_.TextSelectSound);
         ShowErrorMessageBox(
             "Es ist ein Fehler aufgetreten:\r\nErrorCode: " + std::to_string(player.ErrorCode()) +
-                "\r\n" + player.ErrorMessage() + "\r\n" + error.what() + " (" +
-                ErrorTypeName(error) + ")",
+                "\r\n" + player.ErrorMessage() + "\r\n" + ErrorDescription(error),
             "Fehler");
     }
 }
@@ -87,7 +86,7 @@ void TFormVorlane::btnOpenMP3NormalClick(TComponent* /*sender*/) {
         }
     } catch (const std::exception& error) {
         ShowErrorMessageBox("Es ist ein Fehler beim Laden der Datei aufgetreten:\r\n" +
-                                std::string(error.what()) + " (" + ErrorTypeName(error) + ")",
+                                ErrorDescription(error),
                             "Fehler");
     }
     // Also after a cancelled dialog or an error: the countdown catches up on its next tick.

@@ -39,6 +39,10 @@ void Dispatch(const std::function<void()>& handler) {
     }
 }
 
+std::string ErrorDescription(const std::exception& error) {
+    return std::string(error.what()) + " (" + ErrorTypeName(error) + ")";
+}
+
 std::string ErrorTypeName(const std::exception& error) {
     if (auto* own = dynamic_cast<const VorlaneError*>(&error)) {
         return own->TypeName();

@@ -15,5 +15,7 @@ void Dispatch(const std::function<void()>& handler);
 
 // The readable name of an error's type, shown in round brackets in error boxes.
 std::string ErrorTypeName(const std::exception& error);
+// An error as the error boxes show it: its message, then its type name in round brackets.
+std::string ErrorDescription(const std::exception& error);
 
 } // namespace vorlane
