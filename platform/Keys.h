@@ -4,17 +4,9 @@
 // Virtual key codes the program reads, as the window system numbers them. The one place
 // that spells them out, so the model, the app and the tests agree on them.
 namespace vorlane::keys {
-inline constexpr std::uint16_t kBackspace = 0x08;
-inline constexpr std::uint16_t kTab = 0x09;
 inline constexpr std::uint16_t kReturn = 0x0D;
-inline constexpr std::uint16_t kShift = 0x10;
-inline constexpr std::uint16_t kControl = 0x11;
-inline constexpr std::uint16_t kMenu = 0x12;
 inline constexpr std::uint16_t kEscape = 0x1B;
 inline constexpr std::uint16_t kSpace = 0x20;
-inline constexpr std::uint16_t kDown = 0x28;
-inline constexpr std::uint16_t kInsert = 0x2D;
 inline constexpr std::uint16_t kF1 = 0x70;
-inline constexpr std::uint16_t kF4 = 0x73;
 inline constexpr std::uint16_t kF12 = 0x7B;
 } // namespace vorlane::keys
