@@ -1,5 +1,6 @@
 #include "platform/win32/FileOpenDialog.h"
 
+#include "platform/win32/Com.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/Win32Application.h"
 
@@ -60,6 +61,7 @@ std::optional<std::string> SystemFileDialog::Open(const OpenDialogSettings& sett
                    (settings.fileMustExist ? static_cast<DWORD>(OFN_FILEMUSTEXIST) : 0U);
     dialog.lpfnHook = LabelHook;
     dialog.lCustData = reinterpret_cast<LPARAM>(label.c_str());
+    UseCom(); // the dialog shows the shell's folders
     if (!GetOpenFileNameW(&dialog)) {
         return std::nullopt;
     }

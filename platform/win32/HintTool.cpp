@@ -11,11 +11,25 @@
 
 namespace vorlane::win32 {
 
-HintTool::HintTool(HWND window, HINSTANCE instance)
-    : window_(window),
-      tip_(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+namespace {
+
+// The tip's window class comes from the common controls, which are loaded with the first hint
+// tool, after the window is on the screen.
+HWND CreateTipWindow(HWND window, HINSTANCE instance) {
+    static const BOOL registered = [] {
+        const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+        return InitCommonControlsEx(&controls);
+    }();
+    (void)registered; // without the class the window is not made, and no hint is shown
+    return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                            WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr)) {
+                           CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
+}
+
+} // namespace
+
+HintTool::HintTool(HWND window, HINSTANCE instance)
+    : window_(window), tip_(CreateTipWindow(window, instance)) {
     // Without the visual style the tip takes the program's own background colour.
     SetWindowTheme(tip_, L"", L"");
     SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 400);

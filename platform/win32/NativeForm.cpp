@@ -501,7 +501,12 @@ void NativeForm::Close() {
 }
 
 void NativeForm::AcceptDroppedFiles(bool accept) {
-    DragAcceptFiles(window_, accept ? TRUE : FALSE);
+    // The style bit is all that accepting files means to the window system; setting it here
+    // spares loading the shell before the window is on the screen.
+    const LONG_PTR style = GetWindowLongPtrW(window_, GWL_EXSTYLE);
+    SetWindowLongPtrW(window_, GWL_EXSTYLE,
+                      accept ? (style | WS_EX_ACCEPTFILES)
+                             : (style & ~LONG_PTR{WS_EX_ACCEPTFILES}));
 }
 
 void NativeForm::DragMove() {

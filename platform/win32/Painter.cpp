@@ -83,8 +83,8 @@ void Painter::DrawImage(const TControl& image) {
         BitBlt(backDc_, image.Left(), image.Top(), width, height, pictureDc_, 0, 0, SRCCOPY);
     } else {
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        AlphaBlend(backDc_, image.Left(), image.Top(), width, height, pictureDc_, 0, 0, width,
-                   height, blend);
+        GdiAlphaBlend(backDc_, image.Left(), image.Top(), width, height, pictureDc_, 0, 0, width,
+                      height, blend);
     }
     SelectObject(pictureDc_, previous);
 }

@@ -1,6 +1,7 @@
 #include "platform/win32/Services.h"
 
 #include "core/DateTime.h"
+#include "platform/win32/Com.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/Win32Application.h"
 
@@ -107,6 +108,7 @@ void SystemMessageBoxes::Show(const std::string& text, const std::string& captio
 }
 
 bool SystemShell::Open(const std::string& file, const std::string& parameters) {
+    UseCom(); // the shell may hand the file to an extension of its own
     const std::wstring wideParameters = Widen(parameters);
     const HINSTANCE result = ShellExecuteW(application_.OwnerHandle(), L"open", Widen(file).c_str(),
                                            parameters.empty() ? nullptr : wideParameters.c_str(),

@@ -256,14 +256,25 @@ std::string SystemFiles::ProgramFolder() {
 }
 
 std::string SystemFiles::AppDataFolder() {
-    LPITEMIDLIST folder = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_APPDATA, &folder))) {
-        return {};
+    // Windows gives every process the user's roaming application data folder in APPDATA; the
+    // shell, which knows it too, is only asked when that is missing, so that it is not loaded
+    // before the window is on the screen.
+    const DWORD size = GetEnvironmentVariableW(L"APPDATA", nullptr, 0);
+    if (size > 1) {
+        std::wstring folder(size, L'\0');
+        const DWORD length = GetEnvironmentVariableW(L"APPDATA", folder.data(), size);
+        folder.resize(length < size ? length : 0);
+        if (StartsWithDriveLetter(folder) || folder.rfind(L"\\\\", 0) == 0) {
+            return Narrow(folder);
+        }
     }
-    wchar_t path[MAX_PATH] = {};
-    const BOOL found = SHGetPathFromIDListW(folder, path);
-    CoTaskMemFree(folder);
-    return found ? Narrow(path) : std::string();
+    PWSTR known = nullptr;
+    std::string folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &known))) {
+        folder = Narrow(known);
+    }
+    CoTaskMemFree(known);
+    return folder;
 }
 
 std::string SystemFiles::AbsoluteUniversal(const std::string& path) {
@@ -275,7 +286,9 @@ std::string SystemFiles::AbsoluteUniversal(const std::string& path) {
         ThrowLastError("Der Pfad", path, "ist ungültig");
     }
     full.resize(length);
-    if (StartsWithDriveLetter(full)) {
+    // Only a network drive has a UNC form; asking the network provider about a local drive
+    // would load it for nothing.
+    if (StartsWithDriveLetter(full) && GetDriveTypeW(full.substr(0, 3).c_str()) == DRIVE_REMOTE) {
         if (const std::optional<std::wstring> universal = UniversalName(full)) {
             return Narrow(*universal);
         }

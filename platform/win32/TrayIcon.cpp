@@ -42,6 +42,7 @@ void TrayIcon::Add() {
                                                GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     added_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
     if (added_) {
+        sentTip_ = data.szTip;
         data.uVersion = NOTIFYICON_VERSION_4;
         Shell_NotifyIconW(NIM_SETVERSION, &data);
     }
@@ -54,6 +55,28 @@ void TrayIcon::Remove() {
     NOTIFYICONDATAW data = Data(0);
     Shell_NotifyIconW(NIM_DELETE, &data);
     added_ = false;
+    pointerOnIcon_.reset();
+}
+
+void TrayIcon::SendTipIfChanged() {
+    NOTIFYICONDATAW data = Data(NIF_TIP | NIF_SHOWTIP);
+    if (sentTip_ == data.szTip) {
+        return;
+    }
+    if (Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE) {
+        sentTip_ = data.szTip;
+    }
+}
+
+bool TrayIcon::PointerRestsOnIcon() {
+    POINT now{};
+    if (pointerOnIcon_ && GetCursorPos(&now) && now.x == pointerOnIcon_->x &&
+        now.y == pointerOnIcon_->y) {
+        return true;
+    }
+    // Gone from the icon (a move over it would have been reported): the tip is hidden.
+    pointerOnIcon_.reset();
+    return false;
 }
 
 void TrayIcon::Changed(TTrayIcon& /*icon*/) {
@@ -64,8 +87,9 @@ void TrayIcon::Changed(TTrayIcon& /*icon*/) {
         Add();
         return;
     }
-    NOTIFYICONDATAW data = Data(NIF_TIP | NIF_SHOWTIP);
-    Shell_NotifyIconW(NIM_MODIFY, &data);
+    if (PointerRestsOnIcon()) {
+        SendTipIfChanged();
+    }
 }
 
 void TrayIcon::TaskbarCreated() {
@@ -76,6 +100,15 @@ void TrayIcon::TaskbarCreated() {
 void TrayIcon::Callback(WPARAM wParam, LPARAM lParam) {
     // Version 4: the event in the low word, the pointer's screen position in wParam.
     switch (LOWORD(lParam)) {
+    case WM_MOUSEMOVE: {
+        // Compared later with the pointer as it is then, so read the same way.
+        POINT at{};
+        if (GetCursorPos(&at)) {
+            pointerOnIcon_ = at;
+            SendTipIfChanged();
+        }
+        break;
+    }
     case NIN_SELECT:
     case NIN_KEYSELECT:
         Dispatch([this] { icon_.Click(); });

@@ -5,10 +5,18 @@
 
 #include <shellapi.h>
 
+#include <optional>
+#include <string>
+
 namespace vorlane::win32 {
 
 // The program's icon in the notification area, speaking the shell's version 4 protocol: its
 // callbacks come to the given window, which hands them to Callback.
+//
+// The tip changes every second while the countdown runs, and each change sent wakes the
+// shell. A tip is only seen while the pointer rests on the icon, and the shell reports every
+// move of the pointer over the icon: so a new tip is sent when the pointer arrives (before
+// the shell shows the tip) and then with each change while the pointer has not moved since.
 class TrayIcon : public TrayIconPeer {
 public:
     static constexpr UINT kCallbackMessage = WM_APP + 1;
@@ -28,11 +36,17 @@ public:
 private:
     void Add();
     NOTIFYICONDATAW Data(UINT flags) const;
+    // Tells the shell the model's tip if it has another one.
+    void SendTipIfChanged();
+    // True while the pointer is where the shell last reported it over the icon.
+    bool PointerRestsOnIcon();
 
     HWND window_;
     HINSTANCE instance_;
     TTrayIcon& icon_;
     bool added_ = false;
+    std::wstring sentTip_;
+    std::optional<POINT> pointerOnIcon_;
 };
 
 } // namespace vorlane::win32

@@ -2,21 +2,18 @@
 
 #include "platform/win32/Utf16.h"
 
-#include <shellapi.h>
+#include <cstdlib>
 
 namespace vorlane::win32 {
 
+// The C runtime has already split the command line by the Windows rules (quotes and
+// backslashes, no wildcard expansion); asking the shell again would load it before the
+// window is on the screen.
 std::vector<std::string> Win32Host::Arguments() {
     std::vector<std::string> arguments;
-    int count = 0;
-    LPWSTR* list = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (list == nullptr) {
-        return arguments;
+    for (int i = 1; i < __argc; ++i) {
+        arguments.push_back(Narrow(__wargv[i]));
     }
-    for (int i = 1; i < count; ++i) {
-        arguments.push_back(Narrow(list[i]));
-    }
-    LocalFree(list);
     return arguments;
 }
 

@@ -67,6 +67,47 @@ TEST_F(TrayTest, StartedInTheTrayTheWindowStaysHiddenAndTheIconBringsItBack) {
         << "a click on the tray icon brings the window back";
 }
 
+// The shell is told a new tip only while the pointer rests on the icon; the tip the user sees
+// must still be the time the window shows, also after it has counted on for a while.
+TEST_F(TrayTest, TheIconsTipShowsTheRemainingTimeWhileThePointerRestsOnIt) {
+    HWND main = Start(L"-t30");
+    ASSERT_NE(main, nullptr);
+    HWND icon = FindTrayIcon();
+    ASSERT_NE(icon, nullptr);
+    DWORD trayPid = 0;
+    GetWindowThreadProcessId(icon, &trayPid);
+    const auto display = [&] {
+        return FieldText(main, kIdTimeMinutes).value_or(L"?") + L":" +
+               FieldText(main, kIdTimeSeconds).value_or(L"?");
+    };
+    // A few seconds counted with the pointer elsewhere.
+    MovePointerTo(POINT{900, 700});
+    Sleep(2500);
+    MovePointerTo(CentreOf(icon));
+    HWND tip = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            tip = FindVisibleTooltip(trayPid);
+            return tip != nullptr;
+        },
+        milliseconds(3000)))
+        << "the tip shows while the pointer rests on the icon";
+    // The display may tick between two readings: the tip must show one of them.
+    const auto tipMatchesDisplay = [&] {
+        const std::wstring before = display();
+        const std::wstring shown = TooltipText(tip).value_or(L"?");
+        const std::wstring after = display();
+        return shown == before || shown == after;
+    };
+    EXPECT_TRUE(tipMatchesDisplay())
+        << "tip " << Utf8(TooltipText(tip).value_or(L"?")) << ", window " << Utf8(display());
+    Sleep(2100);
+    ASSERT_NE(FindVisibleTooltip(trayPid), nullptr);
+    EXPECT_TRUE(tipMatchesDisplay())
+        << "two seconds later: tip " << Utf8(TooltipText(tip).value_or(L"?")) << ", window "
+        << Utf8(display());
+}
+
 TEST_F(TrayTest, APresetChosenFromTheTrayMenuShowsItsTime) {
     HWND main = Start(L"-t30");
     ASSERT_NE(main, nullptr);
