@@ -1,5 +1,6 @@
 #include "platform/win32/Pictures.h"
 
+#include "platform/win32/Com.h"
 #include "platform/win32/Utf16.h"
 
 #include <wincodec.h>
@@ -24,6 +25,7 @@ template <typename T> struct ComPtr {
 
 IWICImagingFactory* Factory() {
     static IWICImagingFactory* factory = [] {
+        UseCom();
         IWICImagingFactory* made = nullptr;
         CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                          IID_IWICImagingFactory, reinterpret_cast<void**>(&made));
