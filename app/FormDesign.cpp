@@ -114,6 +114,9 @@ void TFormVorlane::CreateDesignTimeControls() {
     cmbEndTimeComboBox.SetFontPoints(6);
 
     btnTimeSelectionOkay.SetText("OK");
+    // Shown only while a clock time is chosen; hidden from the start, its window is not made
+    // before it is first needed.
+    btnTimeSelectionOkay.SetVisible(false);
     btnTimeSelectionOkay.SetHint("Choose a time to which the timer should countdown");
     btnTimeSelectionOkay.TabOrder = 6;
     btnTimeSelectionOkay.TabStop = true;

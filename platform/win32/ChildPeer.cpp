@@ -24,17 +24,29 @@ ChildPeer::~ChildPeer() {
 }
 
 void ChildPeer::Create(const wchar_t* windowClass, DWORD style) {
-    style |=
-        WS_CHILD | (control_.Visible() ? WS_VISIBLE : 0U) | (control_.TabStop ? WS_TABSTOP : 0U);
+    windowClass_ = windowClass;
+    style_ = style;
+    if (control_.Visible()) {
+        Make();
+    }
+}
+
+void ChildPeer::Make() {
+    const DWORD style = style_ | WS_CHILD | (control_.Visible() ? WS_VISIBLE : 0U) |
+                        (control_.TabStop ? WS_TABSTOP : 0U);
     window_ =
-        CreateWindowExW(0, windowClass, Widen(control_.Text()).c_str(), style, control_.Left(),
+        CreateWindowExW(0, windowClass_, Widen(control_.Text()).c_str(), style, control_.Left(),
                         control_.Top(), control_.Width(), control_.Height(), form_.Handle(),
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_.ControlId)),
                         form_.Instance(), nullptr);
+    // Stacked as if made with the form: below the children made before it.
+    SetWindowPos(window_, form_.ChildWindowBefore(control_), 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageW(window_, WM_SETFONT,
                  reinterpret_cast<WPARAM>(form_.Gdi().FontFor(control_.GetFont())), FALSE);
     Subclass(window_);
     form_.Register(window_, this);
+    Made();
 }
 
 void ChildPeer::SubclassInner(HWND inner) {
@@ -68,6 +80,12 @@ HBRUSH ChildPeer::Colors(HDC dc) {
 }
 
 void ChildPeer::Changed(TControl& /*control*/, Change what) {
+    if (window_ == nullptr && what == Change::Visible && control_.Visible()) {
+        Make();
+        form_.UpdateHint(control_, window_);
+        return;
+    }
+    // A window not made yet takes the control as it is then.
     if (window_ == nullptr || !IsWindow(window_)) {
         return;
     }

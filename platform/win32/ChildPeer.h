@@ -20,6 +20,7 @@ public:
     ChildPeer(const ChildPeer&) = delete;
     ChildPeer& operator=(const ChildPeer&) = delete;
 
+    // Null while the child window has not been made (the control was never shown).
     HWND Handle() const { return window_; }
     TControl& Control() { return control_; }
 
@@ -30,8 +31,12 @@ public:
     HBRUSH Colors(HDC dc);
 
 protected:
-    // Makes the child window; every child is subclassed for the mouse and keys.
+    // Makes the child window now if the control is shown, otherwise when it is first shown: a
+    // field that start-up keeps hidden costs nothing before the window is on the screen. Every
+    // child is subclassed for the mouse and keys.
     void Create(const wchar_t* windowClass, DWORD style);
+    // Kind-specific set-up of the window just made, from the control as it is now.
+    virtual void Made() {}
     // Also route the input of a window inside the child (a combo box's edit).
     void SubclassInner(HWND inner);
     // Kind-specific property changes.
@@ -58,6 +63,9 @@ private:
                                          UINT_PTR id, DWORD_PTR data);
     LRESULT Input(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Subclass(HWND window);
+    void Make();
+    const wchar_t* windowClass_ = nullptr;
+    DWORD style_ = 0;
     HWND inner_ = nullptr;
 };
 

@@ -49,8 +49,17 @@ void EditPeer::Command(WORD code) {
 
 ComboBoxPeer::ComboBoxPeer(NativeForm& form, TControl& control) : ChildPeer(form, control) {
     Create(L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL);
-    SendMessageW(window_, CB_SETMINVISIBLE, static_cast<WPARAM>(control.DropDownCount), 0);
+}
+
+void ComboBoxPeer::Made() {
+    SendMessageW(window_, CB_SETMINVISIBLE, static_cast<WPARAM>(control_.DropDownCount), 0);
+    settingText_ = true;
     FillItems();
+    if (control_.ItemIndex() >= 0) {
+        SendMessageW(window_, CB_SETCURSEL, static_cast<WPARAM>(control_.ItemIndex()), 0);
+    }
+    SetWindowTextW(window_, Widen(control_.Text()).c_str());
+    settingText_ = false;
     // The text part is an edit of its own: its keys, mouse and colours belong to the combo box.
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);

@@ -23,6 +23,7 @@ public:
     void Command(WORD code) override;
 
 protected:
+    void Made() override;
     void ChangedKind(Change what) override;
 
 private:

@@ -113,6 +113,9 @@ void NativeForm::MakeHintsAndTrayIcon() {
     }
     for (TControl* control : form_->Controls()) {
         const ChildPeer* peer = PeerOf(*control);
+        if (peer != nullptr && peer->Handle() == nullptr) {
+            continue; // its hint comes with its window
+        }
         hints_->Update(*control, peer != nullptr ? peer->Handle() : nullptr);
     }
     if (TTrayIcon* icon = form_->TrayIconOf()) {
@@ -170,6 +173,19 @@ bool NativeForm::Owns(HWND window) const {
 
 void NativeForm::Register(HWND window, ChildPeer* peer) {
     peersByWindow_[window] = peer;
+}
+
+HWND NativeForm::ChildWindowBefore(const TControl& control) const {
+    HWND before = HWND_TOP;
+    for (const auto& peer : children_) {
+        if (&peer->Control() == &control) {
+            break;
+        }
+        if (peer->Handle() != nullptr) {
+            before = peer->Handle();
+        }
+    }
+    return before;
 }
 
 ChildPeer* NativeForm::PeerOf(HWND window) const {
@@ -489,7 +505,7 @@ void NativeForm::SetFocus(TControl& control) {
     ChildPeer* peer = PeerOf(control);
     // Only the active window moves the native focus; otherwise the choice is kept and given
     // to the control when the window is next activated.
-    if (peer != nullptr && GetActiveWindow() == window_) {
+    if (peer != nullptr && peer->Handle() != nullptr && GetActiveWindow() == window_) {
         ::SetFocus(peer->Handle());
     } else {
         form_->FocusChanged(&control);

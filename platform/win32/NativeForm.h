@@ -42,6 +42,9 @@ public:
 
     // Peers tell the form which windows are theirs, and when the pointer has left them.
     void Register(HWND window, ChildPeer* peer);
+    // Where a child window made later goes in the stacking order: right below the window of
+    // the nearest control before it in the form's order, or on top when there is none.
+    HWND ChildWindowBefore(const TControl& control) const;
     void PointerLeft();
 
     // Key preview for a key message of this window or a child; false when it was consumed.

@@ -49,6 +49,13 @@ TEST_F(Win32Window, IsAnEllipticBorderlessToolWindowWithoutTaskbarButton) {
 }
 
 TEST_F(Win32Window, FieldsSitAtTheirRectanglesWithTheirTexts) {
+    // Fields hidden at start get their window when first shown, with what the model holds
+    // by then.
+    EXPECT_EQ(Field(kIdFirstTextLine), nullptr);
+    EXPECT_EQ(Field(kIdTimeSelectionOkay), nullptr);
+    form->btnTimeSelectionOkay.SetText("OK!");
+    form->edtFirstTextLine.Show();
+    form->btnTimeSelectionOkay.Show();
     const struct {
         int id;
         RECT bounds;
@@ -58,9 +65,9 @@ TEST_F(Win32Window, FieldsSitAtTheirRectanglesWithTheirTexts) {
         {kIdTimeMinutes, {47, 47, 81, 68}, true, L"12"},
         {kIdTimeColon, {82, 47, 89, 68}, true, L":"},
         {kIdTimeSeconds, {91, 47, 115, 68}, true, L"00"},
-        {kIdFirstTextLine, {35, 72, 135, 87}, false, L"Vezov!"},
+        {kIdFirstTextLine, {35, 72, 135, 87}, true, L"Vezov!"},
         {kIdSecondTextLine, {35, 77, 135, 92}, true, L"MP3 auswählen"},
-        {kIdTimeSelectionOkay, {70, 74, 102, 90}, false, L"OK"},
+        {kIdTimeSelectionOkay, {70, 74, 102, 90}, true, L"OK!"},
     };
     for (const auto& f : fields) {
         SCOPED_TRACE(f.id);
@@ -77,6 +84,13 @@ TEST_F(Win32Window, FieldsSitAtTheirRectanglesWithTheirTexts) {
         EXPECT_EQ(TextOf(field), f.text);
         EXPECT_EQ(GetWindowLongPtrW(field, GWL_STYLE) & WS_BORDER, 0);
     }
+    // A field made later stacks as if it had been made with the window: the first text line
+    // lies over the second, which it overlaps.
+    HWND below = Field(kIdFirstTextLine);
+    while (below != nullptr && below != Field(kIdSecondTextLine)) {
+        below = GetWindow(below, GW_HWNDNEXT);
+    }
+    EXPECT_EQ(below, Field(kIdSecondTextLine)) << "the first text line lies over the second";
     EXPECT_NE(GetWindowLongPtrW(Field(kIdTimeMinutes), GWL_STYLE) & ES_RIGHT, 0);
     EXPECT_NE(GetWindowLongPtrW(Field(kIdTimeColon), GWL_STYLE) & ES_READONLY, 0);
 
