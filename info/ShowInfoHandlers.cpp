@@ -13,7 +13,8 @@ void TShowInfoDialog::FormKeyDown(TComponent* sender, std::uint16_t& key, ShiftS
 }
 
 void TShowInfoDialog::closeDialog(TComponent*) {
-    // A form other than the main one is only hidden: the dialog lives until the program ends.
+    // A form other than the main one is only hidden; the module lets the closed dialog go
+    // when the next one is made.
     Window().Close();
 }
 

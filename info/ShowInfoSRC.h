@@ -8,9 +8,10 @@
 
 namespace vorlane {
 
-// The info dialog module: every dialog it made, the latest one, and the language and version
-// text of the latest request. Dialogs live as long as the module, which must go before the
-// platform services it was given.
+// The info dialog module: the dialogs it made that are still open (and the one made at start-up,
+// never shown), the latest one, and the language and version text of the latest request.
+// Dialogs live until they are closed and another is made, at the latest as long as the module,
+// which must go before the platform services it was given.
 class ShowInfoModule {
 public:
     explicit ShowInfoModule(PlatformServices services) : services_(services) {}

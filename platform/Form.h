@@ -102,6 +102,11 @@ public:
     bool KeyDown(std::uint16_t key, ShiftState shift);
     // Runs the close query; returns whether the window may close.
     bool CloseQuery();
+    // The window was closed (hidden, for any form but the main one) or shown again. A closed
+    // form may be let go by whoever made it.
+    void WindowClosed() { closed_ = true; }
+    void WindowShown() { closed_ = false; }
+    bool Closed() const { return closed_; }
     void FocusChanged(TControl* focused);
     // The native window was moved to this outer position; the model follows, no echo.
     void Moved(int left, int top);
@@ -123,6 +128,7 @@ private:
     std::vector<TTimer*> timers_;
     TTrayIcon* trayIcon_ = nullptr;
     TControl* pressed_ = nullptr;
+    bool closed_ = false;
     TControl* focused_ = nullptr;
     std::string caption_;
     int left_ = 0;

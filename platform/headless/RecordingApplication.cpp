@@ -45,7 +45,8 @@ void RecordingApplication::CreateWindowOf(TForm& form) {
 
 RecordingWindow* RecordingApplication::WindowOf(const TForm& form) {
     for (const auto& window : windows) {
-        if (&window->form == &form) {
+        // A form made where a destroyed one was must not find that one's window.
+        if (!window->modelDestroyed && &window->form == &form) {
             return window.get();
         }
     }

@@ -39,6 +39,7 @@ void RecordingWindow::SetWindowStateNormal() {
 
 void RecordingWindow::Show() {
     visible = true;
+    form.WindowShown();
     Record("show");
 }
 
@@ -65,6 +66,7 @@ void RecordingWindow::Close() {
     if (form.CloseQuery()) {
         closed = true;
         visible = false;
+        form.WindowClosed();
     }
 }
 

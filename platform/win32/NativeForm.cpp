@@ -214,7 +214,8 @@ void NativeForm::Measure(TControl& label) {
 }
 
 void NativeForm::Invalidate(const Rect& bounds) {
-    RECT rect = ToRECT(bounds);
+    const RECT rect = ToRECT(bounds);
+    painter_.Stale(rect);
     InvalidateRect(window_, &rect, FALSE);
 }
 
@@ -223,10 +224,15 @@ void NativeForm::Changed(TControl& control, Change what) {
         return;
     }
     switch (what) {
-    case Change::Bounds:
+    case Change::Bounds: {
+        // What the control uncovered is not known here: everything is composed again.
+        RECT client;
+        GetClientRect(window_, &client);
+        painter_.Stale(client);
         InvalidateRect(window_, nullptr, FALSE);
         UpdateHint(control, nullptr);
         break;
+    }
     case Change::Visible:
         Invalidate(control.Bounds());
         UpdateHint(control, nullptr);
@@ -244,6 +250,7 @@ void NativeForm::Changed(TControl& control, Change what) {
         Invalidate(control.Bounds());
         break;
     case Change::Colors:
+    case Change::ZOrder:
         Invalidate(control.Bounds());
         break;
     default:
@@ -423,6 +430,8 @@ LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             DestroyWindow(window_);
         } else {
             ShowWindow(window_, SW_HIDE);
+            painter_.Release();
+            form.WindowClosed();
         }
         return 0;
     }
@@ -483,6 +492,7 @@ void NativeForm::SetWindowStateNormal() {
 }
 
 void NativeForm::Show() {
+    form_->WindowShown();
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
 }
@@ -491,6 +501,7 @@ void NativeForm::Hide() {
     // A window hidden before its first paint (started in the tray) still needs its icon there.
     MakeHintsAndTrayIcon();
     ShowWindow(window_, SW_HIDE);
+    painter_.Release();
 }
 
 void NativeForm::BringToForeground() {

@@ -21,11 +21,22 @@ Painter::Painter(PictureCache& pictures, GdiCache& gdi)
     : pictures_(pictures), gdi_(gdi), pictureDc_(CreateCompatibleDC(nullptr)) {}
 
 Painter::~Painter() {
+    Release();
+    DeleteDC(pictureDc_);
+}
+
+void Painter::Release() {
     if (backDc_ != nullptr) {
         DeleteDC(backDc_);
         DeleteObject(backBitmap_);
+        backDc_ = nullptr;
+        backBitmap_ = nullptr;
+        backSize_ = SIZE{0, 0};
     }
-    DeleteDC(pictureDc_);
+}
+
+void Painter::Stale(const RECT& area) {
+    UnionRect(&stale_, &stale_, &area);
 }
 
 void Painter::Paint(HWND window, const TForm& form) {
@@ -34,18 +45,26 @@ void Painter::Paint(HWND window, const TForm& form) {
     RECT client;
     GetClientRect(window, &client);
     if (backDc_ == nullptr || backSize_.cx < client.right || backSize_.cy < client.bottom) {
-        if (backDc_ != nullptr) {
-            DeleteDC(backDc_);
-            DeleteObject(backBitmap_);
-        }
+        Release();
         backDc_ = CreateCompatibleDC(dc);
         backBitmap_ = CreateCompatibleBitmap(dc, client.right, client.bottom);
         backSize_ = SIZE{client.right, client.bottom};
         SelectObject(backDc_, backBitmap_);
         SetBkMode(backDc_, TRANSPARENT);
+        stale_ = client;
     }
-    // Compose only inside the part that needs it, then copy once.
+    RECT compose;
+    if (IntersectRect(&compose, &stale_, &client)) {
+        Compose(form, compose);
+    }
+    stale_ = RECT{0, 0, 0, 0};
     const RECT& area = paint.rcPaint;
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, backDc_,
+           area.left, area.top, SRCCOPY);
+    EndPaint(window, &paint);
+}
+
+void Painter::Compose(const TForm& form, const RECT& area) {
     HRGN clip = CreateRectRgnIndirect(&area);
     SelectClipRgn(backDc_, clip);
     DeleteObject(clip);
@@ -63,9 +82,6 @@ void Painter::Paint(HWND window, const TForm& form) {
         }
     }
     SelectClipRgn(backDc_, nullptr);
-    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, backDc_,
-           area.left, area.top, SRCCOPY);
-    EndPaint(window, &paint);
 }
 
 void Painter::DrawImage(const TControl& image) {

@@ -8,8 +8,10 @@
 namespace vorlane::win32 {
 
 // Paints one form's pictures and labels in their stacking order into an off-screen buffer
-// and copies the changed part to the window at once, so nothing flickers. Pictures, fonts
-// and brushes come from the caches every form shares.
+// and copies the changed part to the window at once, so nothing flickers. The buffer keeps
+// the composed form: only what the model changed is composed again, and a paint that merely
+// uncovers the window copies it as it is. Pictures, fonts and brushes come from the caches
+// every form shares.
 class Painter {
 public:
     Painter(PictureCache& pictures, GdiCache& gdi);
@@ -19,10 +21,15 @@ public:
 
     // Answers WM_PAINT.
     void Paint(HWND window, const TForm& form);
+    // Part of the form that must be composed again at the next paint.
+    void Stale(const RECT& area);
+    // Lets the off-screen buffer go while the window is hidden; the next paint composes anew.
+    void Release();
     // The size a label's text takes in its font.
     SIZE MeasureText(const TControl& label);
 
 private:
+    void Compose(const TForm& form, const RECT& area);
     void DrawImage(const TControl& image);
     void DrawLabel(const TControl& label);
 
@@ -31,6 +38,7 @@ private:
     HDC backDc_ = nullptr;
     HBITMAP backBitmap_ = nullptr;
     SIZE backSize_{0, 0};
+    RECT stale_{0, 0, 0, 0};
     HDC pictureDc_ = nullptr;
 };
 

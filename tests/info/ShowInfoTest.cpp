@@ -180,5 +180,24 @@ TEST_F(InfoDialog, ClosingOneDialogLeavesTheOtherOpen) {
     EXPECT_TRUE(WindowOf(second).visible);
 }
 
+// Opening the dialog again and again must not pile up closed dialogs: each one closed is let
+// go when the next one opens, and an open one is kept.
+TEST_F(InfoDialog, AClosedDialogIsLetGoWhenTheNextOneOpens) {
+    TShowInfoDialog& open = Show();
+    headless::RecordingWindow& openWindow = WindowOf(open);
+    TShowInfoDialog& closing = Show();
+    headless::RecordingWindow& closedWindow = WindowOf(closing);
+    closing.KeyDown(keys::kEscape, ShiftState{});
+    ASSERT_TRUE(closedWindow.closed);
+    EXPECT_FALSE(closedWindow.modelDestroyed) << "let go before another dialog is needed";
+
+    const TShowInfoDialog& next = Show();
+    EXPECT_TRUE(closedWindow.modelDestroyed);
+    EXPECT_FALSE(openWindow.modelDestroyed);
+    EXPECT_TRUE(openWindow.visible);
+    EXPECT_EQ(module.ShowInfoDialog, &next);
+    EXPECT_TRUE(WindowOf(next).visible);
+}
+
 } // namespace
 } // namespace vorlane::testing
