@@ -188,6 +188,29 @@ inline long WindowsOf(DWORD pid) {
     return windows.count;
 }
 
+// Top-level windows of the calling thread whose class is className, visible or not.
+struct ClassWindows {
+    const wchar_t* className;
+    std::vector<HWND> found;
+};
+
+inline BOOL CALLBACK CollectWindowOfClass(HWND window, LPARAM data) {
+    auto* windows = reinterpret_cast<ClassWindows*>(data);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (std::wstring(name) == windows->className) {
+        windows->found.push_back(window);
+    }
+    return TRUE;
+}
+
+inline std::vector<HWND> ThreadWindowsOfClass(const wchar_t* className) {
+    ClassWindows windows{className, {}};
+    EnumThreadWindows(GetCurrentThreadId(), CollectWindowOfClass,
+                      reinterpret_cast<LPARAM>(&windows));
+    return windows.found;
+}
+
 // ---- The Unix side of a Wine process, through /proc ----
 
 // Whole contents of a (Unix) file read through Wine's Z: drive; nullopt when unreadable.

@@ -2,8 +2,9 @@
 # make bench: measures Vorlane.exe against its yardsticks under Wine, on a private virtual
 # display with a fresh Wine prefix (tools/wine-session.sh): start-up and memory against an empty
 # Win32 window, the idle cost against the same window with one 300 ms timer (visible, and
-# hidden for Vorlane in the tray), and the paint cost of the real window in process. Prints the
-# details, then one table of every figure (median, spread, ratio, target) and writes it as
+# hidden for Vorlane in the tray), and, in process, the paint cost of the real window and what
+# it holds on to after display updates and openings of the info dialog and the tray menu. Prints
+# the details, then one table of every figure (median, spread, ratio, target) and writes it as
 # build/bench.json. Builds nothing: `make bench` has built both presets.
 #
 #   tools/bench.sh [RUNS] [IDLE_SECONDS] [IDLE_RUNS] [POLL_MS]
@@ -78,7 +79,7 @@ echo
 
 paint_status=0
 wine "$paint" "$figures" >"$session/paint.txt" 2>"$session/paint.err" || paint_status=$?
-echo "In-process paint cost of the real main window (PaintBench.exe)"
+echo "In process: paint cost and growth of the real windows (PaintBench.exe)"
 show "$session/paint.txt"
 if [[ $paint_status -ne 0 ]]; then
     echo "PaintBench ended with status $paint_status"
