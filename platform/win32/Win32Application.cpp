@@ -38,6 +38,11 @@ void Win32Application::SetTitle(const std::string& title) {
 }
 
 void Win32Application::CreateWindowOf(TForm& form) {
+    // The windows of forms let go since (closed dialogs) go with their painters now; never
+    // from inside one of their own messages, as this runs for another form.
+    std::erase_if(forms_, [](const std::unique_ptr<NativeForm>& made) {
+        return made->Model() == nullptr && !made->IsMain();
+    });
     forms_.push_back(std::make_unique<NativeForm>(*this, form, forms_.empty()));
 }
 
