@@ -9,7 +9,7 @@ never needs this script.
 
 The PNG files are the masters. The main window's pictures are needed for its
 first paint, so the exe holds them pre-decoded: the premultiplied 32-bit BGRA
-pixels the Windows Imaging Component would make of the PNG (top-down rows),
+pixels the Windows Imaging Component makes of the PNG (top-down rows),
 LZNT1-compressed for ntdll's RtlDecompressBuffer, behind a 12-byte header:
 "VLPX", width and height (16 bits each), flags (32 bits; 1: every pixel opaque),
 all little-endian. The info dialog's pictures stay PNG: they are decoded when
@@ -474,7 +474,8 @@ def lznt1_longest_match(chunk, pos):
 
 def lznt1_pack_chunk(chunk):
     """One chunk's body: groups of a flag byte and eight items, each a literal byte (flag bit 0)
-    or a back-reference (flag bit 1), the parse with the fewest bytes."""
+    or a back-reference (flag bit 1). The parse is the cheapest from the end backwards, with
+    lengths past 66 tried only at their longest."""
     n = len(chunk)
     longest = [lznt1_longest_match(chunk, pos) for pos in range(n)]
     # cost in eighths of a byte from each position to the end: a literal costs 8 + 1 flag bit,

@@ -29,8 +29,8 @@ template <typename T> struct ComPtr {
 };
 
 // Made when the first PNG is decoded (the info dialog opening), not at start-up: COM and WIC
-// cost tens of milliseconds to load. COM is initialised here for that reason; a second
-// initialisation of the thread is harmless.
+// cost tens of milliseconds to load. COM is initialised here, so nothing earlier needs it; a
+// second initialisation of the thread is harmless.
 IWICImagingFactory* Factory() {
     static IWICImagingFactory* factory = [] {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -167,10 +167,8 @@ Picture LoadPngResource(HMODULE module, const std::wstring& name) {
 }
 
 Picture LoadPictureResource(HMODULE module, const std::wstring& name) {
-    if (FindResourceW(module, name.c_str(), kPixelsResourceType) != nullptr) {
-        return LoadPixelsResource(module, name);
-    }
-    return LoadPngResource(module, name);
+    const std::span<const std::uint8_t> pixels = ResourceBytes(module, name, kPixelsResourceType);
+    return pixels.empty() ? LoadPngResource(module, name) : DecodePixels(pixels);
 }
 
 const Picture& PictureCache::Get(const std::string& name) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
@@ -220,6 +221,31 @@ TEST(Art, BrokenPreDecodedPicturesGiveNoBitmap) {
     const Pixels intact = Take(win32::DecodePixels(whole));
     EXPECT_EQ(intact.width, 171);
     EXPECT_TRUE(intact.opaque);
+}
+
+// The art script stores a chunk as it is where packing would not make it smaller (none of
+// today's pictures has one): a whole 4096-byte chunk and a shorter last one.
+TEST(Art, PreDecodedPixelsMayBeStoredUnpacked) {
+    constexpr int kWidth = 32;
+    constexpr int kHeight = 33; // 4224 bytes of pixels
+    std::vector<std::uint32_t> pixels(kWidth * kHeight);
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        pixels[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 2654435761u >> 8);
+    }
+    std::vector<std::uint8_t> bytes = {'V', 'L', 'P', 'X', kWidth, 0, kHeight, 0, 1, 0, 0, 0};
+    const auto* raw = reinterpret_cast<const std::uint8_t*>(pixels.data());
+    for (size_t start = 0; start < pixels.size() * 4; start += 4096) {
+        const size_t size = std::min<size_t>(4096, pixels.size() * 4 - start);
+        const auto header = static_cast<std::uint16_t>(0x3000 | (size - 1));
+        bytes.push_back(static_cast<std::uint8_t>(header & 0xFF));
+        bytes.push_back(static_cast<std::uint8_t>(header >> 8));
+        bytes.insert(bytes.end(), raw + start, raw + start + size);
+    }
+    const Pixels decoded = Take(win32::DecodePixels(bytes));
+    EXPECT_EQ(decoded.width, kWidth);
+    EXPECT_EQ(decoded.height, kHeight);
+    EXPECT_TRUE(decoded.opaque);
+    EXPECT_EQ(decoded.argb, pixels);
 }
 
 TEST(Art, BlinkPictureIsOpaqueSlateBlue) {
