@@ -2,24 +2,39 @@
 """Render Vorlane's art from the SVG drawings in assets/src.
 
 Writes the skin pictures, the menu pictures and the info dialog pictures to
-assets/png, the icons (and their PNG sources) to assets/icons, and the resource
+assets/png, the icons (and their PNG sources) to assets/icons, the pre-decoded
+pictures of the main window and the tray menu to assets/pixels, and the resource
 list assets/pictures.rc. The results are committed, so building the program
 never needs this script.
 
+The PNG files are the masters. The main window's pictures are needed for its
+first paint, so the exe holds them pre-decoded: the premultiplied 32-bit BGRA
+pixels the Windows Imaging Component makes of the PNG (top-down rows),
+LZNT1-compressed for ntdll's RtlDecompressBuffer, behind a 12-byte header:
+"VLPX", width and height (16 bits each), flags (32 bits; 1: every pixel opaque),
+all little-endian. The info dialog's pictures stay PNG: they are decoded when
+the dialog first opens.
+
 Needs: rsvg-convert (librsvg2-bin), ImageMagick `convert` (for the .ico files),
 python3 with PIL and numpy (apt-get install python3-pil python3-numpy).
+--from-png needs python3 alone.
 
-Usage: python3 assets/render_art.py [--preview]
-  --preview  also writes enlarged check pictures to assets/preview (not committed)
+Usage: python3 assets/render_art.py [--preview | --from-png]
+  --preview   also writes enlarged check pictures to assets/preview (not committed)
+  --from-png  renders nothing: makes assets/pixels and pictures.rc from the
+              committed PNG files
 """
 
 import base64
 import copy
 import io
 import os
+import shutil
+import struct
 import subprocess
 import sys
 import xml.etree.ElementTree as ET
+import zlib
 
 try:
     import numpy as np
@@ -27,12 +42,13 @@ try:
 except ImportError:  # another python3 first on PATH: use the system one
     if sys.executable != "/usr/bin/python3" and os.path.exists("/usr/bin/python3"):
         os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
-    raise
+    np = Image = None  # enough for --from-png
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SRC = os.path.join(HERE, "src")
 PNG = os.path.join(HERE, "png")
 ICONS = os.path.join(HERE, "icons")
+PIXELS = os.path.join(HERE, "pixels")
 PREVIEW = os.path.join(HERE, "preview")
 
 SVG_NS = "http://www.w3.org/2000/svg"
@@ -64,6 +80,13 @@ MENU_PICTURES = ["mnuSet", "mnuInfo", "mnuVisitArdeway", "mnuOpenConfigFolderHer
 PALETTE_PICTURES = {"mnuOpenConfigFolderHere"}  # stored with a 256-colour palette
 
 ARDEWAY_RECT = (390, 310, 77, 90)
+
+# Resource names: the main window's and the menu's pictures are stored pre-decoded,
+# the info dialog's as PNG.
+PREDECODED_PICTURES = (["imgForm", "imgBackgroundBlink"] +
+                       ["btn%s%s" % (button[0], look) for button in BUTTONS for look, _ in LOOKS] +
+                       MENU_PICTURES)
+PNG_PICTURES = ["imgBackground"] + ["btnArdewayIcon%s" % look for look, _ in LOOKS]
 
 
 def q(tag):
@@ -143,13 +166,6 @@ def over(pic, base):
     return out
 
 
-written = []  # (resource name, path relative to assets)
-
-
-def note(name, rel):
-    written.append((name, rel))
-
-
 # ---------------------------------------------------------------- main window
 
 def render_skin():
@@ -157,13 +173,11 @@ def render_skin():
     normal = render(dev)
     assert normal.shape[:2] == (238, 171), normal.shape
     save_rgb(normal, os.path.join(PNG, "imgForm.png"))
-    note("imgForm", "png/imgForm.png")
 
     blink_root = copy.deepcopy(dev)
     set_look(blink_root, "screen", "blink")
     blink = crop(render(blink_root), BLINK_RECT)
     save_rgb(blink, os.path.join(PNG, "imgBackgroundBlink.png"))
-    note("imgBackgroundBlink", "png/imgBackgroundBlink.png")
 
     report = []
     for name, x, y, w, h in BUTTONS:
@@ -184,7 +198,6 @@ def render_skin():
                 full = render(r)
             pic = cut_out(full, mask, rect)
             save_rgba(pic, os.path.join(PNG, "btn%s%s.png" % (name, look)))
-            note("btn%s%s" % (name, look), "png/btn%s%s.png" % (name, look))
         # alignment: Normal drawn over the background equals the background
         pic = np.asarray(Image.open(os.path.join(PNG, "btn%sNormal.png" % name))).astype(float)
         base = crop(np.asarray(Image.open(os.path.join(PNG, "imgForm.png")).convert("RGBA")).astype(float), rect)
@@ -212,7 +225,6 @@ def render_dialog():
     normal = render(dlg)
     assert normal.shape[:2] == (413, 477), normal.shape
     save_rgb(normal, os.path.join(PNG, "imgBackground.png"))
-    note("imgBackground", "png/imgBackground.png")
     for look, token in LOOKS:
         if token == "n":
             full = normal
@@ -221,7 +233,6 @@ def render_dialog():
             set_look(r, "ardeway", token)
             full = render(r)
         save_rgb(crop(full, ARDEWAY_RECT), os.path.join(PNG, "btnArdewayIcon%s.png" % look))
-        note("btnArdewayIcon%s" % look, "png/btnArdewayIcon%s.png" % look)
 
 
 # ---------------------------------------------------------------- menu pictures
@@ -250,7 +261,6 @@ def render_menu():
             out.save(path, transparency=255, optimize=True)
         else:
             save_rgba(pic, path)
-        note(name, "png/%s.png" % name)
 
 
 # ---------------------------------------------------------------- icons
@@ -337,6 +347,188 @@ def render_icons():
              [16, 24, 32, 48], "Info.ico", classic=True)
 
 
+# ---------------------------------------------------------------- pre-decoded pictures
+
+def read_png(path):
+    """Width, height and RGBA bytes of an 8-bit, non-interlaced RGB, RGBA or palette PNG."""
+    with open(path, "rb") as f:
+        data = f.read()
+    if data[:8] != b"\x89PNG\r\n\x1a\n":
+        raise SystemExit("%s: not a PNG file" % path)
+    pos = 8
+    idat, palette, alphas = [], b"", b""
+    while pos < len(data):
+        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        body = data[pos + 8:pos + 8 + length]
+        pos += 12 + length
+        if kind == b"IHDR":
+            width, height, depth, colour, _, _, interlace = struct.unpack(">IIBBBBB", body)
+        elif kind == b"PLTE":
+            palette = body
+        elif kind == b"tRNS":
+            alphas = body
+        elif kind == b"IDAT":
+            idat.append(body)
+        elif kind[0] & 0x20 == 0 and kind != b"IEND":  # a critical chunk this reader does not know
+            raise SystemExit("%s: unexpected %s chunk" % (path, kind.decode()))
+    channels = {2: 3, 3: 1, 6: 4}.get(colour)
+    if depth != 8 or interlace != 0 or channels is None or (colour == 2 and alphas):
+        raise SystemExit("%s: only 8-bit non-interlaced RGB, RGBA or palette PNG" % path)
+    rows = png_unfilter(zlib.decompress(b"".join(idat)), width * channels, channels, height)
+    if colour == 6:
+        return width, height, rows
+    if colour == 2:
+        rgba = bytearray(width * height * 4)
+        for c in range(3):
+            rgba[c::4] = rows[c::3]
+        rgba[3::4] = b"\xff" * (width * height)
+        return width, height, bytes(rgba)
+    alphas += b"\xff" * (256 - len(alphas))
+    table = [palette[3 * i:3 * i + 3] + alphas[i:i + 1] for i in range(len(palette) // 3)]
+    return width, height, b"".join(table[index] for index in rows)
+
+
+def png_unfilter(raw, stride, bpp, height):
+    """The rows of a PNG image with each row's filter undone."""
+    out = bytearray(stride * height)
+    prior = bytearray(stride)
+    for y in range(height):
+        kind = raw[y * (stride + 1)]
+        line = bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for x in range(stride):
+            left = line[x - bpp] if x >= bpp else 0
+            up = prior[x]
+            if kind == 1:
+                line[x] = (line[x] + left) & 0xFF
+            elif kind == 2:
+                line[x] = (line[x] + up) & 0xFF
+            elif kind == 3:
+                line[x] = (line[x] + (left + up) // 2) & 0xFF
+            elif kind == 4:
+                corner = prior[x - bpp] if x >= bpp else 0
+                guess = left + up - corner
+                pa, pb, pc = abs(guess - left), abs(guess - up), abs(guess - corner)
+                nearest = left if pa <= pb and pa <= pc else up if pb <= pc else corner
+                line[x] = (line[x] + nearest) & 0xFF
+            elif kind != 0:
+                raise SystemExit("unknown PNG row filter %d" % kind)
+        out[y * stride:(y + 1) * stride] = line
+        prior = line
+    return bytes(out)
+
+
+def premultiplied_bgra(rgba):
+    """The pixels as a 32bppPBGRA bitmap holds them: each colour times alpha, rounded."""
+    out = bytearray(len(rgba))
+    for i in range(0, len(rgba), 4):
+        r, g, b, a = rgba[i:i + 4]
+        out[i:i + 4] = bytes(((b * a + 127) // 255, (g * a + 127) // 255, (r * a + 127) // 255, a))
+    return bytes(out)
+
+
+LZNT1_CHUNK = 4096
+
+
+def lznt1_compress(data):
+    """The data in LZNT1 chunks of 4096 bytes, each stored as it is where packing it gains nothing."""
+    out = bytearray()
+    for start in range(0, len(data), LZNT1_CHUNK):
+        chunk = data[start:start + LZNT1_CHUNK]
+        packed = lznt1_pack_chunk(chunk)
+        # header: bit 15 packed, bits 12-14 the signature 3, bits 0-11 the body's size less one
+        if len(packed) < len(chunk):
+            out += struct.pack("<H", 0xB000 | (len(packed) - 1)) + packed
+        else:
+            out += struct.pack("<H", 0x3000 | (len(chunk) - 1)) + chunk
+    return bytes(out)
+
+
+def lznt1_offset_bits(pos):
+    """Bits of a back-reference that hold its offset, at this position of the chunk: just enough
+    to reach the chunk's start, at least 4. The other bits of the 16 hold the length."""
+    bits = 4
+    while (1 << bits) < pos:
+        bits += 1
+    return bits
+
+
+def lznt1_longest_match(chunk, pos):
+    """The longest run at pos that also starts earlier in the chunk (it may overlap pos), as long
+    as a back-reference at pos can say; 0 when shorter than 3."""
+    limit = min((1 << (16 - lznt1_offset_bits(pos))) + 2, len(chunk) - pos)
+
+    def found(length):
+        return chunk.find(chunk[pos:pos + length], 0, pos + length - 1) >= 0
+
+    if pos == 0 or limit < 3 or not found(3):
+        return 0
+    low, high = 3, limit
+    while low < high:
+        middle = (low + high + 1) // 2
+        if found(middle):
+            low = middle
+        else:
+            high = middle - 1
+    return low
+
+
+def lznt1_pack_chunk(chunk):
+    """One chunk's body: groups of a flag byte and eight items, each a literal byte (flag bit 0)
+    or a back-reference (flag bit 1). The parse is the cheapest from the end backwards, with
+    lengths past 66 tried only at their longest."""
+    n = len(chunk)
+    longest = [lznt1_longest_match(chunk, pos) for pos in range(n)]
+    # cost in eighths of a byte from each position to the end: a literal costs 8 + 1 flag bit,
+    # a back-reference 16 + 1; every length up to the longest is possible
+    cost = [0] * (n + 1)
+    choice = [0] * n
+    for pos in range(n - 1, -1, -1):
+        cost[pos] = 9 + cost[pos + 1]
+        lengths = range(3, min(longest[pos], 66) + 1)
+        for length in list(lengths) + ([longest[pos]] if longest[pos] > 66 else []):
+            if 17 + cost[pos + length] < cost[pos]:
+                cost[pos] = 17 + cost[pos + length]
+                choice[pos] = length
+    out = bytearray()
+    pos = 0
+    while pos < n:
+        flags_at = len(out)
+        out.append(0)
+        for bit in range(8):
+            if pos == n:
+                break
+            length = choice[pos]
+            if length == 0:
+                out.append(chunk[pos])
+                pos += 1
+                continue
+            offset = pos - chunk.rfind(chunk[pos:pos + length], 0, pos + length - 1)
+            length_bits = 16 - lznt1_offset_bits(pos)
+            out += struct.pack("<H", ((offset - 1) << length_bits) | (length - 3))
+            out[flags_at] |= 1 << bit
+            pos += length
+    return bytes(out)
+
+
+def write_pixels():
+    """assets/pixels/NAME.lznt1 for every pre-decoded picture, from its committed PNG."""
+    os.makedirs(PIXELS, exist_ok=True)
+    raw_total = packed_total = 0
+    for name in PREDECODED_PICTURES:
+        width, height, rgba = read_png(os.path.join(PNG, name + ".png"))
+        pixels = premultiplied_bgra(rgba)
+        opaque = all(a == 255 for a in rgba[3::4])
+        packed = lznt1_compress(pixels)
+        header = b"VLPX" + struct.pack("<HHI", width, height, 1 if opaque else 0)
+        with open(os.path.join(PIXELS, name + ".lznt1"), "wb") as f:
+            f.write(header + packed)
+        raw_total += len(pixels)
+        packed_total += len(header) + len(packed)
+        print("  %-26s %3dx%-3d %6d -> %6d bytes" % (name, width, height, len(pixels),
+                                                     len(header) + len(packed)))
+    print("pre-decoded pictures: %d bytes of pixels stored in %d" % (raw_total, packed_total))
+
+
 def write_rc():
     lines = ["// Pictures and icons of Vorlane, written by render_art.py.", ""]
     lines.append('#include "ResourceIds.h"')
@@ -344,8 +536,13 @@ def write_rc():
     lines.append('VORLANE_ICON_APP ICON "icons/Vorlane.ico"')
     lines.append('VORLANE_ICON_INFO ICON "icons/Info.ico"')
     lines.append("")
-    for name, rel in written:
-        lines.append('%s RCDATA "%s"' % (name, rel))
+    lines.append("// Pixels ready for a DIB section, needed before the first paint.")
+    for name in PREDECODED_PICTURES:
+        lines.append('%s PIXELS "pixels/%s.lznt1"' % (name, name))
+    lines.append("")
+    lines.append("// PNG, decoded when the info dialog first opens.")
+    for name in PNG_PICTURES:
+        lines.append('%s RCDATA "png/%s.png"' % (name, name))
     with open(os.path.join(HERE, "pictures.rc"), "w", newline="\n") as f:
         f.write("\n".join(lines) + "\n")
 
@@ -422,14 +619,19 @@ def previews():
 
 
 def main():
-    os.makedirs(PNG, exist_ok=True)
-    os.makedirs(ICONS, exist_ok=True)
-    render_skin()
-    render_dialog()
-    render_menu()
-    render_icons()
+    if "--from-png" not in sys.argv:
+        if np is None or shutil.which("rsvg-convert") is None:
+            raise SystemExit("rendering needs rsvg-convert, numpy and PIL; "
+                             "--from-png makes the rest from the committed PNG files")
+        os.makedirs(PNG, exist_ok=True)
+        os.makedirs(ICONS, exist_ok=True)
+        render_skin()
+        render_dialog()
+        render_menu()
+        render_icons()
+        print("rendered %d pictures and 2 icons" % (len(PREDECODED_PICTURES) + len(PNG_PICTURES)))
+    write_pixels()
     write_rc()
-    print("wrote %d pictures and 2 icons" % len(written))
     if "--preview" in sys.argv:
         previews()
 

@@ -6,7 +6,12 @@
 #include <wincodec.h>
 
 #include <algorithm>
-#include <cstdint>
+#include <cstring>
+
+// ntdll is in every process already; no SDK header of user mode declares this.
+extern "C" __declspec(dllimport) LONG NTAPI
+    RtlDecompressBuffer(USHORT format, PUCHAR uncompressed, ULONG uncompressedSize,
+                        PUCHAR compressed, ULONG compressedSize, PULONG finalSize);
 
 namespace vorlane::win32 {
 
@@ -23,6 +28,8 @@ template <typename T> struct ComPtr {
     T* operator->() const { return p; }
 };
 
+// Made when the first PNG is decoded (the info dialog opening), not at start-up: COM and WIC
+// cost tens of milliseconds to load.
 IWICImagingFactory* Factory() {
     static IWICImagingFactory* factory = [] {
         UseCom();
@@ -34,26 +41,91 @@ IWICImagingFactory* Factory() {
     return factory;
 }
 
+// A top-down 32-bit DIB section and its pixels; null when it cannot be made.
+HBITMAP MakeDib(UINT width, UINT height, void** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = static_cast<LONG>(width);
+    info.bmiHeader.biHeight = -static_cast<LONG>(height); // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
+std::span<const std::uint8_t> ResourceBytes(HMODULE module, const std::wstring& name,
+                                            const wchar_t* type) {
+    HRSRC found = FindResourceW(module, name.c_str(), type);
+    if (found == nullptr) {
+        return {};
+    }
+    const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(module, found)));
+    if (bytes == nullptr) {
+        return {};
+    }
+    return {bytes, SizeofResource(module, found)};
+}
+
+std::uint32_t LittleEndian(std::span<const std::uint8_t> bytes) {
+    std::uint32_t value = 0;
+    for (size_t i = bytes.size(); i > 0; --i) {
+        value = (value << 8) | bytes[i - 1];
+    }
+    return value;
+}
+
+constexpr size_t kPixelsHeaderSize = 12;
+constexpr std::uint32_t kEveryPixelOpaque = 1;
+
 } // namespace
 
-Picture LoadPngResource(HMODULE module, const std::wstring& name) {
+Picture DecodePixels(std::span<const std::uint8_t> bytes) {
     Picture picture;
-    HRSRC found = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10)); // RT_RCDATA
-    if (found == nullptr || Factory() == nullptr) {
+    if (bytes.size() <= kPixelsHeaderSize || std::memcmp(bytes.data(), "VLPX", 4) != 0) {
         return picture;
     }
-    HGLOBAL loaded = LoadResource(module, found);
-    auto* bytes = static_cast<BYTE*>(LockResource(loaded));
-    const DWORD size = SizeofResource(module, found);
-    if (bytes == nullptr || size == 0) {
+    const std::uint32_t width = LittleEndian(bytes.subspan(4, 2));
+    const std::uint32_t height = LittleEndian(bytes.subspan(6, 2));
+    const std::uint32_t flags = LittleEndian(bytes.subspan(8, 4));
+    const std::span<const std::uint8_t> packed = bytes.subspan(kPixelsHeaderSize);
+    const std::uint64_t size = std::uint64_t{width} * height * 4;
+    if (size == 0 || size > MAXDWORD) {
+        return picture;
+    }
+    void* bits = nullptr;
+    HBITMAP bitmap = MakeDib(width, height, &bits);
+    if (bitmap == nullptr) {
+        return picture;
+    }
+    ULONG unpacked = 0;
+    // The pixels go straight into the bitmap; RtlDecompressBuffer only reads its input.
+    const LONG status = RtlDecompressBuffer(
+        COMPRESSION_FORMAT_LZNT1, static_cast<PUCHAR>(bits), static_cast<ULONG>(size),
+        const_cast<PUCHAR>(packed.data()), static_cast<ULONG>(packed.size()), &unpacked);
+    if (status < 0 || unpacked != size) { // a short stream would leave pixels unset
+        DeleteObject(bitmap);
+        return picture;
+    }
+    picture.bitmap = bitmap;
+    picture.width = static_cast<int>(width);
+    picture.height = static_cast<int>(height);
+    picture.opaque = (flags & kEveryPixelOpaque) != 0;
+    return picture;
+}
+
+Picture DecodePng(std::span<const std::uint8_t> bytes) {
+    Picture picture;
+    if (bytes.empty() || Factory() == nullptr) {
         return picture;
     }
     ComPtr<IWICStream> stream;
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
     ComPtr<IWICFormatConverter> converter;
+    // The stream only reads the bytes.
     if (FAILED(Factory()->CreateStream(&stream)) ||
-        FAILED(stream->InitializeFromMemory(bytes, size)) ||
+        FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(bytes.data()),
+                                            static_cast<DWORD>(bytes.size()))) ||
         FAILED(Factory()->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnLoad,
                                                   &decoder)) ||
         FAILED(decoder->GetFrame(0, &frame)) ||
@@ -66,15 +138,8 @@ Picture LoadPngResource(HMODULE module, const std::wstring& name) {
     UINT width = 0;
     UINT height = 0;
     converter->GetSize(&width, &height);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = static_cast<LONG>(width);
-    info.bmiHeader.biHeight = -static_cast<LONG>(height); // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = MakeDib(width, height, &bits);
     if (bitmap == nullptr) {
         return picture;
     }
@@ -92,12 +157,25 @@ Picture LoadPngResource(HMODULE module, const std::wstring& name) {
     return picture;
 }
 
+Picture LoadPixelsResource(HMODULE module, const std::wstring& name) {
+    return DecodePixels(ResourceBytes(module, name, kPixelsResourceType));
+}
+
+Picture LoadPngResource(HMODULE module, const std::wstring& name) {
+    return DecodePng(ResourceBytes(module, name, MAKEINTRESOURCEW(10))); // RT_RCDATA
+}
+
+Picture LoadPictureResource(HMODULE module, const std::wstring& name) {
+    const std::span<const std::uint8_t> pixels = ResourceBytes(module, name, kPixelsResourceType);
+    return pixels.empty() ? LoadPngResource(module, name) : DecodePixels(pixels);
+}
+
 const Picture& PictureCache::Get(const std::string& name) {
     auto found = pictures_.find(name);
     if (found != pictures_.end()) {
         return found->second;
     }
-    return pictures_[name] = LoadPngResource(GetModuleHandleW(nullptr), Widen(name));
+    return pictures_[name] = LoadPictureResource(GetModuleHandleW(nullptr), Widen(name));
 }
 
 PictureCache::~PictureCache() {

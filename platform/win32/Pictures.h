@@ -1,7 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <map>
+#include <span>
 #include <string>
 
 namespace vorlane::win32 {
@@ -16,8 +18,14 @@ struct Picture {
     bool opaque = false;
 };
 
-// Decodes PNG resources (RCDATA named after the picture) with the Windows Imaging
-// Component and keeps them for the life of the window.
+// The resource type of pre-decoded pictures: a 12-byte header ("VLPX", width and height in
+// 16 bits, flags in 32 bits with bit 0 for every pixel opaque; little-endian), then the
+// premultiplied BGRA pixels, top-down, LZNT1-compressed. The main window's and the tray
+// menu's pictures are held this way, so the first paint needs neither COM nor WIC.
+inline constexpr wchar_t kPixelsResourceType[] = L"PIXELS";
+
+// Loads pictures by name (the resource named after the picture) and keeps them for the life
+// of the window.
 class PictureCache {
 public:
     PictureCache() = default;
@@ -32,7 +40,19 @@ private:
     std::map<std::string, Picture> pictures_;
 };
 
-// Decodes one PNG resource of the given module; exposed for the tests of the art.
+// The picture of that name from the module: pre-decoded pixels where the module holds them,
+// else a PNG resource (RCDATA). A null bitmap when neither is there or decodes.
+Picture LoadPictureResource(HMODULE module, const std::wstring& name);
+
+// One pre-decoded picture (kPixelsResourceType) of the module.
+Picture LoadPixelsResource(HMODULE module, const std::wstring& name);
+
+// One PNG resource (RCDATA) of the module, decoded with the Windows Imaging Component.
 Picture LoadPngResource(HMODULE module, const std::wstring& name);
+
+// The decoders of the two resource forms; a null bitmap for bytes that are not a whole
+// picture of that form.
+Picture DecodePixels(std::span<const std::uint8_t> bytes);
+Picture DecodePng(std::span<const std::uint8_t> bytes);
 
 } // namespace vorlane::win32
