@@ -20,7 +20,6 @@ TShowInfoDialog& ShowInfoModule::MakeDialog() {
     });
     auto dialog =
         std::make_unique<TShowInfoDialog>(services_.application, services_.shell, InfoLanguage);
-    dialog->CreateHandle();
     ShowInfoDialog = dialog.get();
     dialogs_.push_back(std::move(dialog));
     return *ShowInfoDialog;
@@ -28,6 +27,7 @@ TShowInfoDialog& ShowInfoModule::MakeDialog() {
 
 void ShowInfoModule::ShowInfo(const std::string& Language, const std::string& VersionText) {
     TShowInfoDialog& dialog = MakeDialog();
+    dialog.CreateHandle();
     InfoLanguage = Language;
     InfoVersionText = VersionText;
     dialog.App().SetHintStyle(kWhite, 400, 25000);

@@ -19,7 +19,8 @@ public:
     ShowInfoModule(const ShowInfoModule&) = delete;
     ShowInfoModule& operator=(const ShowInfoModule&) = delete;
 
-    // Makes a dialog with its native window, hidden, and makes it the latest.
+    // Makes a dialog and makes it the latest; its native window comes when it is shown (the one
+    // made at start-up never is, and costs no window).
     TShowInfoDialog& MakeDialog();
     // Makes, lays out, translates and shows a new dialog beside whatever is open; German
     // texts for "DEUTSCH" exactly, English for any other language.

@@ -26,8 +26,28 @@ ChildPeer::~ChildPeer() {
 void ChildPeer::Create(const wchar_t* windowClass, DWORD style) {
     windowClass_ = windowClass;
     style_ = style;
-    if (control_.Visible()) {
+    MakeIfShown();
+}
+
+void ChildPeer::ShowText() {
+    textPending_ = false;
+    settingText_ = true;
+    SetWindowTextW(window_, Widen(control_.Text()).c_str());
+    settingText_ = false;
+}
+
+void ChildPeer::FormShown() {
+    if (window_ == nullptr) {
+        MakeIfShown();
+    } else if (textPending_) {
+        ShowText();
+    }
+}
+
+void ChildPeer::MakeIfShown() {
+    if (window_ == nullptr && control_.Visible() && form_.ChildrenMayShow()) {
         Make();
+        form_.UpdateHint(control_, window_);
     }
 }
 
@@ -80,9 +100,8 @@ HBRUSH ChildPeer::Colors(HDC dc) {
 }
 
 void ChildPeer::Changed(TControl& /*control*/, Change what) {
-    if (window_ == nullptr && what == Change::Visible && control_.Visible()) {
-        Make();
-        form_.UpdateHint(control_, window_);
+    if (window_ == nullptr && what == Change::Visible) {
+        MakeIfShown();
         return;
     }
     // A window not made yet takes the control as it is then.
@@ -100,9 +119,13 @@ void ChildPeer::Changed(TControl& /*control*/, Change what) {
         form_.UpdateHint(control_, window_);
         break;
     case Change::Text:
-        settingText_ = true;
-        SetWindowTextW(window_, Widen(control_.Text()).c_str());
-        settingText_ = false;
+        // Nobody reads a field of a hidden window: in the tray the countdown's texts wait
+        // for the window to come back instead of costing a round of messages every second.
+        if (!IsWindowVisible(form_.Handle())) {
+            textPending_ = true;
+            break;
+        }
+        ShowText();
         break;
     case Change::Hint:
         form_.UpdateHint(control_, window_);

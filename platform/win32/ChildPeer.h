@@ -20,8 +20,12 @@ public:
     ChildPeer(const ChildPeer&) = delete;
     ChildPeer& operator=(const ChildPeer&) = delete;
 
-    // Null while the child window has not been made (the control was never shown).
+    // Null while the child window has not been made (the control or the form was never shown).
     HWND Handle() const { return window_; }
+    // Makes the child window if the control is shown and the form lets children be made.
+    void MakeIfShown();
+    // The form is being shown: the window is made, or takes the text it missed while hidden.
+    void FormShown();
     TControl& Control() { return control_; }
 
     void Changed(TControl& control, Change what) override;
@@ -31,9 +35,9 @@ public:
     HBRUSH Colors(HDC dc);
 
 protected:
-    // Makes the child window now if the control is shown, otherwise when it is first shown: a
-    // field that start-up keeps hidden costs nothing before the window is on the screen. Every
-    // child is subclassed for the mouse and keys.
+    // Makes the child window when both the control and the form are first shown: a field that
+    // start-up keeps hidden costs nothing before the window is on the screen, and a shown one
+    // is made once, as start-up left it. Every child is subclassed for the mouse and keys.
     void Create(const wchar_t* windowClass, DWORD style);
     // Kind-specific set-up of the window just made, from the control as it is now.
     virtual void Made() {}
@@ -64,8 +68,10 @@ private:
     LRESULT Input(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Subclass(HWND window);
     void Make();
+    void ShowText();
     const wchar_t* windowClass_ = nullptr;
     DWORD style_ = 0;
+    bool textPending_ = false;
     HWND inner_ = nullptr;
 };
 

@@ -362,6 +362,14 @@ LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return 1;
+    case WM_WINDOWPOSCHANGING:
+        if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) != 0) {
+            childrenMayShow_ = true;
+            for (const auto& child : children_) {
+                child->FormShown();
+            }
+        }
+        break;
     case WM_MOUSELEAVE:
         PointerLeft();
         return 0;

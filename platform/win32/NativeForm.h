@@ -45,6 +45,9 @@ public:
     // Where a child window made later goes in the stacking order: right below the window of
     // the nearest control before it in the form's order, or on top when there is none.
     HWND ChildWindowBefore(const TControl& control) const;
+    // Whether a shown control's child window may be made now: not before the window is first
+    // shown.
+    bool ChildrenMayShow() const { return childrenMayShow_; }
     void PointerLeft();
 
     // Key preview for a key message of this window or a child; false when it was consumed.
@@ -94,6 +97,9 @@ private:
     bool isMain_;
     HWND window_ = nullptr;
     bool firstPaintDone_ = false;
+    // Child windows are made once the window is first shown, by then with the bounds, fonts
+    // and texts that start-up gave them.
+    bool childrenMayShow_ = false;
     std::unique_ptr<HintTool> hints_;
     Painter painter_;
     std::vector<std::unique_ptr<ChildPeer>> children_;

@@ -128,12 +128,12 @@ TEST_F(InfoDialog, LabelsSitWhereTheDialogWasDesignedInVerdana) {
 TEST_F(InfoDialog, TheStartUpDialogIsMadeButNeverShown) {
     TShowInfoDialog& startUp = module.MakeDialog();
     EXPECT_EQ(module.ShowInfoDialog, &startUp);
-    EXPECT_FALSE(WindowOf(startUp).visible);
+    EXPECT_EQ(host.application.WindowOf(startUp), nullptr) << "no window for a dialog never shown";
 
     TShowInfoDialog& shown = Show();
     EXPECT_NE(&shown, &startUp);
     EXPECT_TRUE(WindowOf(shown).visible);
-    EXPECT_FALSE(WindowOf(startUp).visible);
+    EXPECT_EQ(host.application.WindowOf(startUp), nullptr);
     EXPECT_EQ(Logged("ShowInfoDialog: show"), 1);
 }
 

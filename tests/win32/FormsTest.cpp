@@ -75,9 +75,23 @@ TEST_F(Forms, ASecondFormWithAFrameLivesBesideTheMainWindow) {
     EXPECT_GT(dialog.label.Width(), 40);
     EXPECT_GT(dialog.label.Height(), 5);
 
+    // Its field's window is made when the form is first shown, as the model has it by then.
+    EXPECT_EQ(FindWindowExW(second, nullptr, L"Edit", nullptr), nullptr);
+    dialog.field.SetBounds(12, 44, 90, 22);
+    dialog.field.SetText("Vorher gesetzt");
+
     Dispatch([&] { dialog.Window().Show(); });
     Pump(200);
     EXPECT_TRUE(IsWindowVisible(second));
+    HWND field = FindWindowExW(second, nullptr, L"Edit", nullptr);
+    ASSERT_NE(field, nullptr);
+    EXPECT_TRUE(IsWindowVisible(field));
+    RECT fieldRect = WindowRect(field);
+    MapWindowPoints(nullptr, second, reinterpret_cast<POINT*>(&fieldRect), 2);
+    EXPECT_TRUE(SameRect(fieldRect, RECT{12, 44, 102, 66}));
+    wchar_t fieldText[64] = {};
+    GetWindowTextW(field, fieldText, 64);
+    EXPECT_STREQ(fieldText, L"Vorher gesetzt");
     Dispatch([&] { dialog.FocusControl(dialog.field); });
     EXPECT_EQ(dialog.Focused(), &dialog.field);
     EXPECT_EQ(form->Focused(), focusedBefore);

@@ -137,6 +137,21 @@ TEST_F(Win32Window, FieldColoursFollowTheLook) {
     DeleteDC(dc);
 }
 
+// In the tray the fields are not told each new time; the window that comes back shows the
+// time the model holds then.
+TEST_F(Win32Window, AWindowBackFromTheTrayShowsTheTimeItMissed) {
+    Dispatch([&] { form->Window().Hide(); });
+    ASSERT_FALSE(IsWindowVisible(window));
+    Dispatch([&] {
+        form->edtTimeMinutes.SetText("7");
+        form->edtTimeSeconds.SetText("42");
+    });
+    Dispatch([&] { form->Window().Show(); });
+    ASSERT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(TextOf(Field(kIdTimeMinutes)), L"7");
+    EXPECT_EQ(TextOf(Field(kIdTimeSeconds)), L"42");
+}
+
 TEST_F(Win32Window, TimersRunTheStartUpAndTheCountdownFromTheMessageLoop) {
     ShowWindow(window, SW_SHOWNORMAL);
     Pump(1500);

@@ -45,6 +45,9 @@ protected:
         info = std::make_unique<ShowInfoModule>(host->Services());
         form = CreateApplication(*host, state, *info);
         window = FindWindowW(L"TFormVorlane", L"Vorlane");
+        // Shown as the message loop shows it; its fields are made then.
+        ShowWindow(window, SW_SHOWNORMAL);
+        UpdateWindow(window);
     }
     void TearDown() override {
         form.reset();
