@@ -180,6 +180,15 @@ TEST_F(SystemFilesTest, TheProgramsAndTheUsersFolders) {
     wchar_t appData[MAX_PATH] = {};
     ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData), S_OK);
     EXPECT_EQ(files.AppDataFolder(), Narrow(appData));
+    // Without a usable APPDATA in the environment the shell is asked, with the same answer.
+    wchar_t fromEnvironment[MAX_PATH] = {};
+    ASSERT_GT(GetEnvironmentVariableW(L"APPDATA", fromEnvironment, MAX_PATH), 0U);
+    for (const wchar_t* unusable : {static_cast<const wchar_t*>(nullptr), L"Roaming"}) {
+        SetEnvironmentVariableW(L"APPDATA", unusable);
+        EXPECT_EQ(files.AppDataFolder(), Narrow(appData))
+            << (unusable == nullptr ? "APPDATA missing" : "APPDATA relative");
+    }
+    SetEnvironmentVariableW(L"APPDATA", fromEnvironment);
     // Local paths have no universal form; a path from the root takes the current drive.
     EXPECT_EQ(files.AbsoluteUniversal(U8(folder) + "\\Vorlane\\"), U8(folder) + "\\Vorlane\\");
     wchar_t current[MAX_PATH] = {};
