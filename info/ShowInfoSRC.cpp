@@ -8,16 +8,9 @@ namespace vorlane {
 
 TShowInfoDialog& ShowInfoModule::MakeDialog() {
     // A dialog the user has closed is never shown again: it is let go now, so that opening
-    // the dialog again and again costs nothing lasting.
-    std::erase_if(dialogs_, [this](const std::unique_ptr<TShowInfoDialog>& made) {
-        if (!made->Closed()) {
-            return false;
-        }
-        if (ShowInfoDialog == made.get()) {
-            ShowInfoDialog = nullptr;
-        }
-        return true;
-    });
+    // the dialog again and again costs nothing lasting. The latest one is replaced below.
+    std::erase_if(dialogs_,
+                  [](const std::unique_ptr<TShowInfoDialog>& made) { return made->Closed(); });
     auto dialog =
         std::make_unique<TShowInfoDialog>(services_.application, services_.shell, InfoLanguage);
     ShowInfoDialog = dialog.get();

@@ -16,11 +16,8 @@ namespace {
 // The tip's window class comes from the common controls, which are loaded with the first hint
 // tool, after the window is on the screen.
 HWND CreateTipWindow(HWND window, HINSTANCE instance) {
-    static const BOOL registered = [] {
-        const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-        return InitCommonControlsEx(&controls);
-    }();
-    (void)registered; // without the class the window is not made, and no hint is shown
+    const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls); // without the class no tip window is made, and no hint shows
     return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                            WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                            CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);

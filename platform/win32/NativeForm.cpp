@@ -228,8 +228,7 @@ void NativeForm::Changed(TControl& control, Change what) {
         // What the control uncovered is not known here: everything is composed again.
         RECT client;
         GetClientRect(window_, &client);
-        painter_.Stale(client);
-        InvalidateRect(window_, nullptr, FALSE);
+        Invalidate(Rect{0, 0, client.right, client.bottom});
         UpdateHint(control, nullptr);
         break;
     }
@@ -437,8 +436,7 @@ LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (isMain_) {
             DestroyWindow(window_);
         } else {
-            ShowWindow(window_, SW_HIDE);
-            painter_.Release();
+            Hide();
             form.WindowClosed();
         }
         return 0;

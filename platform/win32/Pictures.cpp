@@ -161,13 +161,12 @@ Picture LoadPixelsResource(HMODULE module, const std::wstring& name) {
     return DecodePixels(ResourceBytes(module, name, kPixelsResourceType));
 }
 
-Picture LoadPngResource(HMODULE module, const std::wstring& name) {
-    return DecodePng(ResourceBytes(module, name, MAKEINTRESOURCEW(10))); // RT_RCDATA
-}
-
 Picture LoadPictureResource(HMODULE module, const std::wstring& name) {
     const std::span<const std::uint8_t> pixels = ResourceBytes(module, name, kPixelsResourceType);
-    return pixels.empty() ? LoadPngResource(module, name) : DecodePixels(pixels);
+    if (!pixels.empty()) {
+        return DecodePixels(pixels);
+    }
+    return DecodePng(ResourceBytes(module, name, MAKEINTRESOURCEW(10))); // RT_RCDATA
 }
 
 const Picture& PictureCache::Get(const std::string& name) {

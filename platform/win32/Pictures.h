@@ -47,9 +47,6 @@ Picture LoadPictureResource(HMODULE module, const std::wstring& name);
 // One pre-decoded picture (kPixelsResourceType) of the module.
 Picture LoadPixelsResource(HMODULE module, const std::wstring& name);
 
-// One PNG resource (RCDATA) of the module, decoded with the Windows Imaging Component.
-Picture LoadPngResource(HMODULE module, const std::wstring& name);
-
 // The decoders of the two resource forms; a null bitmap for bytes that are not a whole
 // picture of that form.
 Picture DecodePixels(std::span<const std::uint8_t> bytes);

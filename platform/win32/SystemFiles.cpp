@@ -264,7 +264,7 @@ std::string SystemFiles::AppDataFolder() {
         std::wstring folder(size, L'\0');
         const DWORD length = GetEnvironmentVariableW(L"APPDATA", folder.data(), size);
         folder.resize(length < size ? length : 0);
-        if (StartsWithDriveLetter(folder) || folder.rfind(L"\\\\", 0) == 0) {
+        if (RootLength(folder) != 0) {
             return Narrow(folder);
         }
     }
