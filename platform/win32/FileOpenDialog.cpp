@@ -1,6 +1,7 @@
 #include "platform/win32/FileOpenDialog.h"
 
 #include "platform/win32/Com.h"
+#include "platform/win32/ModalLoop.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/Win32Application.h"
 
@@ -62,6 +63,7 @@ std::optional<std::string> SystemFileDialog::Open(const OpenDialogSettings& sett
     dialog.lpfnHook = LabelHook;
     dialog.lCustData = reinterpret_cast<LPARAM>(label.c_str());
     UseCom(); // the dialog shows the shell's folders
+    const ModalLoop modal(application_);
     if (!GetOpenFileNameW(&dialog)) {
         return std::nullopt;
     }

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace vorlane::win32 {
 
@@ -326,6 +327,26 @@ void NativeForm::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     if (hints_ != nullptr && window_ != nullptr && IsWindow(window_)) {
         hints_->Relay(message, wParam, lParam);
     }
+}
+
+void NativeForm::PointerNow() {
+    POINT at;
+    if (form_ == nullptr || !IsWindowVisible(window_) || !GetCursorPos(&at) ||
+        WindowFromPoint(at) != window_) {
+        return;
+    }
+    ScreenToClient(window_, &at);
+    WPARAM keys = 0;
+    for (const auto& [key, flag] : {std::pair<int, WPARAM>{VK_LBUTTON, MK_LBUTTON},
+                                    {VK_RBUTTON, MK_RBUTTON},
+                                    {VK_MBUTTON, MK_MBUTTON},
+                                    {VK_SHIFT, MK_SHIFT},
+                                    {VK_CONTROL, MK_CONTROL}}) {
+        if (GetKeyState(key) < 0) {
+            keys |= flag;
+        }
+    }
+    Mouse(WM_MOUSEMOVE, keys, MAKELPARAM(at.x, at.y));
 }
 
 void NativeForm::DroppedFiles(HDROP drop) {

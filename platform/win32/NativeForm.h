@@ -49,6 +49,9 @@ public:
     // shown.
     bool ChildrenMayShow() const { return childrenMayShow_; }
     void PointerLeft();
+    // A move to where the pointer is now, when it rests on the window itself (not on one of
+    // its fields): after a modal box the looks follow the pointer again.
+    void PointerNow();
 
     // Key preview for a key message of this window or a child; false when it was consumed.
     bool PreviewKey(const MSG& message);

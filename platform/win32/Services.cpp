@@ -2,6 +2,7 @@
 
 #include "core/DateTime.h"
 #include "platform/win32/Com.h"
+#include "platform/win32/ModalLoop.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/Win32Application.h"
 
@@ -62,6 +63,7 @@ std::vector<HWND> WindowsOfThisThread() {
 
 void SystemMessageBoxes::Show(const std::string& text, const std::string& caption, MessageIcon icon,
                               bool keepMainWindowTopmost) {
+    const ModalLoop modal(application_);
     HWND main = application_.MainHandle();
     std::vector<HWND> lowered;
     std::vector<HWND> disabled;

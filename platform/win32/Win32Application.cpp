@@ -1,6 +1,7 @@
 #include "platform/win32/Win32Application.h"
 
 #include "assets/ResourceIds.h"
+#include "platform/win32/ModalLoop.h"
 #include "platform/win32/PopupMenu.h"
 #include "platform/win32/Utf16.h"
 
@@ -13,13 +14,26 @@ constexpr wchar_t kOwnerClass[] = L"TVorlaneApplication";
 Win32Application::Win32Application(HINSTANCE instance) : instance_(instance) {
     WNDCLASSEXW owner{};
     owner.cbSize = sizeof(owner);
-    owner.lpfnWndProc = DefWindowProcW;
+    owner.lpfnWndProc = OwnerProc;
     owner.hInstance = instance;
     owner.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(VORLANE_ICON_APP));
     owner.lpszClassName = kOwnerClass;
     RegisterClassExW(&owner);
     owner_ = CreateWindowExW(0, kOwnerClass, L"Vorlane", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                              instance, nullptr);
+    SetWindowLongPtrW(owner_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+LRESULT CALLBACK Win32Application::OwnerProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+    if (message == kAfterModalLoop) {
+        if (auto* self =
+                reinterpret_cast<Win32Application*>(GetWindowLongPtrW(window, GWLP_USERDATA))) {
+            self->SettleAfterModalLoop();
+        }
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 Win32Application::~Win32Application() {
@@ -87,6 +101,7 @@ void Win32Application::SetHintStyle(Color background, int delayMs, int displayMs
 }
 
 void Win32Application::PopupMenu(TPopupMenu& menu, int x, int y) {
+    const ModalLoop modal(*this);
     HWND owner = MainHandle() != nullptr ? MainHandle() : owner_;
     TrackPopupMenuOf(menu, owner, x, y, pictures_);
 }
@@ -150,6 +165,37 @@ void Win32Application::HandleMessage(MSG& message) {
     }
     TranslateMessage(&message);
     DispatchMessageW(&message);
+}
+
+void Win32Application::ModalLoopStarts() {
+    // A press that opens a box ends there: its release goes to the box. Letting the capture
+    // go tells the window holding it (a form ends its press, a button its pushed state).
+    if (modalDepth_++ == 0 && GetCapture() != nullptr) {
+        ReleaseCapture();
+    }
+}
+
+void Win32Application::ModalLoopEnded() {
+    // The settling waits until the message that opened the box is done: a button pressed
+    // with the pointer takes the mouse only after the focus move that opened the box.
+    if (--modalDepth_ == 0 && owner_ != nullptr) {
+        PostMessageW(owner_, kAfterModalLoop, 0, 0);
+    }
+}
+
+void Win32Application::SettleAfterModalLoop() {
+    if (modalDepth_ != 0) {
+        return;
+    }
+    // The release of that press went to the box: nothing of ours may keep the mouse now.
+    if (GetCapture() != nullptr && GetKeyState(VK_LBUTTON) >= 0) {
+        ReleaseCapture();
+    }
+    for (const auto& form : forms_) {
+        if (form->Model() != nullptr) {
+            form->PointerNow();
+        }
+    }
 }
 
 int Win32Application::RunMessageLoop() {

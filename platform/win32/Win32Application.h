@@ -51,7 +51,19 @@ public:
     // to, then the usual translation and dispatch.
     void HandleMessage(MSG& message);
 
+    // Around every modal loop of a box, dialog or menu (see ModalLoop): before it, no press
+    // of the program keeps the mouse; once the outermost one has closed and the message that
+    // opened it is done, a capture taken meanwhile without the button held is let go and the
+    // forms' looks follow the pointer again.
+    void ModalLoopStarts();
+    void ModalLoopEnded();
+
 private:
+    // Posted to the owner window when the outermost modal loop has closed.
+    static constexpr UINT kAfterModalLoop = WM_APP + 1;
+
+    static LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void SettleAfterModalLoop();
     NativeForm* FormOf(HWND window) const;
 
     HINSTANCE instance_;
@@ -60,6 +72,7 @@ private:
     GdiCache gdi_;
     std::optional<HintStyle> hintStyle_;
     bool minimized_ = false;
+    int modalDepth_ = 0;
     // Last, so the forms' windows go before the pictures and GDI objects they use.
     std::vector<std::unique_ptr<NativeForm>> forms_;
 };
