@@ -3,6 +3,7 @@
 #include "platform/Dispatch.h"
 #include "platform/win32/NativeForm.h"
 #include "platform/win32/Utf16.h"
+#include "platform/win32/WindowSystem.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -45,13 +46,12 @@ void ChildPeer::FormShown() {
 }
 
 void ChildPeer::MakeIfShown() {
-    if (window_ == nullptr && control_.Visible() && form_.ChildrenMayShow()) {
-        Make();
+    if (window_ == nullptr && control_.Visible() && form_.ChildrenMayShow() && Make()) {
         form_.UpdateHint(control_, window_);
     }
 }
 
-void ChildPeer::Make() {
+bool ChildPeer::Make() {
     const DWORD style = style_ | WS_CHILD | (control_.Visible() ? WS_VISIBLE : 0U) |
                         (control_.TabStop ? WS_TABSTOP : 0U);
     window_ =
@@ -59,6 +59,11 @@ void ChildPeer::Make() {
                         control_.Top(), control_.Width(), control_.Height(), form_.Handle(),
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_.ControlId)),
                         form_.Instance(), nullptr);
+    if (window_ == nullptr) {
+        // The form goes on without it; the next showing tries again.
+        ReportWindowSystemError("Das Steuerelement \"" + control_.Name() + "\" ist nicht erstellt");
+        return false;
+    }
     // Stacked as if made with the form: below the children made before it.
     SetWindowPos(window_, form_.ChildWindowBefore(control_), 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -67,6 +72,7 @@ void ChildPeer::Make() {
     Subclass(window_);
     form_.Register(window_, this);
     Made();
+    return true;
 }
 
 void ChildPeer::SubclassInner(HWND inner) {

@@ -67,7 +67,8 @@ private:
                                          UINT_PTR id, DWORD_PTR data);
     LRESULT Input(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Subclass(HWND window);
-    void Make();
+    // False, reported, when the system refuses the window.
+    bool Make();
     void ShowText();
     const wchar_t* windowClass_ = nullptr;
     DWORD style_ = 0;

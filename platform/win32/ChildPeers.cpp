@@ -2,6 +2,7 @@
 
 #include "platform/win32/NativeForm.h"
 #include "platform/win32/Utf16.h"
+#include "platform/win32/WindowSystem.h"
 
 #include <commctrl.h>
 
@@ -148,8 +149,9 @@ MediaPlayerPeer::MediaPlayerPeer(NativeForm& form, TControl& control) : ChildPee
     windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = form.Instance();
     windowClass.lpszClassName = kMediaPlayerClass;
-    // Registered by the first player; later ones find the class there.
-    RegisterClassExW(&windowClass);
+    // Registered by the first player; later ones find the class there. Without it the window
+    // is not made, which Create reports.
+    RegisterWindowClass(windowClass);
     Create(kMediaPlayerClass, 0);
 }
 

@@ -4,29 +4,18 @@
 
 namespace vorlane::win32 {
 
-GdiCache::~GdiCache() {
-    for (auto& [key, font] : fonts_) {
-        DeleteObject(font);
-    }
-    for (auto& [key, brush] : brushes_) {
-        DeleteObject(brush);
-    }
-}
-
 HFONT GdiCache::FontFor(const Font& font) {
     const auto key = std::make_tuple(font.name, font.points, font.bold, font.underline);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) {
-        return found->second;
+        return found->second.Get();
     }
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(font.points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
+    const int height = -MulDiv(font.points, GetDeviceCaps(WindowDc(nullptr).Get(), LOGPIXELSY), 72);
     HFONT made = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
                              font.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                              DEFAULT_PITCH, Widen(font.name).c_str());
-    fonts_[key] = made;
+    fonts_[key].Reset(made);
     return made;
 }
 
@@ -34,9 +23,11 @@ HBRUSH GdiCache::BrushFor(Color color) {
     const COLORREF value = ToColorRef(color);
     auto found = brushes_.find(value);
     if (found != brushes_.end()) {
-        return found->second;
+        return found->second.Get();
     }
-    return brushes_[value] = CreateSolidBrush(value);
+    HBRUSH made = CreateSolidBrush(value);
+    brushes_[value].Reset(made);
+    return made;
 }
 
 } // namespace vorlane::win32

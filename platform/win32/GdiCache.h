@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Color.h"
 #include "platform/Control.h"
+#include "platform/win32/Handles.h"
 
 #include <windows.h>
 
@@ -19,7 +20,6 @@ inline COLORREF ToColorRef(Color color) {
 class GdiCache {
 public:
     GdiCache() = default;
-    ~GdiCache();
     GdiCache(const GdiCache&) = delete;
     GdiCache& operator=(const GdiCache&) = delete;
 
@@ -27,8 +27,8 @@ public:
     HBRUSH BrushFor(Color color);
 
 private:
-    std::map<std::tuple<std::string, int, bool, bool>, HFONT> fonts_;
-    std::map<COLORREF, HBRUSH> brushes_;
+    std::map<std::tuple<std::string, int, bool, bool>, UniqueGdiObject<HFONT>> fonts_;
+    std::map<COLORREF, UniqueGdiObject<HBRUSH>> brushes_;
 };
 
 } // namespace vorlane::win32

@@ -28,14 +28,8 @@ HWND CreateTipWindow(HWND window, HINSTANCE instance) {
 HintTool::HintTool(HWND window, HINSTANCE instance)
     : window_(window), tip_(CreateTipWindow(window, instance)) {
     // Without the visual style the tip takes the program's own background colour.
-    SetWindowTheme(tip_, L"", L"");
-    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 400);
-}
-
-HintTool::~HintTool() {
-    if (IsWindow(tip_)) {
-        DestroyWindow(tip_);
-    }
+    SetWindowTheme(tip_.Get(), L"", L"");
+    SendMessageW(tip_.Get(), TTM_SETMAXTIPWIDTH, 0, 400);
 }
 
 void HintTool::Update(const TControl& control, HWND child) {
@@ -47,7 +41,7 @@ void HintTool::Update(const TControl& control, HWND child) {
     tool.uFlags = child != nullptr ? (TTF_SUBCLASS | TTF_IDISHWND) : 0;
     tool.uId =
         child != nullptr ? reinterpret_cast<UINT_PTR>(child) : reinterpret_cast<UINT_PTR>(&control);
-    SendMessageW(tip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tip_.Get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     // A painted control's hint belongs to its rectangle only while it is shown.
     if (!control.ShowHint || control.Hint().empty() || !control.Visible()) {
         return;
@@ -56,18 +50,18 @@ void HintTool::Update(const TControl& control, HWND child) {
     tool.lpszText = text.data();
     tool.rect = RECT{control.Left(), control.Top(), control.Left() + control.Width(),
                      control.Top() + control.Height()};
-    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void HintTool::Relay(UINT message, WPARAM wParam, LPARAM lParam) {
     MSG relayed{window_, message, wParam, lParam, 0, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}};
-    SendMessageW(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    SendMessageW(tip_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void HintTool::SetStyle(const HintStyle& style) {
-    SendMessageW(tip_, TTM_SETTIPBKCOLOR, ToColorRef(style.background), 0);
-    SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_INITIAL, style.delayMs);
-    SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, style.displayMs);
+    SendMessageW(tip_.Get(), TTM_SETTIPBKCOLOR, ToColorRef(style.background), 0);
+    SendMessageW(tip_.Get(), TTM_SETDELAYTIME, TTDT_INITIAL, style.delayMs);
+    SendMessageW(tip_.Get(), TTM_SETDELAYTIME, TTDT_AUTOPOP, style.displayMs);
 }
 
 } // namespace vorlane::win32

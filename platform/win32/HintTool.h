@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Color.h"
 #include "platform/Control.h"
+#include "platform/win32/Handles.h"
 
 #include <windows.h>
 
@@ -19,7 +20,6 @@ struct HintStyle {
 class HintTool {
 public:
     HintTool(HWND window, HINSTANCE instance);
-    ~HintTool();
     HintTool(const HintTool&) = delete;
     HintTool& operator=(const HintTool&) = delete;
 
@@ -27,11 +27,11 @@ public:
     void Update(const TControl& control, HWND child);
     void Relay(UINT message, WPARAM wParam, LPARAM lParam);
     void SetStyle(const HintStyle& style);
-    HWND Handle() const { return tip_; }
+    HWND Handle() const { return tip_.Get(); }
 
 private:
     HWND window_;
-    HWND tip_;
+    UniqueWindow tip_;
 };
 
 } // namespace vorlane::win32

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Form.h"
 #include "platform/win32/ChildPeer.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/HintTool.h"
 #include "platform/win32/Painter.h"
 #include "platform/win32/TrayIcon.h"
@@ -20,15 +21,18 @@ class Win32Application;
 // The native window of one form: made from the form's window parameters, it paints the
 // form's pictures and labels, holds a peer per field, runs the form's timers and tray icon,
 // and reports every input back to the model through Dispatch. Its window procedure only
-// routes; the behaviour lives in the model.
+// routes; the behaviour lives in the model. Its parts: NativeForm.cpp (making and letting go,
+// the peers), NativeFormMessages.cpp (the window procedure), NativeFormInput.cpp (mouse,
+// capture, keys, dropped files), NativeFormModel.cpp (what the model asks of the window).
 class NativeForm : public FormWindow, public ControlPeer, public TimerPeer {
 public:
+    // EWindowSystemError when the window cannot be made.
     NativeForm(Win32Application& application, TForm& form, bool isMain);
     ~NativeForm() override;
     NativeForm(const NativeForm&) = delete;
     NativeForm& operator=(const NativeForm&) = delete;
 
-    HWND Handle() const { return window_; }
+    HWND Handle() const { return window_.Get(); }
     HINSTANCE Instance() const;
     GdiCache& Gdi();
     // The hint of a control (child: its own window, or null for a painted control); nothing
@@ -98,7 +102,7 @@ private:
     Win32Application& application_;
     TForm* form_;
     bool isMain_;
-    HWND window_ = nullptr;
+    UniqueWindow window_;
     bool firstPaintDone_ = false;
     // Child windows are made once the window is first shown, by then with the bounds, fonts
     // and texts that start-up gave them.

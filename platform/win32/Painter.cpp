@@ -8,10 +8,6 @@ namespace vorlane::win32 {
 
 namespace {
 
-RECT ToRECT(const Rect& bounds) {
-    return RECT{bounds.left, bounds.top, bounds.left + bounds.width, bounds.top + bounds.height};
-}
-
 // A label shows "&&" as "&" and never a prefix underline, like the labels it stands for.
 constexpr UINT kLabelFormat = DT_SINGLELINE | DT_NOCLIP | DT_HIDEPREFIX;
 
@@ -20,23 +16,29 @@ constexpr UINT kLabelFormat = DT_SINGLELINE | DT_NOCLIP | DT_HIDEPREFIX;
 Painter::Painter(PictureCache& pictures, GdiCache& gdi)
     : pictures_(pictures), gdi_(gdi), pictureDc_(CreateCompatibleDC(nullptr)) {}
 
-Painter::~Painter() {
-    Release();
-    DeleteDC(pictureDc_);
-}
-
 void Painter::Release() {
-    if (backDc_ != nullptr) {
-        DeleteDC(backDc_);
-        DeleteObject(backBitmap_);
-        backDc_ = nullptr;
-        backBitmap_ = nullptr;
-        backSize_ = SIZE{0, 0};
-    }
+    backDc_.Reset();
+    backBitmap_.Reset();
+    backSize_ = SIZE{0, 0};
 }
 
 void Painter::Stale(const RECT& area) {
     UnionRect(&stale_, &stale_, &area);
+}
+
+void Painter::MakeBuffer(HDC dc, const RECT& client) {
+    Release();
+    UniqueDc backDc(CreateCompatibleDC(dc));
+    UniqueGdiObject<HBITMAP> backBitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
+    if (!backDc.Valid() || !backBitmap.Valid()) {
+        return;
+    }
+    SelectObject(backDc.Get(), backBitmap.Get());
+    SetBkMode(backDc.Get(), TRANSPARENT);
+    backBitmap_ = std::move(backBitmap);
+    backDc_ = std::move(backDc);
+    backSize_ = SIZE{client.right, client.bottom};
+    stale_ = client;
 }
 
 void Painter::Paint(HWND window, const TForm& form) {
@@ -44,31 +46,36 @@ void Painter::Paint(HWND window, const TForm& form) {
     HDC dc = BeginPaint(window, &paint);
     RECT client;
     GetClientRect(window, &client);
-    if (backDc_ == nullptr || backSize_.cx < client.right || backSize_.cy < client.bottom) {
-        Release();
-        backDc_ = CreateCompatibleDC(dc);
-        backBitmap_ = CreateCompatibleBitmap(dc, client.right, client.bottom);
-        backSize_ = SIZE{client.right, client.bottom};
-        SelectObject(backDc_, backBitmap_);
-        SetBkMode(backDc_, TRANSPARENT);
-        stale_ = client;
+    if (!pictureDc_.Valid()) {
+        pictureDc_.Reset(CreateCompatibleDC(nullptr));
+    }
+    if (!backDc_.Valid() || backSize_.cx < client.right || backSize_.cy < client.bottom) {
+        MakeBuffer(dc, client);
+    }
+    const RECT& area = paint.rcPaint;
+    if (!backDc_.Valid()) {
+        SetBkMode(dc, TRANSPARENT);
+        Compose(dc, form, area);
+        EndPaint(window, &paint);
+        return;
     }
     RECT compose;
     if (IntersectRect(&compose, &stale_, &client)) {
-        Compose(form, compose);
+        Compose(backDc_.Get(), form, compose);
     }
     stale_ = RECT{0, 0, 0, 0};
-    const RECT& area = paint.rcPaint;
-    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, backDc_,
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, backDc_.Get(),
            area.left, area.top, SRCCOPY);
     EndPaint(window, &paint);
 }
 
-void Painter::Compose(const TForm& form, const RECT& area) {
-    HRGN clip = CreateRectRgnIndirect(&area);
-    SelectClipRgn(backDc_, clip);
-    DeleteObject(clip);
-    FillRect(backDc_, &area, gdi_.BrushFor(form.BackgroundColor));
+void Painter::Compose(HDC target, const TForm& form, const RECT& area) {
+    {
+        const UniqueGdiObject<HRGN> clip(CreateRectRgnIndirect(&area));
+        // The device context keeps a copy of the clip region.
+        SelectClipRgn(target, clip.Get());
+    }
+    FillRect(target, &area, gdi_.BrushFor(form.BackgroundColor));
     for (const TControl* control : form.GraphicsBottomUp()) {
         RECT bounds = ToRECT(control->Bounds());
         RECT overlap;
@@ -76,17 +83,17 @@ void Painter::Compose(const TForm& form, const RECT& area) {
             continue;
         }
         if (control->Kind() == ControlKind::Image) {
-            DrawImage(*control);
+            DrawImage(target, *control);
         } else {
-            DrawLabel(*control);
+            DrawLabel(target, *control);
         }
     }
-    SelectClipRgn(backDc_, nullptr);
+    SelectClipRgn(target, nullptr);
 }
 
-void Painter::DrawImage(const TControl& image) {
+void Painter::DrawImage(HDC target, const TControl& image) {
     const Picture& picture = pictures_.Get(image.Picture);
-    if (picture.bitmap == nullptr) {
+    if (!picture.bitmap.Valid() || !pictureDc_.Valid()) {
         return;
     }
     // Unscaled at the top-left, clipped to the control's rectangle.
@@ -94,34 +101,31 @@ void Painter::DrawImage(const TControl& image) {
     const int height = std::min(picture.height, image.Height());
     // A bitmap can be selected into one device context at a time, and every form (and the
     // menus) shares the pictures: it is let go again at once.
-    HGDIOBJ previous = SelectObject(pictureDc_, picture.bitmap);
+    const Selected selected(pictureDc_.Get(), picture.bitmap.Get());
     if (picture.opaque) {
-        BitBlt(backDc_, image.Left(), image.Top(), width, height, pictureDc_, 0, 0, SRCCOPY);
+        BitBlt(target, image.Left(), image.Top(), width, height, pictureDc_.Get(), 0, 0, SRCCOPY);
     } else {
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        GdiAlphaBlend(backDc_, image.Left(), image.Top(), width, height, pictureDc_, 0, 0, width,
-                      height, blend);
+        GdiAlphaBlend(target, image.Left(), image.Top(), width, height, pictureDc_.Get(), 0, 0,
+                      width, height, blend);
     }
-    SelectObject(pictureDc_, previous);
 }
 
-void Painter::DrawLabel(const TControl& label) {
-    SelectObject(backDc_, gdi_.FontFor(label.GetFont()));
-    SetTextColor(backDc_, ToColorRef(label.FontColor()));
+void Painter::DrawLabel(HDC target, const TControl& label) {
+    SelectObject(target, gdi_.FontFor(label.GetFont()));
+    SetTextColor(target, ToColorRef(label.FontColor()));
     RECT bounds = ToRECT(label.Bounds());
     const std::wstring text = Widen(label.Text());
-    DrawTextW(backDc_, text.c_str(), static_cast<int>(text.size()), &bounds, kLabelFormat);
+    DrawTextW(target, text.c_str(), static_cast<int>(text.size()), &bounds, kLabelFormat);
 }
 
 SIZE Painter::MeasureText(const TControl& label) {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, gdi_.FontFor(label.GetFont()));
+    const WindowDc screen(nullptr);
+    const Selected font(screen.Get(), gdi_.FontFor(label.GetFont()));
     RECT bounds{0, 0, 0, 0};
     const std::wstring text = Widen(label.Text());
-    DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &bounds,
+    DrawTextW(screen.Get(), text.c_str(), static_cast<int>(text.size()), &bounds,
               kLabelFormat | DT_CALCRECT);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
     return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
 }
 

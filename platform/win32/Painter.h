@@ -1,21 +1,26 @@
 #pragma once
 #include "platform/Form.h"
 #include "platform/win32/GdiCache.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Pictures.h"
 
 #include <windows.h>
 
 namespace vorlane::win32 {
 
+inline RECT ToRECT(const Rect& bounds) {
+    return RECT{bounds.left, bounds.top, bounds.left + bounds.width, bounds.top + bounds.height};
+}
+
 // Paints one form's pictures and labels in their stacking order into an off-screen buffer
 // and copies the changed part to the window at once, so nothing flickers. The buffer keeps
 // the composed form: only what the model changed is composed again, and a paint that merely
 // uncovers the window copies it as it is. Pictures, fonts and brushes come from the caches
-// every form shares.
+// every form shares. Where the system has no memory for the buffer, the form is composed
+// straight onto the window: it may flicker, but it shows.
 class Painter {
 public:
     Painter(PictureCache& pictures, GdiCache& gdi);
-    ~Painter();
     Painter(const Painter&) = delete;
     Painter& operator=(const Painter&) = delete;
 
@@ -29,17 +34,20 @@ public:
     SIZE MeasureText(const TControl& label);
 
 private:
-    void Compose(const TForm& form, const RECT& area);
-    void DrawImage(const TControl& image);
-    void DrawLabel(const TControl& label);
+    // A buffer the size of the client area; none when the system cannot make one.
+    void MakeBuffer(HDC dc, const RECT& client);
+    void Compose(HDC target, const TForm& form, const RECT& area);
+    void DrawImage(HDC target, const TControl& image);
+    void DrawLabel(HDC target, const TControl& label);
 
     PictureCache& pictures_;
     GdiCache& gdi_;
-    HDC backDc_ = nullptr;
-    HBITMAP backBitmap_ = nullptr;
+    // The bitmap outlives the device context it is selected into.
+    UniqueGdiObject<HBITMAP> backBitmap_;
+    UniqueDc backDc_;
     SIZE backSize_{0, 0};
     RECT stale_{0, 0, 0, 0};
-    HDC pictureDc_ = nullptr;
+    UniqueDc pictureDc_;
 };
 
 } // namespace vorlane::win32

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 // ntdll is in every process already; no SDK header of user mode declares this.
 extern "C" __declspec(dllimport) LONG NTAPI
@@ -16,17 +17,6 @@ extern "C" __declspec(dllimport) LONG NTAPI
 namespace vorlane::win32 {
 
 namespace {
-
-template <typename T> struct ComPtr {
-    T* p = nullptr;
-    ~ComPtr() {
-        if (p != nullptr) {
-            p->Release();
-        }
-    }
-    T** operator&() { return &p; }
-    T* operator->() const { return p; }
-};
 
 // Made when the first PNG is decoded (the info dialog opening), not at start-up: COM and WIC
 // cost tens of milliseconds to load.
@@ -93,8 +83,8 @@ Picture DecodePixels(std::span<const std::uint8_t> bytes) {
         return picture;
     }
     void* bits = nullptr;
-    HBITMAP bitmap = MakeDib(width, height, &bits);
-    if (bitmap == nullptr) {
+    UniqueGdiObject<HBITMAP> bitmap(MakeDib(width, height, &bits));
+    if (!bitmap.Valid()) {
         return picture;
     }
     ULONG unpacked = 0;
@@ -103,10 +93,9 @@ Picture DecodePixels(std::span<const std::uint8_t> bytes) {
         COMPRESSION_FORMAT_LZNT1, static_cast<PUCHAR>(bits), static_cast<ULONG>(size),
         const_cast<PUCHAR>(packed.data()), static_cast<ULONG>(packed.size()), &unpacked);
     if (status < 0 || unpacked != size) { // a short stream would leave pixels unset
-        DeleteObject(bitmap);
         return picture;
     }
-    picture.bitmap = bitmap;
+    picture.bitmap = std::move(bitmap);
     picture.width = static_cast<int>(width);
     picture.height = static_cast<int>(height);
     picture.opaque = (flags & kEveryPixelOpaque) != 0;
@@ -123,14 +112,14 @@ Picture DecodePng(std::span<const std::uint8_t> bytes) {
     ComPtr<IWICBitmapFrameDecode> frame;
     ComPtr<IWICFormatConverter> converter;
     // The stream only reads the bytes.
-    if (FAILED(Factory()->CreateStream(&stream)) ||
+    if (FAILED(Factory()->CreateStream(stream.Put())) ||
         FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(bytes.data()),
                                             static_cast<DWORD>(bytes.size()))) ||
-        FAILED(Factory()->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnLoad,
-                                                  &decoder)) ||
-        FAILED(decoder->GetFrame(0, &frame)) ||
-        FAILED(Factory()->CreateFormatConverter(&converter)) ||
-        FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppPBGRA,
+        FAILED(Factory()->CreateDecoderFromStream(stream.Get(), nullptr,
+                                                  WICDecodeMetadataCacheOnLoad, decoder.Put())) ||
+        FAILED(decoder->GetFrame(0, frame.Put())) ||
+        FAILED(Factory()->CreateFormatConverter(converter.Put())) ||
+        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA,
                                      WICBitmapDitherTypeNone, nullptr, 0.0,
                                      WICBitmapPaletteTypeCustom))) {
         return picture;
@@ -139,19 +128,15 @@ Picture DecodePng(std::span<const std::uint8_t> bytes) {
     UINT height = 0;
     converter->GetSize(&width, &height);
     void* bits = nullptr;
-    HBITMAP bitmap = MakeDib(width, height, &bits);
-    if (bitmap == nullptr) {
-        return picture;
-    }
-    if (FAILED(converter->CopyPixels(nullptr, width * 4, width * height * 4,
-                                     static_cast<BYTE*>(bits)))) {
-        DeleteObject(bitmap);
+    UniqueGdiObject<HBITMAP> bitmap(MakeDib(width, height, &bits));
+    if (!bitmap.Valid() || FAILED(converter->CopyPixels(nullptr, width * 4, width * height * 4,
+                                                        static_cast<BYTE*>(bits)))) {
         return picture;
     }
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
     picture.opaque = std::all_of(pixels, pixels + static_cast<size_t>(width) * height,
                                  [](std::uint32_t pixel) { return (pixel >> 24) == 0xFF; });
-    picture.bitmap = bitmap;
+    picture.bitmap = std::move(bitmap);
     picture.width = static_cast<int>(width);
     picture.height = static_cast<int>(height);
     return picture;
@@ -175,14 +160,6 @@ const Picture& PictureCache::Get(const std::string& name) {
         return found->second;
     }
     return pictures_[name] = LoadPictureResource(GetModuleHandleW(nullptr), Widen(name));
-}
-
-PictureCache::~PictureCache() {
-    for (auto& [name, picture] : pictures_) {
-        if (picture.bitmap != nullptr) {
-            DeleteObject(picture.bitmap);
-        }
-    }
 }
 
 } // namespace vorlane::win32

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/win32/Handles.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -11,7 +13,7 @@ namespace vorlane::win32 {
 // A picture decoded once from the exe's resources: a top-down 32-bit DIB with
 // premultiplied alpha, ready for AlphaBlend.
 struct Picture {
-    HBITMAP bitmap = nullptr;
+    UniqueGdiObject<HBITMAP> bitmap;
     int width = 0;
     int height = 0;
     // Every pixel fully opaque: copied instead of blended, which is much cheaper.
@@ -29,7 +31,6 @@ inline constexpr wchar_t kPixelsResourceType[] = L"PIXELS";
 class PictureCache {
 public:
     PictureCache() = default;
-    ~PictureCache();
     PictureCache(const PictureCache&) = delete;
     PictureCache& operator=(const PictureCache&) = delete;
 

@@ -10,8 +10,8 @@ namespace vorlane::win32 {
 
 namespace {
 
-HMENU Build(TMenuItem& parent, std::vector<TMenuItem*>& byCommand, PictureCache& pictures) {
-    HMENU menu = CreatePopupMenu();
+UniqueMenu Build(TMenuItem& parent, std::vector<TMenuItem*>& byCommand, PictureCache& pictures) {
+    UniqueMenu menu(CreatePopupMenu());
     UINT position = 0;
     for (const auto& item : parent.Items()) {
         if (!item->Visible) {
@@ -31,17 +31,18 @@ HMENU Build(TMenuItem& parent, std::vector<TMenuItem*>& byCommand, PictureCache&
             info.wID = static_cast<UINT>(byCommand.size());
             info.fState = item->Checked ? MFS_CHECKED : MFS_UNCHECKED;
             if (!item->Picture.empty()) {
-                if (HBITMAP bitmap = pictures.Get(item->Picture).bitmap) {
+                if (HBITMAP bitmap = pictures.Get(item->Picture).bitmap.Get()) {
                     info.fMask |= MIIM_BITMAP;
                     info.hbmpItem = bitmap;
                 }
             }
             if (!item->Items().empty()) {
                 info.fMask |= MIIM_SUBMENU;
-                info.hSubMenu = Build(*item, byCommand, pictures);
+                // The menu it goes into owns the submenu from here on.
+                info.hSubMenu = Build(*item, byCommand, pictures).Release();
             }
         }
-        InsertMenuItemW(menu, position++, TRUE, &info);
+        InsertMenuItemW(menu.Get(), position++, TRUE, &info);
     }
     return menu;
 }
@@ -50,14 +51,13 @@ HMENU Build(TMenuItem& parent, std::vector<TMenuItem*>& byCommand, PictureCache&
 
 void TrackPopupMenuOf(TPopupMenu& menu, HWND owner, int x, int y, PictureCache& pictures) {
     std::vector<TMenuItem*> byCommand;
-    HMENU native = Build(menu, byCommand, pictures);
+    const UniqueMenu native = Build(menu, byCommand, pictures);
     // The owner must be in front, or the menu does not close when the user clicks elsewhere;
     // the null message afterwards lets a second click on the icon open it again.
     SetForegroundWindow(owner);
-    const BOOL command = TrackPopupMenuEx(native, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, x,
-                                          y, owner, nullptr);
+    const BOOL command = TrackPopupMenuEx(
+        native.Get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, x, y, owner, nullptr);
     PostMessageW(owner, WM_NULL, 0, 0);
-    DestroyMenu(native);
     if (command > 0 && static_cast<size_t>(command) <= byCommand.size()) {
         TMenuItem* chosen = byCommand[static_cast<size_t>(command) - 1];
         Dispatch([chosen] { chosen->Click(); });

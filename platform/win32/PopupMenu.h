@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Menu.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Pictures.h"
 
 #include <windows.h>

@@ -1,6 +1,7 @@
 #include "platform/win32/SystemFiles.h"
 
 #include "platform/Errors.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Utf16.h"
 
 #include <windows.h>
@@ -44,25 +45,7 @@ std::string SystemMessage(DWORD error) {
 }
 
 // A handle of an open file, closed when it goes.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() {
-        if (Valid()) {
-            CloseHandle(handle_);
-        }
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-    // Closes it now; returns whether the system could (a write may fail only then).
-    bool Close() { return CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE)) != FALSE; }
-
-private:
-    HANDLE handle_;
-};
+using FileHandle = UniqueFile;
 
 // The attributes of what the path names, a symbolic link followed to its target; none when
 // nothing is there or a link leads nowhere.

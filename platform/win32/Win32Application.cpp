@@ -1,9 +1,11 @@
 #include "platform/win32/Win32Application.h"
 
 #include "assets/ResourceIds.h"
+#include "platform/Dispatch.h"
 #include "platform/win32/ModalLoop.h"
 #include "platform/win32/PopupMenu.h"
 #include "platform/win32/Utf16.h"
+#include "platform/win32/WindowSystem.h"
 
 namespace vorlane::win32 {
 
@@ -18,10 +20,17 @@ Win32Application::Win32Application(HINSTANCE instance) : instance_(instance) {
     owner.hInstance = instance;
     owner.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(VORLANE_ICON_APP));
     owner.lpszClassName = kOwnerClass;
-    RegisterClassExW(&owner);
-    owner_ = CreateWindowExW(0, kOwnerClass, L"Vorlane", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                             instance, nullptr);
-    SetWindowLongPtrW(owner_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (RegisterWindowClass(owner)) {
+        owner_.Reset(CreateWindowExW(0, kOwnerClass, L"Vorlane", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                     nullptr, instance, nullptr));
+    }
+    if (!owner_.Valid()) {
+        // Reported with the main window, which cannot be made without it.
+        ownerFailure_ =
+            WindowSystemError("Das Fenster \"TVorlaneApplication\" ist nicht erstellt").what();
+        return;
+    }
+    SetWindowLongPtrW(owner_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 LRESULT CALLBACK Win32Application::OwnerProc(HWND window, UINT message, WPARAM wParam,
@@ -36,19 +45,12 @@ LRESULT CALLBACK Win32Application::OwnerProc(HWND window, UINT message, WPARAM w
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-Win32Application::~Win32Application() {
-    forms_.clear();
-    if (owner_ != nullptr) {
-        DestroyWindow(owner_);
-    }
-}
-
 HWND Win32Application::MainHandle() const {
     return forms_.empty() ? nullptr : forms_.front()->Handle();
 }
 
 void Win32Application::SetTitle(const std::string& title) {
-    SetWindowTextW(owner_, Widen(title).c_str());
+    SetWindowTextW(owner_.Get(), Widen(title).c_str());
 }
 
 void Win32Application::CreateWindowOf(TForm& form) {
@@ -57,7 +59,18 @@ void Win32Application::CreateWindowOf(TForm& form) {
     std::erase_if(forms_, [](const std::unique_ptr<NativeForm>& made) {
         return made->Model() == nullptr && !made->IsMain();
     });
-    forms_.push_back(std::make_unique<NativeForm>(*this, form, forms_.empty()));
+    const bool isMain = forms_.empty();
+    try {
+        if (!owner_.Valid()) {
+            throw EWindowSystemError(ownerFailure_);
+        }
+        forms_.push_back(std::make_unique<NativeForm>(*this, form, isMain));
+    } catch (const EWindowSystemError& error) {
+        Dispatch([&error] { throw error; });
+        if (isMain) {
+            throw;
+        }
+    }
 }
 
 NativeForm* Win32Application::FormOf(HWND window) const {
@@ -70,7 +83,7 @@ NativeForm* Win32Application::FormOf(HWND window) const {
 }
 
 void Win32Application::HideOwnerWindow() {
-    ShowWindow(owner_, SW_HIDE);
+    ShowWindow(owner_.Get(), SW_HIDE);
 }
 
 void Win32Application::Minimize() {
@@ -102,7 +115,7 @@ void Win32Application::SetHintStyle(Color background, int delayMs, int displayMs
 
 void Win32Application::PopupMenu(TPopupMenu& menu, int x, int y) {
     const ModalLoop modal(*this);
-    HWND owner = MainHandle() != nullptr ? MainHandle() : owner_;
+    HWND owner = MainHandle() != nullptr ? MainHandle() : owner_.Get();
     TrackPopupMenuOf(menu, owner, x, y, pictures_);
 }
 
@@ -178,8 +191,8 @@ void Win32Application::ModalLoopStarts() {
 void Win32Application::ModalLoopEnded() {
     // The settling waits until the message that opened the box is done: a button pressed
     // with the pointer takes the mouse only after the focus move that opened the box.
-    if (--modalDepth_ == 0 && owner_ != nullptr) {
-        PostMessageW(owner_, kAfterModalLoop, 0, 0);
+    if (--modalDepth_ == 0 && owner_.Valid()) {
+        PostMessageW(owner_.Get(), kAfterModalLoop, 0, 0);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Application.h"
 #include "platform/win32/GdiCache.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/HintTool.h"
 #include "platform/win32/NativeForm.h"
 #include "platform/win32/Pictures.h"
@@ -19,12 +20,11 @@ namespace vorlane::win32 {
 class Win32Application : public Application {
 public:
     explicit Win32Application(HINSTANCE instance);
-    ~Win32Application() override;
     Win32Application(const Win32Application&) = delete;
     Win32Application& operator=(const Win32Application&) = delete;
 
     HINSTANCE Instance() const { return instance_; }
-    HWND OwnerHandle() const { return owner_; }
+    HWND OwnerHandle() const { return owner_.Get(); }
     // The main form's window; null before it exists.
     HWND MainHandle() const;
     PictureCache& Pictures() { return pictures_; }
@@ -32,6 +32,9 @@ public:
     const std::optional<HintStyle>& CurrentHintStyle() const { return hintStyle_; }
 
     void SetTitle(const std::string& title) override;
+    // A form whose window cannot be made is reported with the error box and stays without
+    // one; for the main form the EWindowSystemError goes on to the program entry, which ends
+    // the program (it could not be used, nor even seen).
     void CreateWindowOf(TForm& form) override;
     void HideOwnerWindow() override;
     void Minimize() override;
@@ -67,13 +70,16 @@ private:
     NativeForm* FormOf(HWND window) const;
 
     HINSTANCE instance_;
-    HWND owner_ = nullptr;
+    // Why the owner window is missing, when it is.
+    std::string ownerFailure_;
+    UniqueWindow owner_;
     PictureCache pictures_;
     GdiCache gdi_;
     std::optional<HintStyle> hintStyle_;
     bool minimized_ = false;
     int modalDepth_ = 0;
-    // Last, so the forms' windows go before the pictures and GDI objects they use.
+    // Last, so the forms' windows go before the owner window, the pictures and the GDI objects
+    // they use.
     std::vector<std::unique_ptr<NativeForm>> forms_;
 };
 

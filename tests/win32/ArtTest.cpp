@@ -30,15 +30,15 @@ struct Pixels {
 // Copies the picture's pixels out and lets the bitmap go.
 Pixels Take(const win32::Picture& picture) {
     Pixels pixels;
-    if (picture.bitmap == nullptr) {
+    if (!picture.bitmap.Valid()) {
         return pixels;
     }
     pixels.width = picture.width;
     pixels.height = picture.height;
     pixels.opaque = picture.opaque;
     pixels.argb.resize(static_cast<size_t>(picture.width * picture.height));
-    GetBitmapBits(picture.bitmap, static_cast<LONG>(pixels.argb.size() * 4), pixels.argb.data());
-    DeleteObject(picture.bitmap);
+    GetBitmapBits(picture.bitmap.Get(), static_cast<LONG>(pixels.argb.size() * 4),
+                  pixels.argb.data());
     return pixels;
 }
 
@@ -213,10 +213,7 @@ TEST(Art, BrokenPreDecodedPicturesGiveNoBitmap) {
     cases[4].bytes[0] = 'X';
     for (const Case& broken : cases) {
         const win32::Picture picture = win32::DecodePixels(broken.bytes);
-        EXPECT_EQ(picture.bitmap, nullptr) << broken.what;
-        if (picture.bitmap != nullptr) {
-            DeleteObject(picture.bitmap);
-        }
+        EXPECT_FALSE(picture.bitmap.Valid()) << broken.what;
     }
     const Pixels intact = Take(win32::DecodePixels(whole));
     EXPECT_EQ(intact.width, 171);

@@ -1,0 +1,142 @@
+// A form's window procedure: it only routes. Mouse messages go to the input routing, commands
+// and colour questions to the child peers, timers to the model's timers, moves, dropped files,
+// the tray callback and closing to the form; painting to the painter.
+#include "platform/win32/NativeForm.h"
+
+#include "platform/Dispatch.h"
+
+namespace vorlane::win32 {
+
+LRESULT CALLBACK NativeForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        auto* created = static_cast<NativeForm*>(create->lpCreateParams);
+        created->window_.Reset(window);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    }
+    auto* self = reinterpret_cast<NativeForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr || self->form_ == nullptr || self->Handle() != window) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->Handle(message, wParam, lParam);
+}
+
+LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    TForm& form = *form_;
+    HWND window = Handle();
+    if ((message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) && message != WM_MOUSEWHEEL) {
+        Mouse(message, wParam, lParam);
+        return 0;
+    }
+    switch (message) {
+    case WM_PAINT:
+        painter_.Paint(window, form);
+        if (!firstPaintDone_) {
+            firstPaintDone_ = true;
+            PostMessageW(window, kAfterFirstPaint, 0, 0);
+        }
+        return 0;
+    case kAfterFirstPaint:
+        MakeHintsAndTrayIcon();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_WINDOWPOSCHANGING:
+        if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) != 0) {
+            childrenMayShow_ = true;
+            for (const auto& child : children_) {
+                child->FormShown();
+            }
+        }
+        break;
+    case WM_MOUSELEAVE:
+        PointerLeft();
+        return 0;
+    case WM_CAPTURECHANGED:
+        Dispatch([&] { form.CaptureLost(); });
+        return 0;
+    case WM_SETFOCUS: {
+        // Coming back to the window gives the focus back to the control that had it.
+        ChildPeer* peer = form.Focused() != nullptr ? PeerOf(*form.Focused()) : nullptr;
+        if (peer != nullptr && IsWindowVisible(peer->Handle())) {
+            ::SetFocus(peer->Handle());
+        }
+        return 0;
+    }
+    case WM_COMMAND:
+        if (ChildPeer* peer = PeerOf(reinterpret_cast<HWND>(lParam))) {
+            peer->Command(HIWORD(wParam));
+            return 0;
+        }
+        break;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+        if (ChildPeer* peer = PeerOf(reinterpret_cast<HWND>(lParam))) {
+            return reinterpret_cast<LRESULT>(peer->Colors(reinterpret_cast<HDC>(wParam)));
+        }
+        break;
+    case WM_TIMER:
+        for (TTimer* timer : form.Timers()) {
+            if (reinterpret_cast<UINT_PTR>(timer) == wParam) {
+                Dispatch([timer] { timer->Fire(); });
+                return 0;
+            }
+        }
+        break;
+    case WM_DROPFILES:
+        DroppedFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_MOVING: {
+        auto* proposed = reinterpret_cast<RECT*>(lParam);
+        Rect bounds{proposed->left, proposed->top, proposed->right - proposed->left,
+                    proposed->bottom - proposed->top};
+        Dispatch([&] { form.Moving(bounds); });
+        *proposed = ToRECT(bounds);
+        return TRUE;
+    }
+    case WM_MOVE: {
+        RECT outer;
+        GetWindowRect(window, &outer);
+        Dispatch([&] { form.Moved(outer.left, outer.top); });
+        return 0;
+    }
+    case TrayIcon::kCallbackMessage:
+        if (trayIcon_ != nullptr) {
+            trayIcon_->Callback(wParam, lParam);
+        }
+        return 0;
+    case WM_CLOSE: {
+        bool canClose = true;
+        Dispatch([&] { canClose = form.CloseQuery(); });
+        if (!canClose) {
+            return 0;
+        }
+        // Closing the main form ends the program; any other form is only hidden.
+        if (isMain_) {
+            DestroyWindow(window);
+        } else {
+            Hide();
+            form.WindowClosed();
+        }
+        return 0;
+    }
+    case WM_DESTROY:
+        if (trayIcon_ != nullptr) {
+            trayIcon_->Remove();
+        }
+        if (isMain_) {
+            PostQuitMessage(0);
+        }
+        return 0;
+    default:
+        if (message == taskbarCreated_ && taskbarCreated_ != 0 && trayIcon_ != nullptr) {
+            trayIcon_->TaskbarCreated();
+            return 0;
+        }
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace vorlane::win32
