@@ -40,10 +40,11 @@ class ModalTest : public ProgramTest {};
 TEST_F(ModalTest, AfterTheBoxOfAPressedButtonTheNextClickIsTheUsers) {
     HWND main = Start(L"-t30");
     ASSERT_NE(main, nullptr);
-    // Start-up is over when the countdown runs.
+    // Start-up is over when the countdown runs (the first start of a fresh Wine may be slow).
     const std::string first = Text(main, kIdTimeSeconds);
-    WaitUntil([&] { return Text(main, kIdTimeSeconds) != first; }, milliseconds(3000));
+    ASSERT_TRUE(WaitUntil([&] { return Text(main, kIdTimeSeconds) != first; }, milliseconds(5000)));
     BringToForeground(main);
+    Sleep(200);
 
     ClickAt(main, kOnColon);
     ASSERT_TRUE(WaitUntil([&] { return Shown(main, kIdEndTimeComboBox); }, milliseconds(1500)));
