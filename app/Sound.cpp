@@ -55,9 +55,10 @@ void TFormVorlane::WMDropFiles(TComponent* /*sender*/, const std::vector<std::st
 
 void TFormVorlane::btnOpenMP3NormalClick(TComponent* /*sender*/) {
     // The pressed look shows before the dialog takes over the screen, and stays while it is open.
+    // The countdown is left as it is: it goes on while the dialog is open, so the alarm comes
+    // on time, and it stays off while a time is being typed or a clock time chosen.
     btnOpenMP3.Active.Show();
     Window().Update();
-    tmrCountdown.SetEnabled(false);
     try {
         MediaPlayer& player = services_.mediaPlayer;
         if (s_.SoundLoaded == 0) {
@@ -80,7 +81,6 @@ void TFormVorlane::btnOpenMP3NormalClick(TComponent* /*sender*/) {
             }
             OpenSoundFile(*chosen);
             s_.SettingsChanged = true;
-            tmrCountdown.SetEnabled(true);
             btnOpenMP3.Active.Hide();
             FocusControl(mplMediaPlayer);
         }
@@ -89,8 +89,6 @@ void TFormVorlane::btnOpenMP3NormalClick(TComponent* /*sender*/) {
                                 ErrorDescription(error),
                             "Fehler");
     }
-    // Also after a cancelled dialog or an error: the countdown catches up on its next tick.
-    tmrCountdown.SetEnabled(true);
     btnOpenMP3.Active.Hide();
 }
 
@@ -122,6 +120,11 @@ void TFormVorlane::rewindMediaPlayer() {
 
 void TFormVorlane::closeMediaPlayer() {
     services_.mediaPlayer.Close();
+    // A closed device plays nothing: the next play starts the sound opened after it, and the
+    // buttons no longer show a sound playing or paused.
+    s_.IsPlaying = false;
+    btnPlay.Active.Hide();
+    btnPause.Active.Hide();
 }
 
 void TFormVorlane::btnPlayNormalClick(TComponent* /*sender*/) {
@@ -150,7 +153,7 @@ void TFormVorlane::btnStopNormalClick(TComponent* /*sender*/) {
 }
 
 void TFormVorlane::mnuPlayMP3OrNotClick(TComponent* sender) {
-    tmrCountdown.SetEnabled(false);
+    // The countdown is left alone here too, as around the dialog.
     if (mnuPlayMP3OrNot->Checked) {
         stopMediaPlayer();
         mnuPlayMP3OrNot->Checked = false;
@@ -160,7 +163,6 @@ void TFormVorlane::mnuPlayMP3OrNotClick(TComponent* sender) {
         // A successful choice ticks the switch when it opens the file.
         btnOpenMP3NormalClick(sender);
     }
-    tmrCountdown.SetEnabled(true);
 }
 
 // A sound that has played to its end no longer counts as playing: the play button works

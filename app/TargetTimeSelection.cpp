@@ -32,7 +32,6 @@ void TFormVorlane::btnSelectTimeclick(TComponent* /*sender*/) {
     tmrCountdown.SetEnabled(false);
     edtSecondTextLine.Hide();
     cmbEndTimeComboBox.Show();
-    FocusControl(cmbEndTimeComboBox);
     btnTimeSelectionOkay.Show();
     btnTimeSelectionOkay.BringToFront();
     if (s_.AlarmActive) {
@@ -44,9 +43,16 @@ void TFormVorlane::btnSelectTimeclick(TComponent* /*sender*/) {
     cmbEndTimeComboBox.SetText(current);
     s_.SelectionStartText = current;
     cmbEndTimeComboBox.SetItems(TargetTimeChoices(now));
+    // The focus and the selection come after the text: a text set later would put the caret
+    // before it, and what the user types would be added to the shown time, not replace it.
+    FocusControl(cmbEndTimeComboBox);
+    cmbEndTimeComboBox.SelectAll();
 }
 
 void TFormVorlane::mnuSelectTimeClick(TComponent* sender) {
+    // The window may be in the tray: it comes back as from a click on the icon, so the list
+    // is seen and the paused countdown is not forgotten there.
+    TrayIconClick(sender);
     btnSelectTimeclick(sender);
 }
 

@@ -2,6 +2,7 @@
 #include "app/VorlaneSRC.h"
 #include "core/StrictInt.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace vorlane {
@@ -9,6 +10,25 @@ namespace vorlane {
 namespace {
 constexpr char16_t kEnter = 13;
 constexpr char16_t kBackspace = 8;
+constexpr std::int32_t kMostMinutes = 999;
+constexpr std::int32_t kMostSeconds = 59;
+
+bool MinutesInRange(std::int32_t minutes) {
+    return minutes >= 0 && minutes <= kMostMinutes;
+}
+
+// The time both fields hold, whichever of them was typed into last: the other may still hold
+// what the user left in it. Minutes out of range are not taken, seconds above 59 count as 59,
+// and the range is checked before multiplying, so no text can overflow the sum.
+std::optional<std::int32_t> FieldsTime(const std::string& minutesText,
+                                       const std::string& secondsText) {
+    const std::optional<std::int32_t> minutes = StrToIntStrict(minutesText);
+    const std::optional<std::int32_t> seconds = StrToIntStrict(secondsText);
+    if (!minutes || !seconds || !MinutesInRange(*minutes) || *seconds < 0) {
+        return std::nullopt;
+    }
+    return *minutes * 60 + std::min(*seconds, kMostSeconds);
+}
 } // namespace
 
 void TFormVorlane::ResetTimeBase() {
@@ -53,9 +73,10 @@ void TFormVorlane::ApplyTypedTime(std::int32_t seconds) {
 
 void TFormVorlane::edtTimeMinutesExit(TComponent* /*sender*/) {
     const std::optional<std::int32_t> minutes = StrToIntStrict(edtTimeMinutes.Text());
-    if (minutes && *minutes != s_.MinutesOnEnter && *minutes >= 0 && *minutes < 1000) {
-        if (const std::optional<std::int32_t> seconds = StrToIntStrict(edtTimeSeconds.Text())) {
-            ApplyTypedTime(*minutes * 60 + *seconds);
+    if (minutes && *minutes != s_.MinutesOnEnter && MinutesInRange(*minutes)) {
+        if (const std::optional<std::int32_t> time =
+                FieldsTime(edtTimeMinutes.Text(), edtTimeSeconds.Text())) {
+            ApplyTypedTime(*time);
         }
     }
     if (!s_.SelectingTime) {
@@ -65,17 +86,12 @@ void TFormVorlane::edtTimeMinutesExit(TComponent* /*sender*/) {
 }
 
 void TFormVorlane::edtTimeSecondsExit(TComponent* /*sender*/) {
-    std::optional<std::int32_t> seconds = StrToIntStrict(edtTimeSeconds.Text());
-    if (seconds && *seconds != s_.SecondsOnEnter && *seconds >= 0) {
-        if (*seconds > 59) {
-            seconds = 59;
-        }
-        if (const std::optional<std::int32_t> minutes = StrToIntStrict(edtTimeMinutes.Text())) {
-            // Minutes in the field never exceed three digits' worth here: the display wrote
-            // them, or the minutes field's own exit checked them.
-            if (*minutes >= 0 && *minutes <= 35791394) {
-                ApplyTypedTime(*minutes * 60 + *seconds);
-            }
+    // The typed number counts as a change, also where it is then taken as 59.
+    const std::optional<std::int32_t> seconds = StrToIntStrict(edtTimeSeconds.Text());
+    if (seconds && *seconds != s_.SecondsOnEnter) {
+        if (const std::optional<std::int32_t> time =
+                FieldsTime(edtTimeMinutes.Text(), edtTimeSeconds.Text())) {
+            ApplyTypedTime(*time);
         }
     }
     if (!s_.SelectingTime) {

@@ -90,6 +90,10 @@ void ComboBoxPeer::ChangedKind(Change what) {
     case Change::DroppedDown:
         SendMessageW(window_, CB_SHOWDROPDOWN, control_.DroppedDown() ? TRUE : FALSE, 0);
         break;
+    case Change::SelectAll:
+        // From the first character to the end (-1) of the text part.
+        SendMessageW(window_, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+        break;
     default:
         break;
     }

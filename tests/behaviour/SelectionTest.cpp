@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace vorlane::testing {
 namespace {
@@ -68,6 +70,46 @@ TEST_F(Selection, OpeningShowsTheListOfQuarterHoursAndPausesTheCountdown) {
     EXPECT_EQ(app.state.RemainingSeconds, before);
     Open();
     EXPECT_EQ(f().cmbEndTimeComboBox.Items().size(), 63u);
+}
+
+// What the native list is told while the selection opens, with what the list holds and
+// whether it has the focus at that moment: the native side puts the caret where the latest
+// text leaves it, so the whole text must be selected after the last text and list came.
+class ListPeer : public ControlPeer {
+public:
+    explicit ListPeer(TFormVorlane& form) : form_(form) {
+        form_.cmbEndTimeComboBox.AttachPeer(this);
+    }
+    ~ListPeer() override { form_.cmbEndTimeComboBox.AttachPeer(nullptr); }
+    ListPeer(const ListPeer&) = delete;
+    ListPeer& operator=(const ListPeer&) = delete;
+
+    void Changed(TControl& list, Change what) override {
+        if (what == Change::Text || what == Change::Items) {
+            seen.push_back("text " + list.Text());
+        } else if (what == Change::SelectAll) {
+            seen.push_back("select all " + list.Text() +
+                           (form_.Focused() == &list ? " (focused)" : " (not focused)"));
+        }
+    }
+    std::vector<std::string> seen;
+
+private:
+    TFormVorlane& form_;
+};
+
+TEST_F(Selection, OpeningSelectsTheShownTimeAsAWholeSoTypingReplacesIt) {
+    At(18, 42, 10);
+    ListPeer list(f());
+    Dispatch([&] { f().edtTimeColon.Click(); });
+    ASSERT_FALSE(list.seen.empty());
+    EXPECT_EQ(list.seen.back(), "select all 18:42 (focused)");
+    EXPECT_TRUE(f().cmbEndTimeComboBox.AllSelected());
+    // What the user then types is the whole text: 7 and Enter count down to 07:00.
+    TypeTarget("7");
+    Dispatch([&] { f().cmbEndTimeComboBox.KeyPress(13); });
+    EXPECT_EQ(f().cmbEndTimeComboBox.Text(), "07:00");
+    EXPECT_EQ(app.state.RemainingSeconds, (12 * 60 + 18) * 60 - 10 + 60);
 }
 
 TEST(SelectionWays, EveryWayOutConfirmsOnce) {

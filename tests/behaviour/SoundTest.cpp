@@ -129,7 +129,30 @@ TEST_F(Sound, EveryTransitionBetweenTheSoundStates) {
          [&] { Drop({kGong}); },
          kReady,
          {"close", "open " + kGong},
-         true,
+         false,
+         false},
+        {"play", [&] { Press(f().btnPlay); }, kPlaying, {"play"}, true, false},
+        {"another file chosen while playing",
+         [&] { Choose(kAlarm); },
+         kReady,
+         {"close", "open " + kAlarm},
+         false,
+         false},
+        {"play the chosen file", [&] { Press(f().btnPlay); }, kPlaying, {"play"}, true, false},
+        {"pause", [&] { Press(f().btnPause); }, kPaused, {"pause"}, false, true},
+        {"another file chosen while paused",
+         [&] { Choose(kGong); },
+         kReady,
+         {"close", "open " + kGong},
+         false,
+         false},
+        {"play", [&] { Press(f().btnPlay); }, kPlaying, {"play"}, true, false},
+        {"pause", [&] { Press(f().btnPause); }, kPaused, {"pause"}, false, true},
+        {"another file dropped while paused",
+         [&] { Drop({kAlarm}); },
+         kReady,
+         {"close", "open " + kAlarm},
+         false,
          false},
         {"play", [&] { Press(f().btnPlay); }, kPlaying, {"play"}, true, false},
         {"a folder dropped",
@@ -252,14 +275,14 @@ TEST_F(Sound, UntickingTheSwitchDuringTheAlarmStopsAndRewindsTheSound) {
     app.Tick();
     EXPECT_TRUE(NewCalls().empty());
 
-    // Ticking it again while the file is gone opens the dialog, with the countdown held.
+    // Ticking it again while the file is gone opens the dialog; the countdown goes on.
     app.host.files.files.erase(kAlarm);
-    bool countdownOnWhileOpen = true;
+    bool countdownOnWhileOpen = false;
     dialog().whileOpen = [&] { countdownOnWhileOpen = f().tmrCountdown.Enabled(); };
     dialog().answer = std::nullopt;
     PickFromTrayMenu("mnuPlayMP3OrNot");
     ASSERT_EQ(dialog().shown.size(), 2u);
-    EXPECT_FALSE(countdownOnWhileOpen);
+    EXPECT_TRUE(countdownOnWhileOpen);
     EXPECT_TRUE(f().tmrCountdown.Enabled());
     EXPECT_FALSE(f().mnuPlayMP3OrNot->Checked);
 }
@@ -300,7 +323,7 @@ TEST_F(Sound, TheCancelledDialogChangesNothingAndTheCountdownCatchesUp) {
     app.host.log.calls.clear();
     Choose(std::nullopt);
 
-    EXPECT_FALSE(countdownOnWhileOpen);
+    EXPECT_TRUE(countdownOnWhileOpen);
     EXPECT_TRUE(pressedLookWhileOpen);
     EXPECT_EQ(app.host.log.calls.front(), "update") << "the pressed look is painted at once";
     EXPECT_TRUE(f().tmrCountdown.Enabled());
@@ -311,6 +334,90 @@ TEST_F(Sound, TheCancelledDialogChangesNothingAndTheCountdownCatchesUp) {
     EXPECT_EQ(State(), kReady);
     app.Tick();
     EXPECT_EQ(app.Display(), "11:55");
+}
+
+TEST_F(Sound, ASoundChosenWhileAnotherPlaysRingsAtZero) {
+    Choose(kAlarm);
+    Press(f().btnPlay);
+    ASSERT_EQ(State(), kPlaying);
+    Choose(kGong);
+    NewCalls();
+    ReachZero();
+    EXPECT_EQ(NewCalls(), (Calls{"rewind", "play"}));
+    EXPECT_EQ(State(), kPlaying);
+    EXPECT_TRUE(f().btnPlay.Active.Visible());
+}
+
+// The user is typing into a time field, or choosing a clock time, and opens the sound
+// dialog with a click on the sound line or the eject button (neither takes the focus).
+TEST_F(Sound, AClosedDialogLeavesTheTicksOffWhileATimeIsBeingEntered) {
+    const struct {
+        const char* entering;
+        std::function<void(App&)> start;
+    } ways[] = {
+        {"minutes field",
+         [](App& a) {
+             Dispatch([&] { a.f().FocusControl(a.f().edtTimeMinutes); });
+             Dispatch([&] { a.f().edtTimeMinutes.TextTyped("42"); });
+         }},
+        {"clock-time list", [](App& a) { Dispatch([&] { a.f().btnSelectTimeclick(nullptr); }); }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.entering);
+        for (const bool viaLine : {false, true}) {
+            SCOPED_TRACE(viaLine ? "sound line" : "eject button");
+            App a;
+            a.Running();
+            way.start(a);
+            ASSERT_FALSE(a.f().tmrCountdown.Enabled());
+            a.host.fileDialog.answer = std::nullopt;
+            if (viaLine) {
+                Dispatch([&] { a.f().edtSecondTextLine.Click(); });
+            } else {
+                a.Click(a.f().btnOpenMP3.Normal);
+            }
+            ASSERT_EQ(a.host.fileDialog.shown.size(), 1u);
+            EXPECT_FALSE(a.f().tmrCountdown.Enabled());
+        }
+    }
+    // The typed minutes stay and are taken when the field is left.
+    Dispatch([&] { f().FocusControl(f().edtTimeMinutes); });
+    Dispatch([&] { f().edtTimeMinutes.TextTyped("42"); });
+    Choose(std::nullopt);
+    app.Tick();
+    EXPECT_EQ(f().edtTimeMinutes.Text(), "42");
+    Dispatch([&] { f().FocusControl(f().mplMediaPlayer); });
+    EXPECT_EQ(app.state.RemainingSeconds, 42 * 60);
+    EXPECT_TRUE(f().tmrCountdown.Enabled());
+}
+
+TEST_F(Sound, TheCountdownGoesOnWhileTheDialogIsOpenAndTheAlarmComes) {
+    Choose(kAlarm);
+    NewCalls();
+    const std::int32_t before = app.state.RemainingSeconds;
+    std::int32_t afterASecond = 0;
+    std::string tipAfterASecond;
+    std::string displayAfterASecond;
+    bool alarmWhileOpen = false;
+    MediaMode modeWhileOpen = MediaMode::NoDevice;
+    dialog().whileOpen = [&] {
+        app.Tick(1000);
+        afterASecond = app.state.RemainingSeconds;
+        displayAfterASecond = app.Display();
+        tipAfterASecond = f().TrayIcon.Hint();
+        app.Tick(static_cast<std::int64_t>(before) * 1000);
+        app.Tick();
+        alarmWhileOpen = app.state.AlarmActive;
+        modeWhileOpen = player().mode;
+    };
+    Choose(std::nullopt);
+    EXPECT_EQ(afterASecond, before - 1);
+    EXPECT_EQ(displayAfterASecond, "11:59");
+    EXPECT_EQ(tipAfterASecond, "11:59");
+    EXPECT_TRUE(alarmWhileOpen);
+    EXPECT_EQ(modeWhileOpen, MediaMode::Playing);
+    EXPECT_EQ(NewCalls(), (Calls{"rewind", "play"}));
+    EXPECT_TRUE(app.window().topmost);
 }
 
 TEST_F(Sound, AChosenFileIsOpenedMarkedForTheSettingsAndTheFocusParked) {

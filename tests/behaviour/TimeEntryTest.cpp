@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace vorlane::testing {
 namespace {
 
@@ -86,6 +88,55 @@ TEST_F(TimeEntry, MinutesAndSecondsTakeTheirLimits) {
         Dispatch([&] { g.FocusControl(g.mplMediaPlayer); });
         EXPECT_EQ(fresh.state.RemainingSeconds, c.remaining < 0 ? before : c.remaining);
         EXPECT_TRUE(g.tmrCountdown.Enabled());
+    }
+}
+
+// Whatever the other field still holds when a value is taken: the user types into one field,
+// clicks the other (no tick comes between), types there and presses Enter.
+TEST(TimeEntryLimits, HoldWhicheverWayAFieldIsLeft) {
+    constexpr std::int32_t kShown = 4 * 60 + 58; // 04:58 when the user starts typing
+    const struct {
+        bool secondsFirst;
+        const char* first;
+        const char* second;
+        std::int32_t remaining;
+    } cases[] = {
+        {true, "90", "2", 2 * 60 + 59}, // the seconds left at 90 count as 59
+        {true, "59", "2", 2 * 60 + 59},
+        {true, "60", "2", 2 * 60 + 59},
+        {true, "61", "2", 2 * 60 + 59},
+        {false, "2", "59", 2 * 60 + 59},
+        {false, "2", "60", 2 * 60 + 59},
+        {false, "2", "61", 2 * 60 + 59},
+        {false, "999", "75", 999 * 60 + 59},
+        {false, "0", "0", 0},
+        {false, "1000", "30", kShown}, // minutes above 999 are not taken from either field
+        {false, "5000", "28", kShown},
+        {false, "35791394", "59", kShown}, // times 60 beyond what 32 bits hold
+        {false, "99999999999", "59", kShown},
+        {true, "2147483647", "2", 2 * 60 + 59}, // no sum can overflow
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.secondsFirst ? "seconds " : "minutes ") + c.first + ", then " +
+                     c.second);
+        App app({"-t5"});
+        app.Running();
+        TFormVorlane& f = app.f();
+        app.Tick(2000);
+        ASSERT_EQ(app.Display(), "04:58");
+        TControl& first = c.secondsFirst ? f.edtTimeSeconds : f.edtTimeMinutes;
+        TControl& second = c.secondsFirst ? f.edtTimeMinutes : f.edtTimeSeconds;
+        for (auto [field, text] : {std::pair{&first, c.first}, std::pair{&second, c.second}}) {
+            // The click into the field takes the focus from the other one and selects the text.
+            Dispatch([&] { f.FocusControl(*field); });
+            Dispatch([&] { field->Click(); });
+            Dispatch([&] { field->TextTyped(text); });
+        }
+        Dispatch([&] { second.KeyPress(13); });
+        EXPECT_EQ(app.state.RemainingSeconds, c.remaining);
+        app.Tick(0);
+        EXPECT_GE(app.state.RemainingSeconds, 0);
+        EXPECT_LE(app.state.RemainingSeconds, 59999);
     }
 }
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 namespace vorlane::testing {
 namespace {
 
@@ -98,6 +101,24 @@ TEST_F(TrayMenu, MinimiseAndRestoreGoThroughTheTray) {
     Dispatch([&] { f().TrayIcon.Click(); });
     EXPECT_EQ(app.host.log.calls, (Names{"restore", "hide owner", "foreground"}));
     EXPECT_TRUE(app.window().visible);
+}
+
+TEST_F(TrayMenu, TheClockTimeSelectionFromTheTrayBringsTheWindowBackFirst) {
+    RightClickTray("mnuMinimize");
+    ASSERT_FALSE(app.window().visible);
+    app.host.log.calls.clear();
+    RightClickTray("mnuSelectTime");
+    EXPECT_TRUE(app.window().visible);
+    EXPECT_FALSE(application().minimized);
+    EXPECT_TRUE(app.state.SelectingTime);
+    EXPECT_EQ(f().Focused(), &f().cmbEndTimeComboBox);
+    // As a click on the icon does it, before the list takes the focus.
+    const auto& calls = app.host.log.calls;
+    const auto at = [&](const std::string& call) {
+        return std::find(calls.begin(), calls.end(), call) - calls.begin();
+    };
+    EXPECT_LT(at("restore"), at("focus cmbEndTimeComboBox"));
+    EXPECT_LT(at("foreground"), at("focus cmbEndTimeComboBox"));
 }
 
 TEST_F(TrayMenu, TheMinimiseButtonIsRefusedAtZeroButClearsItsLooks) {

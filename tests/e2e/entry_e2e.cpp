@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -106,6 +107,47 @@ TEST_F(EntryTest, TheColonOpensTheClockTimesAndATypedTimeSetsTheCountdown) {
         // The selection stays open until the user leaves it, also the second time.
         Sleep(500);
     }
+}
+
+// Minutes from now (whole minutes, seconds ignored) to the next `hour`:00.
+int MinutesUntil(const SYSTEMTIME& now, int hour) {
+    return ((hour * 60 - (now.wHour * 60 + now.wMinute)) % 1440 + 1440) % 1440;
+}
+
+TEST_F(EntryTest, ATimeTypedIntoTheOpenedListReplacesTheShownTime) {
+    HWND main = Start(L"-t30");
+    ASSERT_NE(main, nullptr);
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    // 7 o'clock, unless that is more than 961 minutes ahead now: then the first hour of one
+    // digit that is not, so the time is accepted at any time of day.
+    int hour = 7;
+    for (int h = 0; MinutesUntil(now, hour) > 961 && h < 10; ++h) {
+        hour = h;
+    }
+    ASSERT_LE(MinutesUntil(now, hour), 961);
+    ClickAt(main, kOnColon);
+    ASSERT_TRUE(WaitUntil([&] { return Shown(main, kIdEndTimeComboBox); }, milliseconds(1500)));
+    Sleep(300);
+    TypeKeys({static_cast<WORD>('0' + hour), VK_RETURN});
+    // The countdown ends a minute after the chosen time: whole minutes shown are those until
+    // it, or one more right at a full minute; one less where the clock turned a minute.
+    const int expected = MinutesUntil(now, hour);
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            if (!Shown(main, kIdTimeMinutes)) {
+                return false;
+            }
+            const std::string shown = Text(main, kIdTimeMinutes);
+            char* end = nullptr;
+            const long m = std::strtol(shown.c_str(), &end, 10);
+            return end != shown.c_str() && *end == '\0' && m >= expected - 1 && m <= expected + 1;
+        },
+        milliseconds(1500)))
+        << "typed " << hour << ", expected about " << expected << " minutes, shows "
+        << Text(main, kIdTimeMinutes) << ":" << Text(main, kIdTimeSeconds);
+    EXPECT_EQ(Text(main, kIdEndTimeComboBox),
+              std::string("0") + static_cast<char>('0' + hour) + ":00");
 }
 
 TEST_F(EntryTest, AReminderComesUpWithItsTextAndTheButton) {

@@ -26,6 +26,7 @@ constexpr RECT kPlay{70, 165, 70 + 32, 165 + 56};
 constexpr POINT kOnPlay{86, 195};
 constexpr POINT kOnOpen{85, 134};
 constexpr POINT kOnSoundLine{85, 84};
+constexpr POINT kOnSeconds{103, 57};
 constexpr POINT kOnPlusOne{132, 205};
 constexpr POINT kOnMinusOne{38, 205};
 // The background left of the display: no button, field or other picture lies there.
@@ -145,6 +146,44 @@ TEST_F(SoundTest, AtZeroTheChosenSoundIsPlayed) {
     EXPECT_TRUE(WaitUntil([&] { return !SamePixels(PlayLook(main), resting); }, milliseconds(2000)))
         << "the alarm does not play the sound";
     SaveScreenshot(main, "SoundTest.alarm-playing");
+}
+
+TEST_F(SoundTest, TheCountdownGoesOnWhileTheDialogIsOpenAndTheAlarmComes) {
+    HWND main = Start(L"-t1");
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(
+        WaitUntil([&] { return FieldText(main, kIdTimeMinutes) == L"00"; }, milliseconds(3000)))
+        << "the countdown did not start";
+    // Six seconds left, typed into the seconds field.
+    BringToForeground(main);
+    ClickAt(main, kOnSeconds);
+    Sleep(200);
+    TypeKeys({'6', VK_RETURN});
+    ASSERT_TRUE(
+        WaitUntil([&] { return FieldText(main, kIdTimeSeconds) == L"05"; }, milliseconds(2000)))
+        << "shows " << Narrow(FieldText(main, kIdTimeSeconds).value_or(L"?"));
+
+    ClickAt(main, kOnOpen);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            dialog = testsupport::FindFileDialog(app_->Pid(), kDialogCaption);
+            return dialog != nullptr;
+        },
+        milliseconds(5000)))
+        << "the file dialog did not open";
+    EXPECT_TRUE(
+        WaitUntil([&] { return FieldText(main, kIdTimeSeconds) == L"02"; }, milliseconds(5000)))
+        << "the display stands at " << Narrow(FieldText(main, kIdTimeSeconds).value_or(L"?"))
+        << " while the dialog is open";
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(main); }, milliseconds(5000)))
+        << "no alarm while the dialog is open";
+    EXPECT_NE(testsupport::FindFileDialog(app_->Pid(), kDialogCaption), nullptr);
+    SaveScreenshot(main, "SoundTest.alarm-behind-the-dialog", dialog);
+    testsupport::CancelFileDialog(dialog);
+    EXPECT_TRUE(WaitUntil(
+        [&] { return testsupport::FindFileDialog(app_->Pid(), kDialogCaption) == nullptr; },
+        milliseconds(3000)));
 }
 
 } // namespace

@@ -271,6 +271,9 @@ TEST_F(Win32Sound, TheDialogAsksForAMultimediaFileAndTheChosenOneIsOpened) {
     const std::string sound = Make(L"Glocke.wav", testsupport::WaveSound(1.0));
     state.ConfigDir = win32::Narrow(folder);
     DialogFiller filler(folder + L"Glocke.wav");
+    // The countdown runs, as it does once the program has started; the dialog leaves it on.
+    state.RemainingSeconds = 600;
+    form->tmrCountdown.SetEnabled(true);
     Dispatch([&] { form->btnOpenMP3NormalClick(nullptr); });
     const auto seen = filler.Seen();
     ASSERT_TRUE(seen.has_value()) << "no dialog";
