@@ -13,6 +13,8 @@ namespace {
 constexpr std::size_t kSoundLineSpace = 35;
 // The sound-name line's background after a sound failed to open.
 constexpr Color kOpenFailed{255, 0, 0};
+// The kinds the sound device plays; MIDI files mostly end in .mid, some in .midi.
+constexpr char kSoundPatterns[] = "*.wav;*.mid;*.midi;*.avi;*.mp3";
 } // namespace
 
 void TFormVorlane::OpenSoundFile(const std::string& path) {
@@ -68,9 +70,9 @@ void TFormVorlane::btnOpenMP3NormalClick(TComponent* /*sender*/) {
         }
         FileOpenDialog.title = "Musikdatei auswählen";
         FileOpenDialog.fileNameLabel = "Dateiname:";
-        FileOpenDialog.filterName = "Multimedia-Dateien";
-        FileOpenDialog.filterPattern = "*.wav;*.midi;*.avi;*.mp3";
-        FileOpenDialog.fileName = "*.wav;*.midi;*.avi;*.mp3";
+        FileOpenDialog.filters = {{"Multimedia-Dateien", kSoundPatterns},
+                                  {"Alle Dateien (*.*)", "*.*"}};
+        FileOpenDialog.fileName = kSoundPatterns;
         FileOpenDialog.defaultExtension = "adw";
         FileOpenDialog.pathMustExist = true;
         FileOpenDialog.fileMustExist = true;

@@ -1,17 +1,25 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vorlane {
+
+// One entry of the dialog's file-type list: its name and its patterns, separated by
+// semicolons.
+struct FileTypeFilter {
+    std::string name;
+    std::string patterns;
+    bool operator==(const FileTypeFilter&) const = default;
+};
 
 // What the file-open dialog shows and asks of the chosen file. The form keeps one, so the
 // folder it starts in carries over from one opening to the next.
 struct OpenDialogSettings {
     std::string title;
     std::string fileNameLabel;
-    // One entry of the file-type list: its name and its patterns, separated by semicolons.
-    std::string filterName;
-    std::string filterPattern;
+    // The entries of the file-type list, the first one chosen when the dialog opens.
+    std::vector<FileTypeFilter> filters;
     // The text of the file-name box when the dialog opens.
     std::string fileName;
     // Added to a typed name without extension.

@@ -32,11 +32,14 @@ UINT_PTR CALLBACK LabelHook(HWND child, UINT message, WPARAM /*wParam*/, LPARAM 
 } // namespace
 
 std::optional<std::string> SystemFileDialog::Open(const OpenDialogSettings& settings) {
-    // One entry of name and pattern, each ended by a null, and one more null after the list.
-    std::wstring filter = Widen(settings.filterName);
-    filter += L'\0';
-    filter += Widen(settings.filterPattern);
-    filter += L'\0';
+    // Each entry's name and patterns, each ended by a null, and one more null after the list.
+    std::wstring filter;
+    for (const FileTypeFilter& entry : settings.filters) {
+        filter += Widen(entry.name);
+        filter += L'\0';
+        filter += Widen(entry.patterns);
+        filter += L'\0';
+    }
     const std::wstring title = Widen(settings.title);
     const std::wstring label = Widen(settings.fileNameLabel);
     const std::wstring extension = Widen(settings.defaultExtension);
@@ -50,7 +53,7 @@ std::optional<std::string> SystemFileDialog::Open(const OpenDialogSettings& sett
     dialog.hwndOwner = application_.MainHandle() != nullptr ? application_.MainHandle()
                                                             : application_.OwnerHandle();
     dialog.hInstance = application_.Instance();
-    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());

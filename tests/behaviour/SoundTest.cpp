@@ -446,9 +446,10 @@ TEST_F(Sound, TheDialogAsksForAMultimediaFileAndStartsInTheRightFolder) {
     const OpenDialogSettings& first = dialog().shown[0];
     EXPECT_EQ(first.title, "Musikdatei auswählen");
     EXPECT_EQ(first.fileNameLabel, "Dateiname:");
-    EXPECT_EQ(first.filterName, "Multimedia-Dateien");
-    EXPECT_EQ(first.filterPattern, "*.wav;*.midi;*.avi;*.mp3");
-    EXPECT_EQ(first.fileName, "*.wav;*.midi;*.avi;*.mp3");
+    EXPECT_EQ(first.filters,
+              (std::vector<FileTypeFilter>{{"Multimedia-Dateien", "*.wav;*.mid;*.midi;*.avi;*.mp3"},
+                                           {"Alle Dateien (*.*)", "*.*"}}));
+    EXPECT_EQ(first.fileName, "*.wav;*.mid;*.midi;*.avi;*.mp3");
     EXPECT_EQ(first.defaultExtension, "adw");
     EXPECT_TRUE(first.pathMustExist);
     EXPECT_TRUE(first.fileMustExist);

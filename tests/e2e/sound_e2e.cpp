@@ -77,8 +77,10 @@ protected:
                   milliseconds(2000));
         const testsupport::FileDialogSeen seen = testsupport::ReadFileDialog(dialog);
         EXPECT_EQ(seen.fileNameLabel, L"Dateiname:");
-        EXPECT_EQ(seen.fileName, L"*.wav;*.midi;*.avi;*.mp3");
+        EXPECT_EQ(seen.fileName, L"*.wav;*.mid;*.midi;*.avi;*.mp3");
         EXPECT_EQ(seen.fileType, L"Multimedia-Dateien");
+        EXPECT_EQ(seen.fileTypes,
+                  (std::vector<std::wstring>{L"Multimedia-Dateien", L"Alle Dateien (*.*)"}));
         EXPECT_EQ(seen.owner, main);
         Sleep(300); // for a screenshot with every part of the dialog painted
         SaveScreenshot(dialog, std::string("SoundTest.") + Test() + ".dialog");

@@ -1,5 +1,6 @@
 #include "tests/support/FileDialogDriver.h"
 
+#include <commctrl.h>
 #include <dlgs.h>
 
 namespace vorlane::testsupport {
@@ -48,6 +49,64 @@ HWND FileNameEdit(HWND dialog) {
     return GetDlgItem(dialog, edt1);
 }
 
+// The entries of a combo box's list; CB_GETLBTEXT is one of the messages the system carries
+// across processes.
+std::vector<std::wstring> ItemsOf(HWND combo) {
+    std::vector<std::wstring> items;
+    const LRESULT count = combo != nullptr ? SendMessageW(combo, CB_GETCOUNT, 0, 0) : 0;
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        if (length < 0) {
+            break;
+        }
+        std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
+        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(item.data()));
+        item.resize(static_cast<std::size_t>(length));
+        items.push_back(item);
+    }
+    return items;
+}
+
+// The first window of a class among the dialog's descendants.
+HWND DescendantOfClass(HWND parent, const wchar_t* windowClass) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[64] = {};
+        GetClassNameW(child, name, 64);
+        if (std::wstring(name) == windowClass) {
+            return child;
+        }
+        if (HWND found = DescendantOfClass(child, windowClass)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+// The names in the dialog's file list, when the list lives in this process.
+std::vector<std::wstring> ListedNames(HWND dialog) {
+    std::vector<std::wstring> names;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(dialog, &processId);
+    HWND list = DescendantOfClass(dialog, L"SysListView32");
+    if (list == nullptr || processId != GetCurrentProcessId()) {
+        return names;
+    }
+    const LRESULT count = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t text[MAX_PATH] = {};
+        LVITEMW item{};
+        item.iSubItem = 0;
+        item.pszText = text;
+        item.cchTextMax = MAX_PATH;
+        SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&item));
+        names.emplace_back(text);
+    }
+    return names;
+}
+
 } // namespace
 
 HWND FindFileDialog(DWORD processId, const std::wstring& caption) {
@@ -61,6 +120,8 @@ FileDialogSeen ReadFileDialog(HWND dialog) {
     seen.fileNameLabel = TextOf(GetDlgItem(dialog, stc3));
     seen.fileName = TextOf(FileNameEdit(dialog));
     seen.fileType = TextOf(GetDlgItem(dialog, cmb1));
+    seen.fileTypes = ItemsOf(GetDlgItem(dialog, cmb1));
+    seen.listed = ListedNames(dialog);
     seen.lookIn = TextOf(GetDlgItem(dialog, cmb2));
     seen.owner = GetWindow(dialog, GW_OWNER);
     return seen;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace vorlane::testsupport {
 
@@ -13,9 +14,13 @@ HWND FindFileDialog(DWORD processId, const std::wstring& caption);
 // What the dialog shows.
 struct FileDialogSeen {
     std::wstring fileNameLabel;
-    std::wstring fileName; // the text of the file-name box
-    std::wstring fileType; // the chosen entry of the file-type list
-    std::wstring lookIn;   // the folder the dialog shows
+    std::wstring fileName;               // the text of the file-name box
+    std::wstring fileType;               // the chosen entry of the file-type list
+    std::vector<std::wstring> fileTypes; // every entry of the file-type list, in order
+    // The names the dialog lists in the folder it shows; read only in the dialog's own process,
+    // since the list view's items cannot be asked for from another one.
+    std::vector<std::wstring> listed;
+    std::wstring lookIn; // the folder the dialog shows
     HWND owner = nullptr;
 };
 FileDialogSeen ReadFileDialog(HWND dialog);

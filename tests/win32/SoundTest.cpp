@@ -269,6 +269,9 @@ private:
 
 TEST_F(Win32Sound, TheDialogAsksForAMultimediaFileAndTheChosenOneIsOpened) {
     const std::string sound = Make(L"Glocke.wav", testsupport::WaveSound(1.0));
+    // MIDI files mostly end in .mid; a file of another kind is listed only when asked for.
+    Make(L"Gong.mid", testsupport::MidiNote());
+    Make(L"Notiz.txt", Bytes{'-'});
     state.ConfigDir = win32::Narrow(folder);
     DialogFiller filler(folder + L"Glocke.wav");
     // The countdown runs, as it does once the program has started; the dialog leaves it on.
@@ -278,8 +281,11 @@ TEST_F(Win32Sound, TheDialogAsksForAMultimediaFileAndTheChosenOneIsOpened) {
     const auto seen = filler.Seen();
     ASSERT_TRUE(seen.has_value()) << "no dialog";
     EXPECT_EQ(seen->fileNameLabel, L"Dateiname:");
-    EXPECT_EQ(seen->fileName, L"*.wav;*.midi;*.avi;*.mp3");
+    EXPECT_EQ(seen->fileName, L"*.wav;*.mid;*.midi;*.avi;*.mp3");
     EXPECT_EQ(seen->fileType, L"Multimedia-Dateien");
+    EXPECT_EQ(seen->fileTypes,
+              (std::vector<std::wstring>{L"Multimedia-Dateien", L"Alle Dateien (*.*)"}));
+    EXPECT_EQ(seen->listed, (std::vector<std::wstring>{L"Glocke.wav", L"Gong.mid"}));
     EXPECT_EQ(seen->lookIn, L"vorlane-sound-test") << "the settings folder while no sound is open";
     EXPECT_EQ(seen->owner, window);
 
@@ -294,8 +300,7 @@ TEST_F(Win32Sound, ACancelledDialogAnswersNothing) {
     DialogFiller filler(L"");
     OpenDialogSettings settings;
     settings.title = "Musikdatei auswählen";
-    settings.filterName = "Multimedia-Dateien";
-    settings.filterPattern = "*.wav;*.midi;*.avi;*.mp3";
+    settings.filters = {{"Multimedia-Dateien", "*.wav;*.mid;*.midi;*.avi;*.mp3"}};
     std::optional<std::string> chosen = "unchanged";
     Dispatch([&] { chosen = host->Services().fileDialog.Open(settings); });
     EXPECT_TRUE(filler.Seen().has_value());
