@@ -50,6 +50,7 @@ void TFormVorlane::WMDropFiles(TComponent* /*sender*/, const std::vector<std::st
     }
     OpenSoundFile(item);
     s_.SettingsChanged = true;
+    NoteChosenSound(item);
     s_.IsPlaying = false;
 }
 
@@ -80,6 +81,7 @@ void TFormVorlane::btnOpenMP3NormalClick(TComponent* /*sender*/) {
             }
             OpenSoundFile(*chosen);
             s_.SettingsChanged = true;
+            NoteChosenSound(*chosen);
             tmrCountdown.SetEnabled(true);
             btnOpenMP3.Active.Hide();
             FocusControl(mplMediaPlayer);

@@ -128,12 +128,16 @@ void TFormVorlane::FormCreate(TComponent* /*sender*/) {
             s_.ShowInfoAtStart = 1;
             PlaceForFirstRun();
             s_.SettingsChanged = true;
-            saveMP3();
+            SaveWholeSettings();
         }
-        OpenSoundFile(s_.SoundFile);
+        // After an import the sound is open already.
+        if (s_.SoundLoaded == 0 || services_.mediaPlayer.FileName() != s_.SoundFile) {
+            OpenSoundFile(s_.SoundFile);
+        }
     } catch (const std::exception&) {
         s_.ShowInfoAtStart = 1;
     }
+    NoteSettledPlace();
     tmrFirstStart.SetEnabled(true);
 }
 
