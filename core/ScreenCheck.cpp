@@ -49,17 +49,21 @@ std::int64_t NearestTwiceCentre(Span span, std::int64_t twiceEllipseCentre) {
     return 2 * pixel + 1;
 }
 
-// Whether any pixel of the round window at `at` lies on the virtual screen. A pixel belongs to
-// the ellipse when its centre lies inside it. The ellipse's equation separates by axis, so
-// the pixel of the visible rectangle nearest to the centre along each axis on its own is the
-// one to test.
+// Whether any pixel of the round window at `at` lies on the virtual screen. A pixel counts when
+// its centre lies inside the window's ellipse drawn one pixel inside its outline (two at the
+// right and bottom, which the window system leaves out), so that a pixel counted here is
+// shown however the window system rounds the outline. The ellipse's equation separates by
+// axis, so the pixel of the visible rectangle nearest to the centre along each axis on its
+// own is the one to test.
 bool ShowsAPixel(ScreenPoint at, ScreenSize window, ScreenRect virtualScreen) {
     const Span columns = OnScreen(at.left, window.width, virtualScreen.left, virtualScreen.width);
     const Span rows = OnScreen(at.top, window.height, virtualScreen.top, virtualScreen.height);
     if (columns.first > columns.last || rows.first > rows.last) {
         return false;
     }
-    const WindowEllipse ellipse = EllipseOf(window);
+    const WindowEllipse outline = EllipseOf(window);
+    const WindowEllipse ellipse{outline.left + 1, outline.top + 1, outline.right - 2,
+                                outline.bottom - 2};
     const std::int64_t width = std::int64_t{ellipse.right} - ellipse.left;
     const std::int64_t height = std::int64_t{ellipse.bottom} - ellipse.top;
     const std::int64_t twiceCentreX = std::int64_t{ellipse.left} + ellipse.right;
