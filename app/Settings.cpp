@@ -48,11 +48,13 @@ bool TFormVorlane::LocateConfigFolder() {
                     files.CreateFolders(userFolder);
                 }
                 if (available) {
-                    // Written at once, so the next start finds it and never imports again;
-                    // with the former file's sound, which the player does not hold yet.
+                    // Written at once, so the next start finds it and never imports again.
+                    // The former file's sound is opened first: it is carried over only when
+                    // the device takes it.
                     s_.SettingsChanged = true;
                     files.SetCurrentFolder(s_.ConfigDir);
-                    SaveSettings(s_.SoundFile);
+                    OpenSoundFile(s_.SoundFile);
+                    SaveWholeSettings();
                 }
             }
         }
@@ -114,18 +116,66 @@ void TFormVorlane::loadMP3(const std::string& path) {
     }
 }
 
-void TFormVorlane::saveMP3() {
-    // The sound the player holds: a stored sound that no longer exists is not written back.
-    SaveSettings(services_.mediaPlayer.FileName());
+std::string TFormVorlane::OpenedSound() {
+    // A sound the device refused would greet every later start with the same error; a stored
+    // sound that no longer exists is not handed to the device either.
+    return s_.SoundLoaded != 0 ? services_.mediaPlayer.FileName() : std::string();
 }
 
-void TFormVorlane::SaveSettings(const std::string& soundFile) {
+void TFormVorlane::NoteChosenSound(const std::string& path) {
+    if (s_.SoundLoaded != 0 && services_.mediaPlayer.FileName() == path) {
+        s_.SoundChosen = true;
+    }
+}
+
+void TFormVorlane::NoteSettledPlace() {
+    s_.SettledLeft = Left();
+    s_.SettledTop = Top();
+}
+
+void TFormVorlane::SaveWholeSettings() {
     if (!s_.SettingsChanged) {
         return;
     }
+    WriteSettings([this](Files& files, const std::string& path) {
+        files.WriteReplacing(path, FormatSettingsFile(OpenedSound(), ScreenPoint{Left(), Top()}));
+    });
+}
+
+// Other copies of the program may have written the file since this one read it: only what
+// this copy changed goes into the file as it is on the disk now.
+void TFormVorlane::saveMP3() {
+    if (!s_.SettingsChanged) {
+        return;
+    }
+    SettingsChanges changes;
+    if (s_.SoundChosen && s_.SoundLoaded != 0) {
+        changes.soundFile = services_.mediaPlayer.FileName();
+    }
+    if (Left() != s_.SettledLeft || Top() != s_.SettledTop) {
+        changes.windowPosition = ScreenPoint{Left(), Top()};
+    }
+    if (!changes.soundFile && !changes.windowPosition) {
+        s_.SettingsChanged = false;
+        return;
+    }
+    WriteSettings([this, &changes](Files& files, const std::string& path) {
+        files.UpdateReplacing(
+            path, kSettingsFileMaxBytes + 1, [&](const std::optional<std::string>& current) {
+                if (!current) {
+                    // Nothing to keep: the whole file, as on a first run.
+                    return FormatSettingsFile(OpenedSound(), ScreenPoint{Left(), Top()});
+                }
+                return MergeSettingsFile(
+                    *current, [&files](std::string_view ansi) { return files.AnsiToUtf8(ansi); },
+                    changes);
+            });
+    });
+}
+
+void TFormVorlane::WriteSettings(const std::function<void(Files&, const std::string&)>& write) {
     try {
-        services_.files.WriteReplacing(s_.ConfigDir + kSettingsFileName,
-                                       FormatSettingsFile(soundFile, ScreenPoint{Left(), Top()}));
+        write(services_.files, s_.ConfigDir + kSettingsFileName);
     } catch (const std::exception& error) {
         ShowErrorMessageBox("Es ist ein Fehler beim Speichern der Einstellungen aufgetreten:\r\n" +
                                 ErrorDescription(error),

@@ -52,6 +52,7 @@ void TFormVorlane::WMDropFiles(TComponent* /*sender*/, const std::vector<std::st
     }
     OpenSoundFile(item);
     s_.SettingsChanged = true;
+    NoteChosenSound(item);
     s_.IsPlaying = false;
 }
 
@@ -83,6 +84,7 @@ void TFormVorlane::btnOpenMP3NormalClick(TComponent* /*sender*/) {
             }
             OpenSoundFile(*chosen);
             s_.SettingsChanged = true;
+            NoteChosenSound(*chosen);
             btnOpenMP3.Active.Hide();
             FocusControl(mplMediaPlayer);
         }

@@ -3,6 +3,7 @@
 #include "assets/ResourceIds.h"
 #include "core/CommandLine.h"
 #include "core/Placement.h"
+#include "core/WindowShape.h"
 #include "platform/Dispatch.h"
 
 namespace vorlane {
@@ -94,7 +95,8 @@ void TFormVorlane::CreateParams(WindowParams& params) {
 void TFormVorlane::FormCreate(TComponent* /*sender*/) {
     s_.RemainingSeconds = 720;
     DrawTheApplicationAtStartup();
-    Window().SetEllipticRegion(-1, -1, Width() + 2, Height() + 2);
+    const WindowEllipse ellipse = EllipseOf(ScreenSize{Width(), Height()});
+    Window().SetEllipticRegion(ellipse.left, ellipse.top, ellipse.right, ellipse.bottom);
     s_.TextSelectSound = "MP3 auswählen";
     s_.TextTargetTime = "Zielzeit:";
     s_.TextMinutes = "Minuten:";
@@ -126,12 +128,16 @@ void TFormVorlane::FormCreate(TComponent* /*sender*/) {
             s_.ShowInfoAtStart = 1;
             PlaceForFirstRun();
             s_.SettingsChanged = true;
-            saveMP3();
+            SaveWholeSettings();
         }
-        OpenSoundFile(s_.SoundFile);
+        // After an import the sound is open already.
+        if (s_.SoundLoaded == 0 || services_.mediaPlayer.FileName() != s_.SoundFile) {
+            OpenSoundFile(s_.SoundFile);
+        }
     } catch (const std::exception&) {
         s_.ShowInfoAtStart = 1;
     }
+    NoteSettledPlace();
     tmrFirstStart.SetEnabled(true);
 }
 

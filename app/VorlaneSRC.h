@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -211,8 +212,17 @@ public:
     bool ImportOldSettings();
     void loadMP3(const std::string& path);
     void saveMP3();
-    // Writes the settings file (when they changed) with this sound file in its first line.
-    void SaveSettings(const std::string& soundFile);
+    // Writes the whole settings file (when they changed): on a first run and after an import,
+    // when there is no file to keep anything of.
+    void SaveWholeSettings();
+    // Remembers a sound chosen in the dialog or dropped, if the device opened it.
+    void NoteChosenSound(const std::string& path);
+    // Remembers where the window stands once start-up has applied the settings.
+    void NoteSettledPlace();
+    // The sound the device has open; empty when it has none.
+    std::string OpenedSound();
+    // Runs a write of the settings file; a failure is shown once.
+    void WriteSettings(const std::function<void(Files&, const std::string&)>& write);
     void mnuOpenConfigFolderHereClick(TComponent* sender);
     void mnuInfoClick(TComponent* sender);
 

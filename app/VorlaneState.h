@@ -38,6 +38,13 @@ struct VorlaneState {
     std::string ConfigDir;
     std::string SoundFile;
     bool SettingsChanged = false;
+    // A sound chosen in the dialog or dropped during this run was opened by the device: the
+    // exit writes the sound the device holds, if it still holds one.
+    bool SoundChosen = false;
+    // Where the window stood once start-up had applied the settings: the exit writes the
+    // window's place only when it stands elsewhere.
+    std::int32_t SettledLeft = 0;
+    std::int32_t SettledTop = 0;
     bool HoverShown = false;
 };
 

@@ -53,15 +53,41 @@ SettingsFileContent ParseSettingsFile(std::string_view bytes, const AnsiToUtf8& 
     return content;
 }
 
-std::string FormatSettingsFile(std::string_view soundFile, ScreenPoint windowPosition) {
+namespace {
+
+std::string ThreeLines(std::string_view first, std::string_view second, std::string_view third) {
     std::string bytes = "\xEF\xBB\xBF";
-    bytes += soundFile;
-    bytes += "\r\n";
-    bytes += std::to_string(windowPosition.left);
-    bytes += "\r\n";
-    bytes += std::to_string(windowPosition.top);
-    bytes += "\r\n";
+    for (const std::string_view line : {first, second, third}) {
+        bytes += line;
+        bytes += "\r\n";
+    }
     return bytes;
+}
+
+} // namespace
+
+std::string FormatSettingsFile(std::string_view soundFile, ScreenPoint windowPosition) {
+    return ThreeLines(soundFile, std::to_string(windowPosition.left),
+                      std::to_string(windowPosition.top));
+}
+
+std::string MergeSettingsFile(std::string_view current, const AnsiToUtf8& ansiToUtf8,
+                              const SettingsChanges& changes) {
+    const std::string text =
+        current.size() > kSettingsFileMaxBytes ? std::string() : DecodeText(current, ansiToUtf8);
+    std::vector<std::string> lines;
+    for (const std::string_view line : FirstLines(text, kLineCount)) {
+        lines.emplace_back(line);
+    }
+    lines.resize(kLineCount);
+    if (changes.soundFile) {
+        lines[0] = *changes.soundFile;
+    }
+    if (changes.windowPosition) {
+        lines[1] = std::to_string(changes.windowPosition->left);
+        lines[2] = std::to_string(changes.windowPosition->top);
+    }
+    return ThreeLines(lines[0], lines[1], lines[2]);
 }
 
 } // namespace vorlane

@@ -33,4 +33,18 @@ SettingsFileContent ParseSettingsFile(std::string_view bytes, const AnsiToUtf8& 
 // window's left and top edges in decimal, each line ended by CR LF.
 std::string FormatSettingsFile(std::string_view soundFile, ScreenPoint windowPosition);
 
+// What one copy of the program changed during its run: nothing where it changed nothing.
+struct SettingsChanges {
+    std::optional<std::string> soundFile;
+    std::optional<ScreenPoint> windowPosition;
+};
+
+// The bytes of the settings file once these changes are put into the file that is there now,
+// so that what other copies of the program wrote meanwhile stays: every line that did not
+// change keeps the text it has there (decoded as reading decodes it), a line the file lacks is
+// written empty, and the result has the layout FormatSettingsFile gives. A file too large to
+// be read counts as empty.
+std::string MergeSettingsFile(std::string_view current, const AnsiToUtf8& ansiToUtf8,
+                              const SettingsChanges& changes);
+
 } // namespace vorlane

@@ -1,17 +1,54 @@
 #include "platform/Files.h"
 
+#include "platform/Errors.h"
+
+#include <cstdint>
 #include <exception>
+#include <random>
 
 namespace vorlane {
 
 namespace {
-constexpr std::string_view kTemporarySuffix = ".tmp";
+
+// Names tried for the new file before giving up; each is taken only by a leftover of an
+// earlier write or by another copy of the program writing at the same moment.
+constexpr int kNameAttempts = 100;
+
+// A name beside path that no earlier write used: a random number, so that copies of the
+// program writing at once, and leftovers of writes that were cut off, do not meet.
+std::string FreshNameBeside(const std::string& path) {
+    static std::mt19937 random{std::random_device{}()};
+    constexpr char kDigits[] = "0123456789abcdef";
+    auto number = static_cast<std::uint32_t>(random());
+    std::string name = path + ".";
+    for (int digit = 0; digit < 8; ++digit, number >>= 4) {
+        name += kDigits[number & 0xF];
+    }
+    return name + ".tmp";
+}
+
 } // namespace
 
+std::string Files::WriteBeside(const std::string& path, std::string_view bytes) {
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const std::string temporary = FreshNameBeside(path);
+        try {
+            if (WriteNewFile(temporary, bytes, path)) {
+                return temporary;
+            }
+        } catch (const std::exception&) {
+            // A half-written copy is of no use to anyone.
+            Delete(temporary);
+            throw;
+        }
+    }
+    throw EFileError("Die Datei \"" + path +
+                     "\" kann nicht erstellt werden: Kein freier Name für die neue Fassung.");
+}
+
 void Files::WriteReplacing(const std::string& path, std::string_view bytes) {
-    const std::string temporary = path + std::string(kTemporarySuffix);
+    const std::string temporary = WriteBeside(path, bytes);
     try {
-        WriteNewFile(temporary, bytes);
         const bool readOnly = IsReadOnly(path);
         if (readOnly) {
             SetReadOnly(path, false);
@@ -29,10 +66,16 @@ void Files::WriteReplacing(const std::string& path, std::string_view bytes) {
             throw;
         }
     } catch (const std::exception&) {
-        // A half-written or unused copy is of no use to anyone.
+        // An unused copy is of no use to anyone.
         Delete(temporary);
         throw;
     }
+}
+
+void Files::UpdateReplacing(const std::string& path, std::size_t maxBytes, const Update& update) {
+    // Read right before the new file is written, so that a change another program makes
+    // meanwhile is lost only when it lands while the new file is written and moved.
+    WriteReplacing(path, update(ReadIfThere(path, maxBytes)));
 }
 
 } // namespace vorlane

@@ -1,5 +1,7 @@
 #pragma once
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,10 +20,19 @@ public:
     virtual std::string Read(const std::string& path, std::size_t maxBytes) = 0;
 
     // Puts exactly these bytes into the file at path, which need not exist yet. The complete
-    // new file is written under a temporary name beside it and then takes the old file's
-    // place in one step, so whatever fails, the old file stays as it was, bytes and read-only
-    // attribute alike. A read-only file is replaced too; the new file is not read-only.
+    // new file is written beside it, under a name no file in that folder had, and then takes
+    // the old file's place in one step, so whatever fails, the old file stays as it was,
+    // bytes and read-only attribute alike, and no new file is left behind as far as it can be
+    // removed. A read-only file is replaced too; the new file is not read-only. Errors name
+    // the file at path, the one the user knows.
     void WriteReplacing(const std::string& path, std::string_view bytes);
+
+    // Reads the file at path as it is now (at most maxBytes of it) and puts what `update`
+    // makes of those bytes in its place, as WriteReplacing does, at once. `update` gets
+    // nothing when there is no file. A file that is there but cannot be read throws, and
+    // nothing is written.
+    using Update = std::function<std::string(const std::optional<std::string>& current)>;
+    void UpdateReplacing(const std::string& path, std::size_t maxBytes, const Update& update);
 
     // Whether an existing file (respectively folder) is there, following symbolic links.
     virtual bool FileExists(const std::string& path) = 0;
@@ -49,10 +60,16 @@ public:
     virtual std::string AnsiToUtf8(std::string_view text) = 0;
 
 protected:
-    // The steps of WriteReplacing, which no caller should take on its own.
-    // Creates the file, or empties an existing one, and writes the bytes through to the disk;
-    // held exclusively while it is written.
-    virtual void WriteNewFile(const std::string& path, std::string_view bytes) = 0;
+    // The steps of WriteReplacing and UpdateReplacing, which no caller should take on its own.
+    // The file's first maxBytes bytes, as Read gives them; nothing when neither the file nor
+    // its folder is there.
+    virtual std::optional<std::string> ReadIfThere(const std::string& path,
+                                                   std::size_t maxBytes) = 0;
+    // Creates the file, which must not exist yet, and writes the bytes through to the disk;
+    // held exclusively while it is written. Returns false, making nothing, when the name is
+    // taken. Errors name shownPath instead of path.
+    virtual bool WriteNewFile(const std::string& path, std::string_view bytes,
+                              const std::string& shownPath) = 0;
     // Gives the file at `from` the name `to` in one step, replacing a file of that name.
     virtual void MoveReplacing(const std::string& from, const std::string& to) = 0;
     // False for a file that does not exist.
@@ -60,6 +77,10 @@ protected:
     virtual void SetReadOnly(const std::string& path, bool readOnly) = 0;
     // Returns whether the file is gone.
     virtual bool Delete(const std::string& path) = 0;
+
+private:
+    // Writes the bytes into a new file beside path and returns its name.
+    std::string WriteBeside(const std::string& path, std::string_view bytes);
 };
 
 } // namespace vorlane

@@ -98,26 +98,34 @@ std::string InMemoryFiles::Read(const std::string& path, std::size_t maxBytes) {
     return file->second.bytes.substr(0, maxBytes);
 }
 
-void InMemoryFiles::WriteNewFile(const std::string& path, std::string_view bytes) {
-    FailIfInjected(FileStep::Create, path);
+std::optional<std::string> InMemoryFiles::ReadIfThere(const std::string& path,
+                                                      std::size_t maxBytes) {
+    if (files.count(path) == 0 && folders.count(FolderKey(path)) == 0) {
+        return std::nullopt;
+    }
+    return Read(path, maxBytes);
+}
+
+bool InMemoryFiles::WriteNewFile(const std::string& path, std::string_view bytes,
+                                 const std::string& shownPath) {
+    FailIfInjected(FileStep::Create, shownPath);
     if (folders.count(ParentOf(path)) == 0) {
-        Fail(path, "kann nicht erstellt werden", kPathNotFound);
+        Fail(shownPath, "kann nicht erstellt werden", kPathNotFound);
     }
-    const auto existing = files.find(path);
-    if (InDeniedFolder(path) || folders.count(FolderKey(path)) != 0 ||
-        (existing != files.end() && existing->second.readOnly)) {
-        Fail(path, "kann nicht erstellt werden", kAccessDenied);
+    if (files.count(path) != 0 || folders.count(FolderKey(path)) != 0) {
+        return false;
     }
-    if (existing != files.end() && existing->second.locked) {
-        Fail(path, "kann nicht erstellt werden", kInUse);
+    if (InDeniedFolder(path)) {
+        Fail(shownPath, "kann nicht erstellt werden", kAccessDenied);
     }
     File& file = files[path];
     if (failing.count(FileStep::Write) != 0) {
         // The disk filled up half-way.
         file.bytes = std::string(bytes.substr(0, bytes.size() / 2));
-        FailIfInjected(FileStep::Write, path);
+        FailIfInjected(FileStep::Write, shownPath);
     }
     file.bytes = std::string(bytes);
+    return true;
 }
 
 void InMemoryFiles::MoveReplacing(const std::string& from, const std::string& to) {

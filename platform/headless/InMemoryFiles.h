@@ -61,9 +61,11 @@ public:
     std::string currentFolder = "C:\\Windows\\System32\\";
 
 protected:
-    // Creating or emptying the file is the step Create; a failure at Write leaves the first
-    // half of the bytes in it.
-    void WriteNewFile(const std::string& path, std::string_view bytes) override;
+    std::optional<std::string> ReadIfThere(const std::string& path, std::size_t maxBytes) override;
+    // Creating the file is the step Create; a failure at Write leaves the first half of the
+    // bytes in it.
+    bool WriteNewFile(const std::string& path, std::string_view bytes,
+                      const std::string& shownPath) override;
     void MoveReplacing(const std::string& from, const std::string& to) override;
     bool IsReadOnly(const std::string& path) override;
     void SetReadOnly(const std::string& path, bool readOnly) override;

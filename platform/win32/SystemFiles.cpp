@@ -109,9 +109,23 @@ std::optional<std::wstring> UniversalName(const std::wstring& path) {
 } // namespace
 
 std::string SystemFiles::Read(const std::string& path, std::size_t maxBytes) {
+    std::optional<std::string> bytes = ReadIfThere(path, maxBytes);
+    if (!bytes) {
+        ThrowFileError(path, "kann nicht gelesen werden");
+    }
+    return std::move(*bytes);
+}
+
+std::optional<std::string> SystemFiles::ReadIfThere(const std::string& path, std::size_t maxBytes) {
     const FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+            // Read's error names the cause.
+            SetLastError(error);
+            return std::nullopt;
+        }
         ThrowFileError(path, "kann nicht gelesen werden");
     }
     std::string bytes;
@@ -130,11 +144,15 @@ std::string SystemFiles::Read(const std::string& path, std::size_t maxBytes) {
     return bytes;
 }
 
-void SystemFiles::WriteNewFile(const std::string& path, std::string_view bytes) {
-    FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+bool SystemFiles::WriteNewFile(const std::string& path, std::string_view bytes,
+                               const std::string& shownPath) {
+    FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
-        ThrowFileError(path, "kann nicht erstellt werden");
+        if (GetLastError() == ERROR_FILE_EXISTS) {
+            return false;
+        }
+        ThrowFileError(shownPath, "kann nicht erstellt werden");
     }
     std::size_t written = 0;
     while (written < bytes.size()) {
@@ -142,14 +160,15 @@ void SystemFiles::WriteNewFile(const std::string& path, std::string_view bytes) 
             static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1024 * 1024));
         DWORD done = 0;
         if (!WriteFile(file.Get(), bytes.data() + written, wanted, &done, nullptr) || done == 0) {
-            ThrowFileError(path, "kann nicht geschrieben werden");
+            ThrowFileError(shownPath, "kann nicht geschrieben werden");
         }
         written += done;
     }
     // On the disk before it takes the old file's place.
     if (!FlushFileBuffers(file.Get()) || !file.Close()) {
-        ThrowFileError(path, "kann nicht geschrieben werden");
+        ThrowFileError(shownPath, "kann nicht geschrieben werden");
     }
+    return true;
 }
 
 void SystemFiles::MoveReplacing(const std::string& from, const std::string& to) {

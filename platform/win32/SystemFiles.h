@@ -20,7 +20,9 @@ public:
     std::string AnsiToUtf8(std::string_view text) override;
 
 protected:
-    void WriteNewFile(const std::string& path, std::string_view bytes) override;
+    std::optional<std::string> ReadIfThere(const std::string& path, std::size_t maxBytes) override;
+    bool WriteNewFile(const std::string& path, std::string_view bytes,
+                      const std::string& shownPath) override;
     void MoveReplacing(const std::string& from, const std::string& to) override;
     bool IsReadOnly(const std::string& path) override;
     void SetReadOnly(const std::string& path, bool readOnly) override;

@@ -3,6 +3,7 @@
 #include "AppFixture.h"
 
 #include <string>
+#include <vector>
 
 namespace vorlane::testing {
 
@@ -25,6 +26,18 @@ inline std::string WrittenSettings(const std::string& soundFile, int left, int t
 inline std::string BytesOf(const headless::InMemoryFiles& disk, const std::string& path) {
     const auto file = disk.files.find(path);
     return file == disk.files.end() ? "(none)" : file->second.bytes;
+}
+
+// The files that lie directly in a folder (spelled with its trailing backslash), in order.
+inline std::vector<std::string> FilesIn(const headless::InMemoryFiles& disk,
+                                        const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& [path, file] : disk.files) {
+        if (path.rfind(folder, 0) == 0 && path.find('\\', folder.size()) == std::string::npos) {
+            names.push_back(path);
+        }
+    }
+    return names;
 }
 
 } // namespace vorlane::testing

@@ -14,7 +14,8 @@ using headless::HeadlessHost;
 using headless::InMemoryFiles;
 
 const std::string kSettingsFile = kUserFolder + "Vorlane.ini";
-const std::string kTemporaryFile = kSettingsFile + ".tmp";
+// The name the copy beside the settings file had in earlier versions.
+const std::string kLeftoverFile = kSettingsFile + ".tmp";
 const std::string kSavingError =
     "Es ist ein Fehler beim Speichern der Einstellungen aufgetreten:\r\n";
 
@@ -133,7 +134,9 @@ TEST(SettingsScreenCheck, AStoredPlaceIsKeptOnlyWhereTheWindowCanBeReached) {
         int storedLeft, storedTop;
         int left, top;
     } cases[] = {
-        {"inside", 1920, {}, 1909, 1069, 1909, 1069},
+        {"inside", 1920, {}, 1909, 1000, 1909, 1000},
+        // The round window shows no pixel in the corner, though its box does.
+        {"in the corner", 1920, {}, 1909, 1069, 874, 421},
         {"too far right and down", 1920, {}, 1910, 1070, 874, 421},
         {"almost off the left", 1920, {}, -170, 0, -170, 0},
         {"off the left", 1920, {}, -171, 0, 874, 0},
@@ -179,7 +182,7 @@ TEST_F(SettingsFile, ARunWithoutChangesLeavesTheFileUntouched) {
     app.Key(0x1B);
     ASSERT_TRUE(app.window().closed);
     EXPECT_EQ(BytesOf(disk(), kSettingsFile), handWritten);
-    EXPECT_FALSE(disk().FileExists(kTemporaryFile));
+    EXPECT_EQ(FilesIn(disk(), kUserFolder), std::vector<std::string>{kSettingsFile});
 }
 
 TEST_F(SettingsFile, ADragIsWrittenAtExitAndTheNextStartComesUpThere) {
@@ -189,7 +192,7 @@ TEST_F(SettingsFile, ADragIsWrittenAtExitAndTheNextStartComesUpThere) {
     app.Key(0x1B);
     ASSERT_TRUE(app.window().closed);
     EXPECT_EQ(BytesOf(disk(), kSettingsFile), WrittenSettings("C:\\before.mp3", 640, 360));
-    EXPECT_FALSE(disk().FileExists(kTemporaryFile));
+    EXPECT_EQ(FilesIn(disk(), kUserFolder), std::vector<std::string>{kSettingsFile});
 
     App next({}, [&](HeadlessHost& machine) { machine.files = disk(); });
     EXPECT_EQ(next.f().Left(), 640);
@@ -198,7 +201,8 @@ TEST_F(SettingsFile, ADragIsWrittenAtExitAndTheNextStartComesUpThere) {
     EXPECT_EQ(next.state.ShowInfoAtStart, 0);
 }
 
-TEST(SettingsSoundLine, AStoredSoundThatIsGoneIsWrittenEmptyAfterADrag) {
+// The line is not this run's to change: the sound may come back (a drive plugged in again).
+TEST(SettingsSoundLine, AStoredSoundThatIsGoneKeepsItsLineAfterADrag) {
     App app({}, [](HeadlessHost& machine) {
         machine.files.AddFile(kSettingsFile, HandWrittenSettings("C:\\gone.mp3", 300, 200));
     });
@@ -207,7 +211,7 @@ TEST(SettingsSoundLine, AStoredSoundThatIsGoneIsWrittenEmptyAfterADrag) {
     app.window().dragTo = {Point{500, 400}};
     Dispatch([&] { app.f().MouseDown(MouseButton::Left, 30, 110, ShiftState{true}); });
     app.Key(0x1B);
-    EXPECT_EQ(BytesOf(app.host.files, kSettingsFile), WrittenSettings("", 500, 400));
+    EXPECT_EQ(BytesOf(app.host.files, kSettingsFile), WrittenSettings("C:\\gone.mp3", 500, 400));
 }
 
 TEST_F(SettingsFile, AReadOnlyFileIsReplacedByAnOrdinaryOne) {
@@ -264,7 +268,9 @@ TEST_F(SettingsFile, AWriteThatFailsAtAnyStepLeavesTheOldFileAsItWas) {
         app.host.messageBoxes.shown.clear();
         disk().failing.clear();
         disk().deniedFolders.clear();
-        disk().files.erase(kTemporaryFile);
+        for (const std::string& name : FilesIn(disk(), kUserFolder)) {
+            disk().files.erase(name);
+        }
         disk().files[kSettingsFile] = {old, false, false};
         c.prepare(disk());
         const InMemoryFiles::File before = disk().files[kSettingsFile];
@@ -275,7 +281,14 @@ TEST_F(SettingsFile, AWriteThatFailsAtAnyStepLeavesTheOldFileAsItWas) {
         const InMemoryFiles::File& after = disk().files[kSettingsFile];
         EXPECT_EQ(after.bytes, old);
         EXPECT_EQ(after.readOnly, before.readOnly);
-        EXPECT_EQ(BytesOf(disk(), kTemporaryFile), c.leftOver.empty() ? "(none)" : c.leftOver);
+        std::vector<std::string> leftOver;
+        for (const std::string& name : FilesIn(disk(), kUserFolder)) {
+            if (name != kSettingsFile) {
+                leftOver.push_back(disk().files[name].bytes);
+            }
+        }
+        EXPECT_EQ(leftOver, c.leftOver.empty() ? std::vector<std::string>{}
+                                               : std::vector<std::string>{c.leftOver});
         ASSERT_EQ(app.host.messageBoxes.shown.size(), 1u);
         const headless::ShownBox& box = app.host.messageBoxes.shown[0];
         EXPECT_EQ(box.caption, "Fehler");
@@ -297,6 +310,171 @@ TEST_F(SettingsFile, TheErrorBoxGivesTheFailingStepsMessageAndType) {
               kSavingError + "Die Datei \"" + kSettingsFile +
                   "\" ist nicht verfügbar: Eingespeister Fehler beim Schritt Replace. "
                   "(EFileError)");
+}
+
+const std::string kOldSound = "C:\\Musik\\Alt.mp3";
+const std::string kNewSound = "C:\\Musik\\Neu.mp3";
+
+// Moves the window with a left press on its background.
+void DragWindow(App& app, int left, int top) {
+    app.window().dragTo = {Point{left, top}};
+    Dispatch([&] { app.f().MouseDown(MouseButton::Left, 30, 110, ShiftState{true}); });
+}
+
+void ChooseInDialog(App& app, const std::string& file) {
+    app.host.fileDialog.answer = file;
+    Dispatch([&] { app.f().btnOpenMP3NormalClick(nullptr); });
+}
+
+// Several copies of the program run on one disk: what one copy wrote is on the disk the
+// other finds when it exits.
+TEST(SettingsSeveralCopies, EachCopyWritesOnlyWhatItChangedOverTheFileAsItIsAtExit) {
+    const struct {
+        const char* name;
+        bool movedCopyExitsFirst;
+    } cases[] = {{"the copy that chose a sound exits first", false},
+                 {"the copy that was moved exits first", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        App moving({}, [](HeadlessHost& machine) {
+            machine.files.AddFile(kSettingsFile, HandWrittenSettings(kOldSound, 300, 200));
+            machine.files.AddFile(kOldSound, "");
+            machine.files.AddFile(kNewSound, "");
+        });
+        moving.Running();
+        App choosing({}, [&](HeadlessHost& machine) { machine.files = moving.host.files; });
+        choosing.Running();
+        ASSERT_EQ(choosing.state.SoundFile, kOldSound);
+
+        ChooseInDialog(choosing, kNewSound);
+        DragWindow(moving, 640, 360);
+        App& first = c.movedCopyExitsFirst ? moving : choosing;
+        App& last = c.movedCopyExitsFirst ? choosing : moving;
+        first.Key(0x1B);
+        ASSERT_TRUE(first.window().closed);
+        last.host.files = first.host.files;
+        last.Key(0x1B);
+        ASSERT_TRUE(last.window().closed);
+        EXPECT_EQ(BytesOf(last.host.files, kSettingsFile), WrittenSettings(kNewSound, 640, 360));
+        EXPECT_TRUE(last.host.messageBoxes.shown.empty());
+    }
+}
+
+TEST(SettingsSeveralCopies, AFileMissingAtExitIsWrittenWholeAndOneThatCannotBeReadIsKept) {
+    App app({}, [](HeadlessHost& machine) {
+        machine.files.AddFile(kSettingsFile, HandWrittenSettings(kOldSound, 300, 200));
+        machine.files.AddFile(kOldSound, "");
+    });
+    app.Running();
+    DragWindow(app, 640, 360);
+    // Another copy holds the file open while this one exits: nothing is written over it.
+    app.host.files.files[kSettingsFile].locked = true;
+    app.Key(0x1B);
+    EXPECT_EQ(BytesOf(app.host.files, kSettingsFile), HandWrittenSettings(kOldSound, 300, 200));
+    ASSERT_EQ(app.host.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(app.host.messageBoxes.shown[0].text.rfind(kSavingError, 0), 0u);
+
+    App again({}, [](HeadlessHost& machine) {
+        machine.files.AddFile(kSettingsFile, HandWrittenSettings(kOldSound, 300, 200));
+        machine.files.AddFile(kOldSound, "");
+    });
+    again.Running();
+    DragWindow(again, 640, 360);
+    again.host.files.files.erase(kSettingsFile);
+    again.Key(0x1B);
+    EXPECT_EQ(BytesOf(again.host.files, kSettingsFile), WrittenSettings(kOldSound, 640, 360));
+}
+
+// A file another program had locked at start was never read: its sound line is not this
+// copy's to change.
+TEST(SettingsSoundLine, ASoundLineThatWasNeverReadSurvivesAMove) {
+    App app({}, [](HeadlessHost& machine) {
+        machine.files.AddFile(kSettingsFile, HandWrittenSettings(kOldSound, 300, 200)).locked =
+            true;
+        machine.files.AddFile(kOldSound, "");
+    });
+    app.Running();
+    EXPECT_EQ(app.state.SoundFile, "");
+    app.host.files.files[kSettingsFile].locked = false;
+    DragWindow(app, 640, 360);
+    app.Key(0x1B);
+    EXPECT_EQ(BytesOf(app.host.files, kSettingsFile), WrittenSettings(kOldSound, 640, 360));
+}
+
+TEST(SettingsSoundLine, ASoundThatFailedToOpenIsNeverWritten) {
+    const std::string kNotASound = "C:\\Musik\\Liste.mp3";
+    const struct {
+        const char* name;
+        bool byDialog;
+        bool moved;
+    } cases[] = {
+        {"dropped", false, false},
+        {"chosen in the dialog", true, false},
+        {"dropped, then the window moved", false, true},
+        {"chosen in the dialog, then the window moved", true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        App app({}, [&](HeadlessHost& machine) {
+            machine.files.AddFile(kSettingsFile, HandWrittenSettings(kOldSound, 300, 200));
+            machine.files.AddFile(kOldSound, "");
+            machine.files.AddFile(kNotASound, "");
+            machine.mediaPlayer.openFailures[kNotASound] = 277;
+        });
+        app.Running();
+        if (c.byDialog) {
+            ChooseInDialog(app, kNotASound);
+        } else {
+            Dispatch([&] { app.f().WMDropFiles(&app.f(), {kNotASound}); });
+        }
+        ASSERT_EQ(app.host.messageBoxes.shown.size(), 1u) << "the device refused it";
+        if (c.moved) {
+            DragWindow(app, 640, 360);
+        }
+        app.Key(0x1B);
+        EXPECT_EQ(BytesOf(app.host.files, kSettingsFile),
+                  c.moved ? WrittenSettings(kOldSound, 640, 360)
+                          : HandWrittenSettings(kOldSound, 300, 200));
+        EXPECT_EQ(app.host.messageBoxes.shown.size(), 1u);
+    }
+}
+
+// A leftover of an earlier write, read-only at that, is none of this write's business.
+TEST_F(SettingsFile, ALeftoverTemporaryFileIsLeftAloneAndTheFileWrittenAsUsual) {
+    disk().AddFile(kSettingsFile, HandWrittenSettings("C:\\before.mp3", 300, 200));
+    disk().AddFile(kLeftoverFile, "left over").readOnly = true;
+    Drag(640, 360);
+    app.Key(0x1B);
+    EXPECT_TRUE(app.host.messageBoxes.shown.empty());
+    EXPECT_EQ(BytesOf(disk(), kSettingsFile), WrittenSettings("C:\\before.mp3", 640, 360));
+    EXPECT_FALSE(disk().files[kSettingsFile].readOnly);
+    EXPECT_EQ(BytesOf(disk(), kLeftoverFile), "left over");
+    EXPECT_EQ(FilesIn(disk(), kUserFolder),
+              (std::vector<std::string>{kSettingsFile, kLeftoverFile}));
+}
+
+TEST_F(SettingsFile, AFailedWriteNamesTheSettingsFileInItsBox) {
+    disk().AddFile(kSettingsFile, HandWrittenSettings("C:\\before.mp3", 300, 200));
+    const struct {
+        const char* name;
+        FileStep step;
+        std::string what;
+    } cases[] = {
+        {"creating the new file", FileStep::Create, "ist nicht verfügbar"},
+        {"writing it", FileStep::Write, "ist nicht verfügbar"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        app.host.messageBoxes.shown.clear();
+        disk().failing = {c.step};
+        Drag(640 + static_cast<int>(c.step), 360);
+        app.f().saveMP3();
+        ASSERT_EQ(app.host.messageBoxes.shown.size(), 1u);
+        EXPECT_EQ(app.host.messageBoxes.shown[0].text,
+                  kSavingError + "Die Datei \"" + kSettingsFile + "\" " + c.what +
+                      ": Eingespeister Fehler beim Schritt " + ToString(c.step) + ". (EFileError)");
+        EXPECT_EQ(FilesIn(disk(), kUserFolder), std::vector<std::string>{kSettingsFile});
+    }
 }
 
 } // namespace

@@ -130,6 +130,7 @@ TEST(SettingsFolder, TheFormerFileIsImportedSetAsideAndItsSettingsWrittenAtOnce)
         App app(c.arguments, [&](HeadlessHost& machine) {
             machine.files.appDataFolder = "C:\\Users\\Ben\\AppData\\Roaming";
             machine.files.AddFile(kFormer, former);
+            machine.files.AddFile("C:\\Sounds\\gong.mp3", "");
         });
         EXPECT_EQ(app.state.ConfigDir, c.expectedFolder);
         EXPECT_EQ(app.host.files.currentFolder, c.expectedFolder);
@@ -155,6 +156,30 @@ TEST(SettingsFolder, TheFormerFileIsImportedSetAsideAndItsSettingsWrittenAtOnce)
         << "with -p the user folder is not made";
 }
 
+// The former file's sound is carried over only when the device opens it, so a sound that
+// fails greets only this start with its error, not every later one.
+TEST(SettingsFolder, AFormerSoundThatDoesNotOpenIsNotCarriedOver) {
+    const struct {
+        const char* name;
+        bool exists;
+        std::size_t boxes;
+    } cases[] = {{"the device refuses it", true, 1}, {"it is gone", false, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        App app({}, [&](HeadlessHost& machine) {
+            machine.files.AddFile(kFormer, "C:\\Sounds\\Liste.mp3\r\n500\r\n300\r\n");
+            if (c.exists) {
+                machine.files.AddFile("C:\\Sounds\\Liste.mp3", "");
+            }
+            machine.mediaPlayer.openFailures["C:\\Sounds\\Liste.mp3"] = 277;
+        });
+        EXPECT_EQ(BytesOf(app.host.files, kUserFolder + "Vorlane.ini"),
+                  WrittenSettings("", 500, 300));
+        EXPECT_EQ(app.host.messageBoxes.shown.size(), c.boxes);
+        EXPECT_EQ(app.state.SoundLoaded, 0);
+    }
+}
+
 TEST(SettingsFolder, AFormerFileThatCannotBeSetAsideIsStillImportedOnlyOnce) {
     const struct {
         const char* name;
@@ -168,6 +193,7 @@ TEST(SettingsFolder, AFormerFileThatCannotBeSetAsideIsStillImportedOnlyOnce) {
         SCOPED_TRACE(c.name);
         App first({}, [&](HeadlessHost& machine) {
             machine.files.AddFile(kFormer, "C:\\gong.mp3\r\n500\r\n300\r\n");
+            machine.files.AddFile("C:\\gong.mp3", "");
             c.prepare(machine.files);
         });
         EXPECT_TRUE(first.host.files.FileExists(kFormer));
@@ -189,7 +215,10 @@ TEST(SettingsFolder, AFormerFileThatCannotBeSetAsideIsStillImportedOnlyOnce) {
 }
 
 TEST(SettingsFolder, AMalformedFormerFileStillCountsAsImported) {
-    App app({}, [](HeadlessHost& machine) { machine.files.AddFile(kFormer, "C:\\only.mp3"); });
+    App app({}, [](HeadlessHost& machine) {
+        machine.files.AddFile(kFormer, "C:\\only.mp3");
+        machine.files.AddFile("C:\\only.mp3", "");
+    });
     EXPECT_EQ(app.state.SoundFile, "C:\\only.mp3");
     EXPECT_EQ(app.state.ShowInfoAtStart, 0);
     EXPECT_TRUE(app.host.files.FileExists(kSetAside));
@@ -231,7 +260,7 @@ TEST(SettingsFolder, AUserFolderThatMayNotBeMadeIsReportedOnlyByTheWrite) {
     const std::vector<std::string> texts = BoxTexts(app);
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0], kSavingError + "Die Datei \"" + kUserFolder +
-                            "Vorlane.ini.tmp\" kann nicht erstellt werden: Der Pfad wurde nicht "
+                            "Vorlane.ini\" kann nicht erstellt werden: Der Pfad wurde nicht "
                             "gefunden. (EFileError)");
     EXPECT_EQ(app.state.ShowInfoAtStart, 1);
 }

@@ -487,7 +487,7 @@ TEST_F(Sound, AFileThatCannotBeOpenedPaintsTheLineRedAndSaysWhy) {
                   " (EMediaDeviceError)");
     EXPECT_EQ(app.host.messageBoxes.shown[0].caption, "Fehler");
     EXPECT_EQ(app.host.messageBoxes.shown[0].icon, MessageIcon::Error);
-    // The file name stays with the player, so the settings keep it for the next start.
+    // The player keeps the name, but a sound it did not open is never written to the settings.
     EXPECT_EQ(player().FileName(), notASound);
     EXPECT_TRUE(app.state.SettingsChanged);
     EXPECT_TRUE(f().tmrCountdown.Enabled());

@@ -65,6 +65,31 @@ TEST(KeepOnScreenTest, WiderPrimaryScreen) {
     });
 }
 
+// What remains on the screen is counted on the round window's pixels, not on its bounding box:
+// in a corner of the screen a window can keep 11 columns and rows of its box on the screen and
+// still show none of its ellipse.
+TEST(KeepOnScreenTest, ACornerThatShowsNoPixelOfTheRoundWindowIsCentred) {
+    const ScreenRect small{0, 0, 1024, 768};
+    const ScreenSize smallPrimary{1024, 768};
+    const ScreenRect screen{0, 0, 1920, 1080};
+    const ScreenSize primary{1920, 1080};
+    ExpectPositions({
+        // 14 columns and 13 rows of the box on the screen, none of the ellipse: centred
+        // (426.5 rounds to the even 426).
+        {"bottom right corner", small, smallPrimary, {1010, 755}, {426, 265}},
+        {"at both far limits", screen, primary, {1909, 1069}, {874, 421}},
+        {"at both near limits", screen, primary, {-170, -237}, {874, 421}},
+        {"top right corner", screen, primary, {1909, -227}, {874, 421}},
+        // Positions that show some of the ellipse stay, however little of it.
+        {"right limit, low", screen, primary, {1909, 1000}, {1909, 1000}},
+        {"right limit, high", screen, primary, {1909, -150}, {1909, -150}},
+        {"left limit, bottom limit", screen, primary, {-170, 1069}, {874, 421}},
+        {"left limit, middle", screen, primary, {-170, 500}, {-170, 500}},
+        {"top limit, middle", screen, primary, {800, -237}, {800, -237}},
+        {"bottom limit, middle", screen, primary, {800, 1069}, {800, 1069}},
+    });
+}
+
 TEST(KeepOnScreenTest, SeveralMonitors) {
     // A 1280 x 1024 monitor left of the 1920 x 1080 primary screen, tops aligned.
     const ScreenRect leftOfPrimary{-1280, 0, 3200, 1080};

@@ -160,5 +160,47 @@ TEST(FormatSettingsFileTest, ReadsBackWhatItWrote) {
     }
 }
 
+// Only the lines a copy changed are replaced; the rest keep what the file on the disk says,
+// in whatever encoding and with whatever line ends it was written.
+TEST(MergeSettingsFileTest, ReplacesOnlyTheChangedLines) {
+    const SettingsChanges sound{std::string("C:\\Neu.mp3"), std::nullopt};
+    const SettingsChanges place{std::nullopt, ScreenPoint{-5, 640}};
+    const SettingsChanges both{std::string("C:\\Neu.mp3"), ScreenPoint{-5, 640}};
+    const struct {
+        const char* name;
+        std::string current;
+        SettingsChanges changes;
+        std::string expected;
+    } cases[] = {
+        {"the sound", kUtf8Mark + "C:\\Alt.mp3\r\n1\r\n2\r\n", sound,
+         kUtf8Mark + "C:\\Neu.mp3\r\n1\r\n2\r\n"},
+        {"the place", kUtf8Mark + "C:\\Alt.mp3\r\n1\r\n2\r\n", place,
+         kUtf8Mark + "C:\\Alt.mp3\r\n-5\r\n640\r\n"},
+        {"both", "C:\\Alt.mp3\n1\n2\n", both, kUtf8Mark + "C:\\Neu.mp3\r\n-5\r\n640\r\n"},
+        {"ANSI, LF, the place", "C:\\Kl\xE4nge.mp3\n1\n2", place,
+         kUtf8Mark + "C:\\Kl\xC3\xA4nge.mp3\r\n-5\r\n640\r\n"},
+        {"UTF-16, the place",
+         std::string("\xFF\xFE"
+                     "s\0\r\0\n\0"
+                     "1\0\r\0\n\0"
+                     "2\0",
+                     16),
+         place, kUtf8Mark + "s\r\n-5\r\n640\r\n"},
+        {"lines that are no numbers stay", "s\r\nx\r\ny\r\n", sound,
+         kUtf8Mark + "C:\\Neu.mp3\r\nx\r\ny\r\n"},
+        {"missing lines are written empty", "s", sound, kUtf8Mark + "C:\\Neu.mp3\r\n\r\n\r\n"},
+        {"an empty file", "", place, kUtf8Mark + "\r\n-5\r\n640\r\n"},
+        {"lines beyond the third are dropped", "s\r\n1\r\n2\r\n3\r\n", place,
+         kUtf8Mark + "s\r\n-5\r\n640\r\n"},
+        {"a file too large to be read counts as empty",
+         "s\r\n1\r\n2\r\n" + FileOfSize(kSettingsFileMaxBytes), place,
+         kUtf8Mark + "\r\n-5\r\n640\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(MergeSettingsFile(c.current, Latin1ToUtf8, c.changes), c.expected);
+    }
+}
+
 } // namespace
 } // namespace vorlane

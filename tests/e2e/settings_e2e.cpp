@@ -1,8 +1,11 @@
 // End-to-end test of the settings file on the real Vorlane.exe: the first start writes it, a
-// drag is saved at exit, and the next start comes up where the window was left.
+// drag is saved at exit, and the next start comes up where the window was left; two copies
+// running at once keep each other's choices.
 #include "driver.h"
 
 #include "app/ControlIds.h"
+#include "tests/support/FileDialogDriver.h"
+#include "tests/support/SoundFiles.h"
 #include "tests/support/WineHost.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +21,8 @@ namespace {
 constexpr milliseconds kStartTimeout(10000);
 // The background left of the display: no button, field or other picture lies there.
 constexpr POINT kOnBackground{30, 110};
+constexpr POINT kOnOpen{85, 134};
+constexpr wchar_t kDialogCaption[] = L"Musikdatei auswählen";
 
 std::string BytesOf(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -88,6 +93,63 @@ TEST(SettingsTest, AFirstStartWritesItsPlaceADragIsSavedAtExitAndTheNextStartCom
     // A run in which nothing that is kept changed leaves the file alone.
     EXPECT_EQ(BytesOf(file), SettingsAt(dragged));
     EXPECT_EQ(std::filesystem::last_write_time(file), written);
+}
+
+// Copy B chooses a sound and exits; copy A, only moved, exits later: the file keeps B's sound
+// and takes A's place.
+TEST(SettingsTest, TwoCopiesRunningAtOnceKeepEachOthersChoices) {
+    if (!testsupport::RunningUnderWine()) {
+        GTEST_SKIP() << "a first start needs the user's settings folder removed: only under Wine";
+    }
+    const std::wstring folder = testsupport::FreshTemporaryFolder(L"vorlane-e2e-two-copies");
+    const std::wstring sound = folder + L"Wecker.wav";
+    ASSERT_TRUE(testsupport::WriteBytes(sound, testsupport::WaveSound(1.0)));
+
+    VorlaneProcess first(L"-t30");
+    HWND firstWindow = RunningWindow(first);
+    ASSERT_NE(firstWindow, nullptr);
+    VorlaneProcess second(L"-t30", Settings::Kept);
+    HWND secondWindow = RunningWindow(second);
+    ASSERT_NE(secondWindow, nullptr);
+    const RECT placed = WindowRect(secondWindow);
+
+    // Both stand on the same place; the one on top there is moved away, uncovering the other.
+    const POINT grab{placed.left + kOnBackground.x, placed.top + kOnBackground.y};
+    const bool firstOnTop = WindowFromPoint(grab) == firstWindow;
+    VorlaneProcess& moving = firstOnTop ? first : second;
+    VorlaneProcess& choosing = firstOnTop ? second : first;
+    HWND movingWindow = firstOnTop ? firstWindow : secondWindow;
+    HWND choosingWindow = firstOnTop ? secondWindow : firstWindow;
+    BringToForeground(movingWindow);
+    DragPointer(grab, POINT{grab.x - 300, grab.y - 100});
+    const RECT moved = WindowRect(movingWindow);
+    ASSERT_EQ(moved.left, placed.left - 300);
+
+    ClickAt(choosingWindow, kOnOpen);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            dialog = testsupport::FindFileDialog(choosing.Pid(), kDialogCaption);
+            return dialog != nullptr;
+        },
+        milliseconds(5000)))
+        << "the file dialog did not open";
+    WaitUntil([&] { return !testsupport::ReadFileDialog(dialog).fileName.empty(); },
+              milliseconds(2000));
+    ASSERT_TRUE(testsupport::ConfirmFileDialog(dialog, sound));
+    ASSERT_TRUE(
+        WaitUntil([&] { return FieldText(choosingWindow, kIdSecondTextLine) == L" Wecker.wav"; },
+                  milliseconds(5000)));
+
+    choosing.End();
+    ASSERT_TRUE(choosing.HasExited());
+    const std::string chosen = "\xEF\xBB\xBF" + Utf8(sound) + "\r\n";
+    EXPECT_EQ(BytesOf(UserSettingsFile()),
+              chosen + std::to_string(placed.left) + "\r\n" + std::to_string(placed.top) + "\r\n");
+    moving.End();
+    ASSERT_TRUE(moving.HasExited());
+    EXPECT_EQ(BytesOf(UserSettingsFile()),
+              chosen + std::to_string(moved.left) + "\r\n" + std::to_string(moved.top) + "\r\n");
 }
 
 } // namespace

@@ -120,6 +120,28 @@ TEST_F(SystemFilesTest, AFailedReplaceLeavesTheOldFileAsItWas) {
     }
 }
 
+// A copy left over by an earlier write, read-only at that, is neither used nor touched, and a
+// write that fails names the settings file, the one the user knows.
+TEST_F(SystemFilesTest, ALeftoverTemporaryFileIsLeftAloneAndErrorsNameTheSettingsFile) {
+    const fs::path leftover = folder / L"Vorlane.ini.tmp";
+    Put(leftover, "left over");
+    ASSERT_TRUE(SetFileAttributesW(leftover.c_str(), FILE_ATTRIBUTE_READONLY));
+    files.WriteReplacing(U8(settings), "new");
+    EXPECT_EQ(BytesOf(settings), "new");
+    EXPECT_FALSE(ReadOnly(settings));
+    EXPECT_EQ(BytesOf(leftover), "left over");
+    EXPECT_EQ(NamesIn(folder), (std::vector<std::wstring>{L"Vorlane.ini", L"Vorlane.ini.tmp"}));
+
+    const fs::path missing = folder / L"Fehlt" / L"Vorlane.ini";
+    try {
+        files.WriteReplacing(U8(missing), "new");
+        ADD_FAILURE() << "written into a folder that is not there";
+    } catch (const EFileError& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Die Datei \"" + U8(missing) + "\" ", 0), 0u)
+            << error.what();
+    }
+}
+
 TEST_F(SystemFilesTest, AFolderOfTheFilesNameIsNotReplaced) {
     fs::create_directory(settings);
     EXPECT_THROW(files.WriteReplacing(U8(settings), "new"), EFileError);
