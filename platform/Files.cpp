@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 
+#include <chrono>
 #include <cstdint>
 #include <exception>
 #include <random>
@@ -17,7 +18,11 @@ constexpr int kNameAttempts = 100;
 // A name beside path that no earlier write used: a random number, so that copies of the
 // program writing at once, and leftovers of writes that were cut off, do not meet.
 std::string FreshNameBeside(const std::string& path) {
-    static std::mt19937 random{std::random_device{}()};
+    // Seeded from the clock and where this copy's code was loaded, which differ between
+    // copies; the system's random source would load a library of its own for this.
+    static std::mt19937_64 random{
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+        reinterpret_cast<std::uintptr_t>(&FreshNameBeside)};
     constexpr char kDigits[] = "0123456789abcdef";
     auto number = static_cast<std::uint32_t>(random());
     std::string name = path + ".";

@@ -235,8 +235,12 @@ public:
             if (dialog_ == nullptr) {
                 return;
             }
-            Sleep(200); // the dialog fills its boxes once it is shown
-            seen_ = testsupport::ReadFileDialog(dialog_);
+            // The dialog fills its boxes and its file list once it is shown.
+            const ULONGLONG filled = GetTickCount64() + 3000;
+            do {
+                Sleep(50);
+                seen_ = testsupport::ReadFileDialog(dialog_);
+            } while ((seen_.fileName.empty() || seen_.listed.empty()) && GetTickCount64() < filled);
             if (answer_.empty()) {
                 testsupport::CancelFileDialog(dialog_);
             } else {
