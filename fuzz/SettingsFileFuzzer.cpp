@@ -4,7 +4,8 @@
 //
 // Invariants, for any bytes: no crash and no sanitizer report; a sound file path is valid
 // UTF-8 without CR or LF; a window position only with a sound file; writing what was read and
-// reading that again gives the same path and position.
+// reading that again gives the same path and position; a copy's changes merged into the bytes
+// give three CR LF lines with a mark, the changed lines as given and the others as read before.
 // For a text (valid UTF-8, read as lines at LF): written as UTF-8, UTF-16 little- and
 // big-endian with their marks, and as ANSI when it fits and begins with no mark, each with
 // CR LF, LF or CR line ends, ended or not, every file reads alike: the first line is the
@@ -36,8 +37,43 @@ bool SamePosition(const std::optional<ScreenPoint>& a, const std::optional<Scree
     return a.has_value() == b.has_value() && (!a || (a->left == b->left && a->top == b->top));
 }
 
+// A copy's changes put into whatever file is there: the result is a file of three lines in
+// the written layout, the changed lines read as given and every other line as it read before.
+void CheckMerge(std::string_view bytes, const SettingsFileContent& before) {
+    const std::string soundBefore = before.soundFile.value_or("");
+    const ScreenPoint moved{-3, 2147483647};
+    const std::string chosen = "C:\\Kl\xC3\xA4nge\\Gong.mp3";
+    for (int changed = 0; changed < 4; ++changed) {
+        vorlane::SettingsChanges changes;
+        if ((changed & 1) != 0) {
+            changes.soundFile = chosen;
+        }
+        if ((changed & 2) != 0) {
+            changes.windowPosition = moved;
+        }
+        const std::string merged =
+            vorlane::MergeSettingsFile(bytes, vorlane::Latin1ToUtf8, changes);
+        Require(merged.starts_with("\xEF\xBB\xBF") && merged.ends_with("\r\n"),
+                "a merged file has the mark and ends its last line");
+        std::size_t lineEnds = 0;
+        for (std::size_t at = merged.find('\n'); at != std::string::npos;
+             at = merged.find('\n', at + 1)) {
+            Require(at > 0 && merged[at - 1] == '\r', "a merged file's lines end in CR LF");
+            ++lineEnds;
+        }
+        Require(lineEnds == 3, "a merged file has three lines");
+        const SettingsFileContent after = Read(merged);
+        Require(after.soundFile == (changes.soundFile ? chosen : soundBefore),
+                "the merged sound line is the chosen one or the one that was there");
+        Require(SamePosition(after.windowPosition, changes.windowPosition ? changes.windowPosition
+                                                                          : before.windowPosition),
+                "the merged place is the new one or the one that was there");
+    }
+}
+
 void CheckAnyBytes(std::string_view bytes) {
     const SettingsFileContent content = Read(bytes);
+    CheckMerge(bytes, content);
     if (!content.soundFile) {
         Require(!content.windowPosition, "a position only with a sound file");
         return;
