@@ -232,6 +232,15 @@ std::optional<std::wstring> FieldText(HWND main, int id) {
     return std::wstring(text, std::min<size_t>(copied, 511));
 }
 
+std::string FieldUtf8(HWND main, int id) {
+    return Utf8(FieldText(main, id).value_or(L"?"));
+}
+
+bool FieldShown(HWND main, int id) {
+    HWND field = GetDlgItem(main, id);
+    return field != nullptr && IsWindowVisible(field);
+}
+
 bool IsTopmost(HWND w) {
     return (GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }

@@ -85,6 +85,10 @@ std::wstring CaptionOf(HWND w);
 // Text of the child window with dialog ID `id`, through WM_GETTEXT with a timeout; nullopt
 // when there is no such child or the program does not answer.
 std::optional<std::wstring> FieldText(HWND main, int id);
+// The same as UTF-8, "?" when it cannot be read: for comparisons and failure messages.
+std::string FieldUtf8(HWND main, int id);
+// Whether the child window with dialog ID `id` exists and is shown.
+bool FieldShown(HWND main, int id);
 bool IsTopmost(HWND w);
 // The window that has the keyboard focus in w's thread (GetGUIThreadInfo), or nullptr.
 HWND FocusedWindowOf(HWND w);

@@ -17,23 +17,14 @@ constexpr POINT kInMinutes{64, 57};
 constexpr POINT kInSeconds{103, 57};
 constexpr POINT kOnColon{85, 57};
 
-std::string Text(HWND main, int id) {
-    return Utf8(FieldText(main, id).value_or(L"?"));
-}
-
-bool Shown(HWND main, int id) {
-    HWND field = GetDlgItem(main, id);
-    return field != nullptr && IsWindowVisible(field);
-}
-
 class EntryTest : public ProgramTest {
 protected:
     HWND Start(const std::wstring& args) {
         HWND main = ProgramTest::Start(args);
         if (main != nullptr) {
             // Start-up is over when the countdown runs.
-            const std::string first = Text(main, kIdTimeSeconds);
-            WaitUntil([&] { return Text(main, kIdTimeSeconds) != first; }, milliseconds(3000));
+            const std::string first = FieldUtf8(main, kIdTimeSeconds);
+            WaitUntil([&] { return FieldUtf8(main, kIdTimeSeconds) != first; }, milliseconds(3000));
             BringToForeground(main);
         }
         return main;
@@ -46,13 +37,14 @@ TEST_F(EntryTest, MinutesTypedIntoTheFieldCountFromEnter) {
     ClickAt(main, kInMinutes);
     Sleep(200);
     TypeKeys({'7', 'X', VK_RETURN});
-    EXPECT_TRUE(WaitUntil([&] { return Text(main, kIdTimeMinutes) == "07"; }, milliseconds(1500)))
-        << "shows " << Text(main, kIdTimeMinutes);
+    EXPECT_TRUE(
+        WaitUntil([&] { return FieldUtf8(main, kIdTimeMinutes) == "07"; }, milliseconds(1500)))
+        << "shows " << FieldUtf8(main, kIdTimeMinutes);
     // Enter left the field: the focus is parked and the countdown runs on.
     EXPECT_EQ(GetDlgCtrlID(FocusedWindowOf(main)), kIdMediaPlayer);
-    const std::string seconds = Text(main, kIdTimeSeconds);
+    const std::string seconds = FieldUtf8(main, kIdTimeSeconds);
     EXPECT_TRUE(
-        WaitUntil([&] { return Text(main, kIdTimeSeconds) != seconds; }, milliseconds(2000)));
+        WaitUntil([&] { return FieldUtf8(main, kIdTimeSeconds) != seconds; }, milliseconds(2000)));
 }
 
 TEST_F(EntryTest, SecondsTypedAndThePointerFlickedOutOfTheWindowAreTaken) {
@@ -62,19 +54,19 @@ TEST_F(EntryTest, SecondsTypedAndThePointerFlickedOutOfTheWindowAreTaken) {
     Sleep(200);
     TypeKeys({'4', '5'});
     Sleep(300);
-    const std::string minutes = Text(main, kIdTimeMinutes);
+    const std::string minutes = FieldUtf8(main, kIdTimeMinutes);
     MovePointerTo(POINT{GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5});
     // The field was left: the value is taken and the countdown runs on from it. (Under Xvfb
     // without a window manager the pointer leaving also takes the window's activation away,
     // so where the caret ends up is not the program's to decide here.)
     EXPECT_TRUE(WaitUntil(
         [&] {
-            const std::string s = Text(main, kIdTimeSeconds);
+            const std::string s = FieldUtf8(main, kIdTimeSeconds);
             return s == "44" || s == "43";
         },
         milliseconds(2500)))
-        << "shows " << Text(main, kIdTimeMinutes) << ":" << Text(main, kIdTimeSeconds);
-    EXPECT_EQ(Text(main, kIdTimeMinutes), minutes);
+        << "shows " << FieldUtf8(main, kIdTimeMinutes) << ":" << FieldUtf8(main, kIdTimeSeconds);
+    EXPECT_EQ(FieldUtf8(main, kIdTimeMinutes), minutes);
 }
 
 TEST_F(EntryTest, TheColonOpensTheClockTimesAndATypedTimeSetsTheCountdown) {
@@ -83,8 +75,9 @@ TEST_F(EntryTest, TheColonOpensTheClockTimesAndATypedTimeSetsTheCountdown) {
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round == 0 ? "first selection" : "second selection");
         ClickAt(main, kOnColon);
-        ASSERT_TRUE(WaitUntil([&] { return Shown(main, kIdEndTimeComboBox); }, milliseconds(1500)));
-        EXPECT_FALSE(Shown(main, kIdTimeMinutes));
+        ASSERT_TRUE(
+            WaitUntil([&] { return FieldShown(main, kIdEndTimeComboBox); }, milliseconds(1500)));
+        EXPECT_FALSE(FieldShown(main, kIdTimeMinutes));
         if (round == 0) {
             Sleep(300);
             SaveScreenshot(main, "EntryTest.selection-open");
@@ -98,12 +91,13 @@ TEST_F(EntryTest, TheColonOpensTheClockTimesAndATypedTimeSetsTheCountdown) {
                   static_cast<WORD>('0' + now.wMinute % 10), VK_RETURN});
         EXPECT_TRUE(WaitUntil(
             [&] {
-                const std::string m = Text(main, kIdTimeMinutes);
-                return Shown(main, kIdTimeMinutes) && (m == "120" || m == "121");
+                const std::string m = FieldUtf8(main, kIdTimeMinutes);
+                return FieldShown(main, kIdTimeMinutes) && (m == "120" || m == "121");
             },
             milliseconds(1500)))
-            << "shows " << Text(main, kIdTimeMinutes) << ":" << Text(main, kIdTimeSeconds);
-        EXPECT_FALSE(Shown(main, kIdEndTimeComboBox));
+            << "shows " << FieldUtf8(main, kIdTimeMinutes) << ":"
+            << FieldUtf8(main, kIdTimeSeconds);
+        EXPECT_FALSE(FieldShown(main, kIdEndTimeComboBox));
         // The selection stays open until the user leaves it, also the second time.
         Sleep(500);
     }
@@ -127,7 +121,8 @@ TEST_F(EntryTest, ATimeTypedIntoTheOpenedListReplacesTheShownTime) {
     }
     ASSERT_LE(MinutesUntil(now, hour), 961);
     ClickAt(main, kOnColon);
-    ASSERT_TRUE(WaitUntil([&] { return Shown(main, kIdEndTimeComboBox); }, milliseconds(1500)));
+    ASSERT_TRUE(
+        WaitUntil([&] { return FieldShown(main, kIdEndTimeComboBox); }, milliseconds(1500)));
     Sleep(300);
     TypeKeys({static_cast<WORD>('0' + hour), VK_RETURN});
     // The countdown ends a minute after the chosen time: whole minutes shown are those until
@@ -135,30 +130,30 @@ TEST_F(EntryTest, ATimeTypedIntoTheOpenedListReplacesTheShownTime) {
     const int expected = MinutesUntil(now, hour);
     EXPECT_TRUE(WaitUntil(
         [&] {
-            if (!Shown(main, kIdTimeMinutes)) {
+            if (!FieldShown(main, kIdTimeMinutes)) {
                 return false;
             }
-            const std::string shown = Text(main, kIdTimeMinutes);
+            const std::string shown = FieldUtf8(main, kIdTimeMinutes);
             char* end = nullptr;
             const long m = std::strtol(shown.c_str(), &end, 10);
             return end != shown.c_str() && *end == '\0' && m >= expected - 1 && m <= expected + 1;
         },
         milliseconds(1500)))
         << "typed " << hour << ", expected about " << expected << " minutes, shows "
-        << Text(main, kIdTimeMinutes) << ":" << Text(main, kIdTimeSeconds);
-    EXPECT_EQ(Text(main, kIdEndTimeComboBox),
+        << FieldUtf8(main, kIdTimeMinutes) << ":" << FieldUtf8(main, kIdTimeSeconds);
+    EXPECT_EQ(FieldUtf8(main, kIdEndTimeComboBox),
               std::string("0") + static_cast<char>('0' + hour) + ":00");
 }
 
 TEST_F(EntryTest, AReminderComesUpWithItsTextAndTheButton) {
     HWND main = Start(L"-t0 -sTea_is_ready");
     ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(Shown(main, kIdTerminVerschieben));
-    EXPECT_EQ(Text(main, kIdTerminVerschieben), "Später erinnern?");
-    EXPECT_TRUE(Shown(main, kIdFirstTextLine));
-    EXPECT_EQ(Text(main, kIdFirstTextLine), "Tea is ready");
-    EXPECT_FALSE(Shown(main, kIdTimeMinutes));
-    EXPECT_FALSE(Shown(main, kIdSecondTextLine));
+    EXPECT_TRUE(FieldShown(main, kIdTerminVerschieben));
+    EXPECT_EQ(FieldUtf8(main, kIdTerminVerschieben), "Später erinnern?");
+    EXPECT_TRUE(FieldShown(main, kIdFirstTextLine));
+    EXPECT_EQ(FieldUtf8(main, kIdFirstTextLine), "Tea is ready");
+    EXPECT_FALSE(FieldShown(main, kIdTimeMinutes));
+    EXPECT_FALSE(FieldShown(main, kIdSecondTextLine));
     EXPECT_TRUE(IsTopmost(main));
     SaveScreenshot(main, "EntryTest.reminder");
 }

@@ -14,15 +14,6 @@ namespace {
 constexpr POINT kOnColon{85, 57};
 constexpr POINT kOnPlusOne{132, 205};
 
-std::string Text(HWND main, int id) {
-    return Utf8(FieldText(main, id).value_or(L"?"));
-}
-
-bool Shown(HWND main, int id) {
-    HWND field = GetDlgItem(main, id);
-    return field != nullptr && IsWindowVisible(field);
-}
-
 // The centre of a child window, in the client coordinates of its parent.
 POINT CentreInParent(HWND parent, HWND child) {
     RECT r{};
@@ -41,13 +32,15 @@ TEST_F(ModalTest, AfterTheBoxOfAPressedButtonTheNextClickIsTheUsers) {
     HWND main = Start(L"-t30");
     ASSERT_NE(main, nullptr);
     // Start-up is over when the countdown runs (the first start of a fresh Wine may be slow).
-    const std::string first = Text(main, kIdTimeSeconds);
-    ASSERT_TRUE(WaitUntil([&] { return Text(main, kIdTimeSeconds) != first; }, milliseconds(5000)));
+    const std::string first = FieldUtf8(main, kIdTimeSeconds);
+    ASSERT_TRUE(
+        WaitUntil([&] { return FieldUtf8(main, kIdTimeSeconds) != first; }, milliseconds(5000)));
     BringToForeground(main);
     Sleep(200);
 
     ClickAt(main, kOnColon);
-    ASSERT_TRUE(WaitUntil([&] { return Shown(main, kIdEndTimeComboBox); }, milliseconds(1500)));
+    ASSERT_TRUE(
+        WaitUntil([&] { return FieldShown(main, kIdEndTimeComboBox); }, milliseconds(1500)));
     // Two minutes ago is almost a day ahead.
     SYSTEMTIME now{};
     GetLocalTime(&now);
@@ -71,21 +64,21 @@ TEST_F(ModalTest, AfterTheBoxOfAPressedButtonTheNextClickIsTheUsers) {
     ASSERT_TRUE(
         WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, milliseconds(2000)));
     // The confirmation goes on after the box: the time shows again, the OK button goes.
-    ASSERT_TRUE(
-        WaitUntil([&] { return Shown(main, kIdTimeMinutes) && !Shown(main, kIdTimeSelectionOkay); },
-                  milliseconds(1500)));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return FieldShown(main, kIdTimeMinutes) && !FieldShown(main, kIdTimeSelectionOkay); },
+        milliseconds(1500)));
     Sleep(300);
 
-    const int minutes = std::stoi(Text(main, kIdTimeMinutes));
+    const int minutes = std::stoi(FieldUtf8(main, kIdTimeMinutes));
     ClickAt(main, kOnPlusOne);
     EXPECT_TRUE(WaitUntil(
         [&] {
-            const std::string m = Text(main, kIdTimeMinutes);
+            const std::string m = FieldUtf8(main, kIdTimeMinutes);
             return m != "?" && std::stoi(m) >= minutes + 1;
         },
         milliseconds(1500)))
-        << "the click on +1 was swallowed: still " << Text(main, kIdTimeMinutes) << ":"
-        << Text(main, kIdTimeSeconds);
+        << "the click on +1 was swallowed: still " << FieldUtf8(main, kIdTimeMinutes) << ":"
+        << FieldUtf8(main, kIdTimeSeconds);
     EXPECT_NE(FocusedWindowOf(main), okay) << "the focus landed on the hidden OK button";
 }
 

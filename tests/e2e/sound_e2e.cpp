@@ -60,18 +60,24 @@ protected:
         return main;
     }
 
-    // Clicks the point that opens the file dialog, fills in the sound file and confirms it;
-    // waits until the sound-name line shows the file's name.
-    void ChooseSoundThroughTheDialog(HWND main, POINT opener) {
+    // Clicks the point that opens the file dialog; the dialog once it shows, or nullptr.
+    HWND OpenDialogBy(HWND main, POINT opener) {
         ClickAt(main, opener);
         HWND dialog = nullptr;
-        ASSERT_TRUE(WaitUntil(
+        WaitUntil(
             [&] {
                 dialog = testsupport::FindFileDialog(app_->Pid(), kDialogCaption);
                 return dialog != nullptr;
             },
-            milliseconds(5000)))
-            << "the file dialog did not open";
+            milliseconds(5000));
+        return dialog;
+    }
+
+    // Clicks the point that opens the file dialog, fills in the sound file and confirms it;
+    // waits until the sound-name line shows the file's name.
+    void ChooseSoundThroughTheDialog(HWND main, POINT opener) {
+        HWND dialog = OpenDialogBy(main, opener);
+        ASSERT_NE(dialog, nullptr) << "the file dialog did not open";
         // The dialog fills its boxes once it is shown.
         WaitUntil([&] { return !testsupport::ReadFileDialog(dialog).fileName.empty(); },
                   milliseconds(2000));
@@ -165,15 +171,8 @@ TEST_F(SoundTest, TheCountdownGoesOnWhileTheDialogIsOpenAndTheAlarmComes) {
         WaitUntil([&] { return FieldText(main, kIdTimeSeconds) == L"05"; }, milliseconds(2000)))
         << "shows " << Narrow(FieldText(main, kIdTimeSeconds).value_or(L"?"));
 
-    ClickAt(main, kOnOpen);
-    HWND dialog = nullptr;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            dialog = testsupport::FindFileDialog(app_->Pid(), kDialogCaption);
-            return dialog != nullptr;
-        },
-        milliseconds(5000)))
-        << "the file dialog did not open";
+    HWND dialog = OpenDialogBy(main, kOnOpen);
+    ASSERT_NE(dialog, nullptr) << "the file dialog did not open";
     EXPECT_TRUE(
         WaitUntil([&] { return FieldText(main, kIdTimeSeconds) == L"02"; }, milliseconds(5000)))
         << "the display stands at " << Narrow(FieldText(main, kIdTimeSeconds).value_or(L"?"))
