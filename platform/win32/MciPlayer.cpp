@@ -3,6 +3,8 @@
 #include "platform/Dispatch.h"
 #include "platform/win32/Utf16.h"
 
+#include <optional>
+
 namespace vorlane::win32 {
 
 namespace {
@@ -30,6 +32,33 @@ MediaMode ModeOf(DWORD_PTR mode) {
     }
 }
 
+// The devices take a file name of at most MAX_PATH - 1 characters. A longer path is handed
+// over by its short name, which the file system keeps for every file where it keeps any;
+// none when even that is too long.
+std::optional<std::wstring> NameTheDeviceTakes(const std::wstring& path) {
+    if (path.size() < MAX_PATH) {
+        return path;
+    }
+    // The long form reaches past the limit: "\\?\" before a drive, "\\?\UNC\" before a share.
+    const bool share = path.starts_with(L"\\\\");
+    const std::wstring prefix = share ? L"\\\\?\\UNC\\" : L"\\\\?\\";
+    const std::wstring longForm = prefix + (share ? path.substr(2) : path);
+    std::wstring shortForm(longForm.size() + 1, L'\0');
+    const DWORD length =
+        GetShortPathNameW(longForm.c_str(), shortForm.data(), static_cast<DWORD>(shortForm.size()));
+    if (length == 0 || length >= shortForm.size()) {
+        return std::nullopt;
+    }
+    shortForm.resize(length);
+    if (shortForm.starts_with(prefix)) {
+        shortForm = (share ? L"\\\\" : L"") + shortForm.substr(prefix.size());
+    }
+    if (shortForm.size() >= MAX_PATH) {
+        return std::nullopt;
+    }
+    return shortForm;
+}
+
 } // namespace
 
 MciMediaPlayer::MciMediaPlayer(HINSTANCE instance) {
@@ -44,9 +73,6 @@ MciMediaPlayer::MciMediaPlayer(HINSTANCE instance) {
 
 MciMediaPlayer::~MciMediaPlayer() {
     Close();
-    if (window_ != nullptr) {
-        DestroyWindow(window_);
-    }
 }
 
 LRESULT CALLBACK MciMediaPlayer::WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -54,7 +80,7 @@ LRESULT CALLBACK MciMediaPlayer::WindowProc(HWND window, UINT message, WPARAM wP
     if (message == WM_NCCREATE) {
         auto* self =
             static_cast<MciMediaPlayer*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
+        self->window_.Reset(window);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<MciMediaPlayer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -105,9 +131,18 @@ bool MciMediaPlayer::Status(DWORD item, DWORD_PTR& value) {
 
 void MciMediaPlayer::Open() {
     Close();
-    const std::wstring element = Widen(fileName_);
+    refusal_.clear();
+    const std::optional<std::wstring> element = NameTheDeviceTakes(Widen(fileName_));
+    if (!element) {
+        error_ = 0;
+        refusal_ = "Der Pfad der Datei ist mit " + std::to_string(Widen(fileName_).size()) +
+                   " Zeichen zu lang zum Abspielen (höchstens " +
+                   std::to_string(MAX_PATH - 1) +
+                   "), und die Datei hat keinen kurzen Namen: " + fileName_;
+        throw EMediaDeviceError(refusal_);
+    }
     MCI_OPEN_PARMSW parameters{};
-    parameters.lpstrElementName = element.c_str();
+    parameters.lpstrElementName = element->c_str();
     // No device type: MCI chooses the device by the file's extension.
     error_ = mciSendCommandW(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT,
                              reinterpret_cast<DWORD_PTR>(&parameters));
@@ -129,7 +164,7 @@ void MciMediaPlayer::Close() {
 
 void MciMediaPlayer::PlayWithNotification() {
     MCI_PLAY_PARMS parameters{};
-    parameters.dwCallback = reinterpret_cast<DWORD_PTR>(window_);
+    parameters.dwCallback = reinterpret_cast<DWORD_PTR>(window_.Get());
     error_ =
         mciSendCommandW(device_, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&parameters));
     awaitingEnd_ = error_ == 0;
@@ -197,6 +232,9 @@ MediaMode MciMediaPlayer::Mode() {
 }
 
 std::string MciMediaPlayer::ErrorMessage() {
+    if (!refusal_.empty()) {
+        return refusal_;
+    }
     wchar_t text[256] = {};
     if (!mciGetErrorStringW(error_, text, 256)) {
         return "Unknown error code";

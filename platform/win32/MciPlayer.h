@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/MediaPlayer.h"
+#include "platform/win32/Handles.h"
 
 #include <windows.h>
 
@@ -40,10 +41,12 @@ private:
     bool Status(DWORD item, DWORD_PTR& value);
     void PlayWithNotification();
 
-    HWND window_ = nullptr;
+    UniqueWindow window_;
     MCIDEVICEID device_ = 0;
     std::string fileName_;
     MCIERROR error_ = 0;
+    // Why the last open failed before the device was asked, where that is no device error.
+    std::string refusal_;
     // A play was started whose end has not been reported yet.
     bool awaitingEnd_ = false;
     // The sound played to its end and has not been moved since.

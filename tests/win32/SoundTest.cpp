@@ -353,6 +353,50 @@ TEST_F(Win32Sound, ACancelledDialogAnswersNothing) {
     EXPECT_FALSE(chosen.has_value());
 }
 
+// A sound deep in folders, its path longer than the classic limit of 260 characters: found,
+// opened by its short name and played like any other; where even the short name is too long,
+// the error says so instead of claiming the file cannot be found.
+TEST_F(Win32Sound, ASoundWhosePathIsLongerThanTheClassicLimitOpensOrIsSaidToBeTooLong) {
+    const struct {
+        int levels;
+        bool opens;
+    } cases[] = {{8, true}, {30, false}};
+    for (const auto& c : cases) {
+        std::wstring deep = folder + std::to_wstring(c.levels) + L"\\";
+        ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr)) << GetLastError();
+        for (int level = 0; level < c.levels; ++level) {
+            deep += L"Ein recht langer Ordnername f\u00fcr Kl\u00e4nge\\";
+            ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr)) << GetLastError();
+        }
+        const std::wstring file = deep + L"Glocke.wav";
+        ASSERT_TRUE(testsupport::WriteBytes(L"\\\\?\\" + file, testsupport::WaveSound(1.0)));
+        const std::string sound = win32::Narrow(file);
+        SCOPED_TRACE(std::to_string(file.size()) + " characters");
+        ASSERT_GT(file.size(), static_cast<std::size_t>(MAX_PATH));
+
+        EXPECT_TRUE(host->Services().files.FileExists(sound));
+        CountEnds();
+        player().SetFileName(sound);
+        if (c.opens) {
+            ASSERT_NO_THROW(player().Open()) << player().ErrorMessage();
+            EXPECT_EQ(player().FileName(), sound) << "the settings keep the path as chosen";
+            player().Play();
+            EXPECT_TRUE(PumpUntil([&] { return ends > 0; }, 10000)) << "no end reported";
+            player().Close();
+        } else {
+            try {
+                player().Open();
+                ADD_FAILURE() << "opened";
+            } catch (const EMediaDeviceError& error) {
+                EXPECT_NE(std::string(error.what()).find("zu lang"), std::string::npos)
+                    << error.what();
+                EXPECT_EQ(player().ErrorMessage(), error.what());
+            }
+            EXPECT_EQ(player().Mode(), MediaMode::NoDevice);
+        }
+    }
+}
+
 TEST_F(Win32Sound, OnlyExistingFilesCountAsFiles) {
     const std::string sound = Make(L"Glocke.wav", testsupport::WaveSound(0.1));
     Files& files = host->Services().files;
