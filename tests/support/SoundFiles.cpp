@@ -28,6 +28,35 @@ void PutTag(Bytes& bytes, const char (&tag)[5]) {
     }
 }
 
+// The path in the \\?\ form, which the file functions take at any length.
+std::wstring WithoutLengthLimit(const std::wstring& path) {
+    return L"\\\\?\\" + path;
+}
+
+// Removes the folder with everything in it, at any depth; the path is in the \\?\ form, since
+// a test may have made folders deeper than MAX_PATH there.
+void RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW entry{};
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..") {
+                continue;
+            }
+            const std::wstring path = folder + L"\\" + name;
+            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+                RemoveTree(path);
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(search, &entry));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
 } // namespace
 
 Bytes WaveSound(double seconds) {
@@ -102,8 +131,8 @@ std::wstring FreshTemporaryFolder(const std::wstring& name) {
     wchar_t temporary[MAX_PATH + 1] = {};
     GetTempPathW(MAX_PATH + 1, temporary);
     const std::filesystem::path folder = std::filesystem::path(temporary) / name;
+    RemoveTree(WithoutLengthLimit(folder.wstring()));
     std::error_code error;
-    std::filesystem::remove_all(folder, error);
     std::filesystem::create_directories(folder, error);
     return folder.wstring() + L"\\";
 }
