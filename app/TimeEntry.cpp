@@ -13,10 +13,6 @@ constexpr char16_t kBackspace = 8;
 constexpr std::int32_t kMostMinutes = 999;
 constexpr std::int32_t kMostSeconds = 59;
 
-bool MinutesInRange(std::int32_t minutes) {
-    return minutes >= 0 && minutes <= kMostMinutes;
-}
-
 // The time both fields hold, whichever of them was typed into last: the other may still hold
 // what the user left in it. Minutes out of range are not taken, seconds above 59 count as 59,
 // and the range is checked before multiplying, so no text can overflow the sum.
@@ -24,7 +20,7 @@ std::optional<std::int32_t> FieldsTime(const std::string& minutesText,
                                        const std::string& secondsText) {
     const std::optional<std::int32_t> minutes = StrToIntStrict(minutesText);
     const std::optional<std::int32_t> seconds = StrToIntStrict(secondsText);
-    if (!minutes || !seconds || !MinutesInRange(*minutes) || *seconds < 0) {
+    if (!minutes || !seconds || *minutes < 0 || *minutes > kMostMinutes || *seconds < 0) {
         return std::nullopt;
     }
     return *minutes * 60 + std::min(*seconds, kMostSeconds);
@@ -73,7 +69,7 @@ void TFormVorlane::ApplyTypedTime(std::int32_t seconds) {
 
 void TFormVorlane::edtTimeMinutesExit(TComponent* /*sender*/) {
     const std::optional<std::int32_t> minutes = StrToIntStrict(edtTimeMinutes.Text());
-    if (minutes && *minutes != s_.MinutesOnEnter && MinutesInRange(*minutes)) {
+    if (minutes && *minutes != s_.MinutesOnEnter) {
         if (const std::optional<std::int32_t> time =
                 FieldsTime(edtTimeMinutes.Text(), edtTimeSeconds.Text())) {
             ApplyTypedTime(*time);
