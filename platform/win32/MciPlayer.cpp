@@ -96,9 +96,10 @@ LRESULT CALLBACK MciMediaPlayer::WindowProc(HWND window, UINT message, WPARAM wP
 void MciMediaPlayer::PlayNotified(MCIDEVICEID device) {
     // Only the end of the play under way counts. Some devices name no device in the
     // notification (MP3), so a notification of another device is left out only when it names
-    // one; and a device that still plays has not reached the end.
+    // one; and a device that still plays has not reached the end, unless it stands at its
+    // length: some devices report the end from their own thread before they leave the play.
     if (!awaitingEnd_ || device_ == 0 || (device != 0 && device != device_) ||
-        Mode() == MediaMode::Playing) {
+        (Mode() == MediaMode::Playing && !StandsAtItsEnd())) {
         return;
     }
     awaitingEnd_ = false;
@@ -129,6 +130,13 @@ bool MciMediaPlayer::Status(DWORD item, DWORD_PTR& value) {
     return error == 0;
 }
 
+bool MciMediaPlayer::StandsAtItsEnd() {
+    DWORD_PTR position = 0;
+    DWORD_PTR length = 0;
+    return Status(MCI_STATUS_POSITION, position) && Status(MCI_STATUS_LENGTH, length) &&
+           length > 0 && position >= length;
+}
+
 void MciMediaPlayer::Open() {
     Close();
     refusal_.clear();
@@ -136,8 +144,7 @@ void MciMediaPlayer::Open() {
     if (!element) {
         error_ = 0;
         refusal_ = "Der Pfad der Datei ist mit " + std::to_string(Widen(fileName_).size()) +
-                   " Zeichen zu lang zum Abspielen (höchstens " +
-                   std::to_string(MAX_PATH - 1) +
+                   " Zeichen zu lang zum Abspielen (höchstens " + std::to_string(MAX_PATH - 1) +
                    "), und die Datei hat keinen kurzen Namen: " + fileName_;
         throw EMediaDeviceError(refusal_);
     }

@@ -39,6 +39,7 @@ private:
     void Send(UINT command, DWORD flags);
     // A status item of the open device; nothing when the device does not answer.
     bool Status(DWORD item, DWORD_PTR& value);
+    bool StandsAtItsEnd();
     void PlayWithNotification();
 
     UniqueWindow window_;

@@ -45,14 +45,22 @@ protected:
         return win32::Narrow(folder + name);
     }
 
-    // Delivers messages until the condition holds, for at most the given time.
+    // Delivers messages until the condition holds, for at most the given time. Like the
+    // program's own loop it wakes the moment a message comes, so a notification is handled
+    // while the device's own thread may still be finishing the play.
     bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds) {
         const ULONGLONG end = GetTickCount64() + milliseconds;
         while (!condition()) {
-            if (GetTickCount64() >= end) {
+            const ULONGLONG now = GetTickCount64();
+            if (now >= end) {
                 return false;
             }
-            Pump(10);
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now),
+                                      QS_ALLINPUT);
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                host->App().HandleMessage(message);
+            }
         }
         return true;
     }
@@ -165,6 +173,28 @@ TEST_F(Win32Sound, ASoundThatEndedByItselfPlaysAgainFromItsStart) {
     ASSERT_TRUE(position.has_value());
     EXPECT_LT(*position, *length / 2) << "played again from " << *position << " of " << *length;
     EXPECT_TRUE(PumpUntil([&] { return ends > 1; }, 15000)) << "no end after playing it again";
+    player().Close();
+}
+
+// A success notice that reaches the player while its sound still plays mid-way (one left
+// over from an earlier play) is no end; the real end, with the device at its length, is.
+TEST_F(Win32Sound, ASuccessNoticeMidWayIsNoEndButTheRealEndIs) {
+    const std::string sound = Make(L"Gong.mp3", testsupport::Mp3Silence(3.0));
+    CountEnds();
+    player().SetFileName(sound);
+    ASSERT_NO_THROW(player().Open());
+    const HWND notices = FindWindowExW(HWND_MESSAGE, nullptr, L"TVorlaneMediaNotify", nullptr);
+    ASSERT_NE(notices, nullptr);
+    const MCIDEVICEID device = mciGetDeviceIDW(win32::Widen(sound).c_str());
+    player().Play();
+    ASSERT_TRUE(PumpUntil([&] { return DevicePosition(sound, MCI_STATUS_POSITION) > 0u; }, 5000));
+    for (const LPARAM named : {LPARAM{0}, static_cast<LPARAM>(device)}) {
+        PostMessageW(notices, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, named);
+    }
+    Pump(100);
+    EXPECT_EQ(ends, 0) << "an end reported mid-way";
+    EXPECT_EQ(player().Mode(), MediaMode::Playing);
+    EXPECT_TRUE(PumpUntil([&] { return ends > 0; }, 15000)) << "no end reported";
     player().Close();
 }
 
