@@ -18,30 +18,52 @@ constexpr char kSoundPatterns[] = "*.wav;*.mid;*.midi;*.avi;*.mp3";
 } // namespace
 
 void TFormVorlane::OpenSoundFile(const std::string& path) {
+    if (TakeSoundFile(path)) {
+        OpenTakenSound();
+    }
+}
+
+bool TFormVorlane::TakeSoundFile(const std::string& path) {
     if (!services_.files.FileExists(path)) {
         mnuPlayMP3OrNot->Checked = false;
-        return;
+        return false;
     }
+    services_.mediaPlayer.SetFileName(path);
+    std::string line = " ";
+    line += FileNamePart(path);
+    edtSecondTextLine.SetText(Mince(line, kSoundLineSpace));
+    s_.SoundLoaded = 1;
+    mnuPlayMP3OrNot->Checked = true;
+    return true;
+}
+
+bool TFormVorlane::OpenTakenSound() {
     MediaPlayer& player = services_.mediaPlayer;
-    try {
-        player.SetFileName(path);
-        std::string line = " ";
-        line += FileNamePart(path);
-        edtSecondTextLine.SetText(Mince(line, kSoundLineSpace));
-        s_.SoundLoaded = 1;
-        player.Open();
-        mnuPlayMP3OrNot->Checked = true;
-    } catch (const std::exception& error) {
-        s_.SoundLoaded = 0;
-        mnuPlayMP3OrNot->Checked = false;
-        // Red until the countdown next paints the display in its own colours.
-        edtSecondTextLine.SetColors(kOpenFailed, edtSecondTextLine.FontColor());
-        edtSecondTextLine.SetText(s_.TextSelectSound);
-        ShowErrorMessageBox(
-            "Es ist ein Fehler aufgetreten:\r\nErrorCode: " + std::to_string(player.ErrorCode()) +
-                "\r\n" + player.ErrorMessage() + "\r\n" + ErrorDescription(error),
-            "Fehler");
+    if (s_.SoundLoaded == 0 || player.Mode() != MediaMode::NoDevice) {
+        return s_.SoundLoaded != 0;
     }
+    try {
+        player.Open();
+        return true;
+    } catch (const std::exception& error) {
+        SoundFailedToOpen(error);
+        return false;
+    }
+}
+
+void TFormVorlane::SoundFailedToOpen(const std::exception& error) {
+    MediaPlayer& player = services_.mediaPlayer;
+    s_.SoundLoaded = 0;
+    s_.IsPlaying = false;
+    btnPlay.Active.Hide();
+    mnuPlayMP3OrNot->Checked = false;
+    // Red until the countdown next paints the display in its own colours.
+    edtSecondTextLine.SetColors(kOpenFailed, edtSecondTextLine.FontColor());
+    edtSecondTextLine.SetText(s_.TextSelectSound);
+    ShowErrorMessageBox(
+        "Es ist ein Fehler aufgetreten:\r\nErrorCode: " + std::to_string(player.ErrorCode()) +
+            "\r\n" + player.ErrorMessage() + "\r\n" + ErrorDescription(error),
+        "Fehler");
 }
 
 void TFormVorlane::WMDropFiles(TComponent* /*sender*/, const std::vector<std::string>& paths) {
@@ -97,14 +119,27 @@ void TFormVorlane::btnOpenMP3NormalClick(TComponent* /*sender*/) {
 }
 
 void TFormVorlane::playMediaPlayer() {
-    if (s_.SoundLoaded == 0 || !mnuPlayMP3OrNot->Checked || s_.IsPlaying) {
+    if (s_.SoundLoaded == 0 || !mnuPlayMP3OrNot->Checked || s_.IsPlaying || !OpenTakenSound()) {
+        return;
+    }
+    try {
+        // The device opens the file only now, so a file deleted or locked since it was chosen
+        // fails here, once: the sound is then dropped as after a failed choice.
+        services_.mediaPlayer.Play();
+    } catch (const std::exception& error) {
+        SoundFailedToOpen(error);
         return;
     }
     s_.IsPlaying = true;
-    services_.mediaPlayer.Play();
     btnPlay.Active.Show();
     btnPause.Active.Hide();
     btnStop.Active.Hide();
+}
+
+// A sound taken at start is opened only after the window shows: until then there is nothing
+// to stop or rewind.
+bool TFormVorlane::SoundDeviceOpen() {
+    return s_.SoundLoaded != 0 && services_.mediaPlayer.Mode() != MediaMode::NoDevice;
 }
 
 void TFormVorlane::stopMediaPlayer() {
@@ -112,14 +147,18 @@ void TFormVorlane::stopMediaPlayer() {
         return;
     }
     s_.IsPlaying = false;
-    services_.mediaPlayer.Stop();
-    services_.mediaPlayer.Rewind();
+    if (SoundDeviceOpen()) {
+        services_.mediaPlayer.Stop();
+        services_.mediaPlayer.Rewind();
+    }
     btnPause.Active.Hide();
     btnPlay.Active.Hide();
 }
 
 void TFormVorlane::rewindMediaPlayer() {
-    services_.mediaPlayer.Rewind();
+    if (SoundDeviceOpen()) {
+        services_.mediaPlayer.Rewind();
+    }
 }
 
 void TFormVorlane::closeMediaPlayer() {
@@ -144,7 +183,9 @@ void TFormVorlane::btnPauseNormalClick(TComponent* /*sender*/) {
         playMediaPlayer();
         btnPause.Active.Hide();
     } else {
-        services_.mediaPlayer.Pause();
+        if (SoundDeviceOpen()) {
+            services_.mediaPlayer.Pause();
+        }
         s_.IsPlaying = false;
         btnPause.Active.Show();
         btnStop.Active.Hide();

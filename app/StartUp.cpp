@@ -130,9 +130,11 @@ void TFormVorlane::FormCreate(TComponent* /*sender*/) {
             s_.SettingsChanged = true;
             SaveWholeSettings();
         }
-        // After an import the sound is open already.
+        // After an import the sound is open already. Otherwise it is only taken here and
+        // opened once the window shows: opening loads the media stack, which can take longer
+        // than the whole start.
         if (s_.SoundLoaded == 0 || services_.mediaPlayer.FileName() != s_.SoundFile) {
-            OpenSoundFile(s_.SoundFile);
+            TakeSoundFile(s_.SoundFile);
         }
     } catch (const std::exception&) {
         s_.ShowInfoAtStart = 1;
@@ -217,6 +219,7 @@ void TFormVorlane::tmrStartAfter300msTimer(TComponent* /*sender*/) {
         Window().SetTopmost(false);
         StayOnTop = false;
     }
+    OpenTakenSound();
     if (s_.ShowInfoAtStart == 1) {
         mnuInfoClick(this);
         s_.ShowInfoAtStart = 0;

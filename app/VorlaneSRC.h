@@ -150,6 +150,14 @@ public:
     // The file-open dialog's settings; its start folder carries over between openings.
     OpenDialogSettings FileOpenDialog;
     void OpenSoundFile(const std::string& path);
+    // The file becomes the sound (its name in the line, the switch ticked) without opening
+    // it; false when there is no such file.
+    bool TakeSoundFile(const std::string& path);
+    // Opens the sound taken but not opened yet; false when there is none or it failed to open.
+    bool OpenTakenSound();
+    // The box and the looks of a sound the device could not open; the sound is dropped.
+    void SoundFailedToOpen(const std::exception& error);
+    bool SoundDeviceOpen();
     void WMDropFiles(TComponent* sender, const std::vector<std::string>& paths);
     void btnOpenMP3NormalClick(TComponent* sender);
     void playMediaPlayer();

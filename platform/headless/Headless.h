@@ -2,6 +2,7 @@
 // The platform in memory: the services record what the program asked of them, and the disk
 // is a map of files, so a test can fire events at the model and read back what a user would
 // see.
+#include "platform/OnDemandMediaPlayer.h"
 #include "platform/ProgramHost.h"
 #include "platform/headless/InMemoryFiles.h"
 #include "platform/headless/Recording.h"
@@ -22,7 +23,7 @@ public:
         : arguments_(std::move(arguments)) {}
     PlatformServices Services() override {
         return {application, clock, monotonicClock, screen,    messageBoxes,
-                shell,       files, mediaPlayer,    fileDialog};
+                shell,       files, Sound(),        fileDialog};
     }
     std::vector<std::string> Arguments() override { return arguments_; }
     int RunMessageLoop() override {
@@ -39,9 +40,17 @@ public:
     RecordingShell shell;
     InMemoryFiles files;
     RecordingMediaPlayer mediaPlayer;
+    // The program plays through the sound device directly, or, as on Windows, through a
+    // player that opens the device only while the sound plays.
+    bool soundOnDemand = false;
+    OnDemandMediaPlayer onDemandSound{mediaPlayer};
     RecordingFileDialog fileDialog;
 
 private:
+    MediaPlayer& Sound() {
+        return soundOnDemand ? static_cast<MediaPlayer&>(onDemandSound) : mediaPlayer;
+    }
+
     std::vector<std::string> arguments_;
 };
 

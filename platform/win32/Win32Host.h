@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/OnDemandMediaPlayer.h"
 #include "platform/ProgramHost.h"
 #include "platform/win32/FileOpenDialog.h"
 #include "platform/win32/MciPlayer.h"
@@ -18,11 +19,13 @@ public:
 
     PlatformServices Services() override {
         return {application_, clock_, monotonicClock_, screen_,    messageBoxes_,
-                shell_,       files_, mediaPlayer_,    fileDialog_};
+                shell_,       files_, alarmSound_,     fileDialog_};
     }
     std::vector<std::string> Arguments() override;
     int RunMessageLoop() override { return application_.RunMessageLoop(); }
     Win32Application& App() { return application_; }
+    // The device under the program's player, for the tests of the device itself.
+    MciMediaPlayer& SoundDevice() { return mediaPlayer_; }
 
 private:
     Win32Application application_;
@@ -33,6 +36,8 @@ private:
     SystemShell shell_;
     SystemFiles files_;
     MciMediaPlayer mediaPlayer_;
+    // The program plays through this one: the device is open only while the sound plays.
+    OnDemandMediaPlayer alarmSound_{mediaPlayer_};
     SystemFileDialog fileDialog_;
 };
 

@@ -37,7 +37,9 @@ protected:
         folder = testsupport::FreshTemporaryFolder(L"vorlane-sound-test");
     }
 
+    // The player the program plays through, and the device under it.
     MediaPlayer& player() { return host->Services().mediaPlayer; }
+    win32::MciMediaPlayer& device() { return host->SoundDevice(); }
 
     // A file of the test folder with the given content; its path as the program spells it.
     std::string Make(const std::wstring& name, const Bytes& content) {
@@ -65,10 +67,11 @@ protected:
         return true;
     }
 
-    // Counts the ends the device reports, in place of the form's handler.
-    int CountEnds() {
+    // Counts the ends the player reports, in place of the form's handler.
+    int CountEnds() { return CountEndsOf(player()); }
+    int CountEndsOf(MediaPlayer& reporter) {
         ends = 0;
-        player().OnPlaybackEnded = [this] { ++ends; };
+        reporter.OnPlaybackEnded = [this] { ++ends; };
         return ends;
     }
 
@@ -152,50 +155,50 @@ std::optional<DWORD_PTR> DevicePosition(const std::string& file, DWORD item) {
 // how long it plays.
 TEST_F(Win32Sound, ASoundThatEndedByItselfPlaysAgainFromItsStart) {
     const std::string sound = Make(L"Glocke.wav", testsupport::WaveSound(3.0));
-    CountEnds();
-    player().SetFileName(sound);
-    ASSERT_NO_THROW(player().Open());
+    CountEndsOf(device());
+    device().SetFileName(sound);
+    ASSERT_NO_THROW(device().Open());
     const std::optional<DWORD_PTR> length = DevicePosition(sound, MCI_STATUS_LENGTH);
     ASSERT_TRUE(length.has_value() && *length > 0) << "the device tells no length";
 
-    player().Play();
+    device().Play();
     ASSERT_TRUE(PumpUntil([&] { return ends > 0; }, 15000)) << "no end reported";
     // Some devices stand on their last frame after the end rather than at the length, as if
     // a little were left to play: the end they reported still puts them back to the start.
-    const MCIDEVICEID device = mciGetDeviceIDW(win32::Widen(sound).c_str());
+    const MCIDEVICEID id = mciGetDeviceIDW(win32::Widen(sound).c_str());
     MCI_SEEK_PARMS lastFrame{};
     lastFrame.dwTo = static_cast<DWORD>(*length - 1);
-    ASSERT_EQ(mciSendCommandW(device, MCI_SEEK, MCI_TO | MCI_WAIT,
-                              reinterpret_cast<DWORD_PTR>(&lastFrame)),
-              0u);
-    player().Play();
+    ASSERT_EQ(
+        mciSendCommandW(id, MCI_SEEK, MCI_TO | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&lastFrame)),
+        0u);
+    device().Play();
     const std::optional<DWORD_PTR> position = DevicePosition(sound, MCI_STATUS_POSITION);
     ASSERT_TRUE(position.has_value());
     EXPECT_LT(*position, *length / 2) << "played again from " << *position << " of " << *length;
     EXPECT_TRUE(PumpUntil([&] { return ends > 1; }, 15000)) << "no end after playing it again";
-    player().Close();
+    device().Close();
 }
 
 // A success notice that reaches the player while its sound still plays mid-way (one left
 // over from an earlier play) is no end; the real end, with the device at its length, is.
 TEST_F(Win32Sound, ASuccessNoticeMidWayIsNoEndButTheRealEndIs) {
     const std::string sound = Make(L"Gong.mp3", testsupport::Mp3Silence(3.0));
-    CountEnds();
-    player().SetFileName(sound);
-    ASSERT_NO_THROW(player().Open());
+    CountEndsOf(device());
+    device().SetFileName(sound);
+    ASSERT_NO_THROW(device().Open());
     const HWND notices = FindWindowExW(HWND_MESSAGE, nullptr, L"TVorlaneMediaNotify", nullptr);
     ASSERT_NE(notices, nullptr);
-    const MCIDEVICEID device = mciGetDeviceIDW(win32::Widen(sound).c_str());
-    player().Play();
+    const MCIDEVICEID id = mciGetDeviceIDW(win32::Widen(sound).c_str());
+    device().Play();
     ASSERT_TRUE(PumpUntil([&] { return DevicePosition(sound, MCI_STATUS_POSITION) > 0u; }, 5000));
-    for (const LPARAM named : {LPARAM{0}, static_cast<LPARAM>(device)}) {
+    for (const LPARAM named : {LPARAM{0}, static_cast<LPARAM>(id)}) {
         PostMessageW(notices, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, named);
     }
     Pump(100);
     EXPECT_EQ(ends, 0) << "an end reported mid-way";
-    EXPECT_EQ(player().Mode(), MediaMode::Playing);
+    EXPECT_EQ(device().Mode(), MediaMode::Playing);
     EXPECT_TRUE(PumpUntil([&] { return ends > 0; }, 15000)) << "no end reported";
-    player().Close();
+    device().Close();
 }
 
 INSTANTIATE_TEST_SUITE_P(Win32Sound, EachSoundKind,
@@ -291,6 +294,32 @@ TEST_F(Win32Sound, ADroppedSoundIsOpenedAndPlaysAgainAtZeroAfterItEnded) {
     EXPECT_TRUE(form->btnPlay.Active.Visible());
     EXPECT_TRUE(PumpUntil([&] { return !state.IsPlaying; }, 15000));
     Dispatch([&] { form->btnPlusOneNormalClick(nullptr); });
+}
+
+// The program keeps no sound device open while it waits: the chosen sound is opened for the
+// alarm, and closed again once it has ended or been stopped.
+TEST_F(Win32Sound, TheDeviceIsOpenOnlyWhileTheAlarmSoundPlays) {
+    const std::string sound = Make(L"Glocke.wav", testsupport::WaveSound(1.0));
+    const std::wstring wide = win32::Widen(sound);
+    Pump(600); // start-up, until the countdown runs
+    DropOn(window, {wide});
+    ASSERT_EQ(state.SoundLoaded, 1);
+    EXPECT_EQ(mciGetDeviceIDW(wide.c_str()), 0u) << "open while the countdown runs";
+    EXPECT_EQ(device().Mode(), MediaMode::NoDevice);
+
+    state.RemainingSeconds = 0;
+    ASSERT_TRUE(PumpUntil([&] { return state.IsPlaying; }, 2000)) << "silent at zero";
+    EXPECT_EQ(device().Mode(), MediaMode::Playing);
+    EXPECT_NE(mciGetDeviceIDW(wide.c_str()), 0u);
+    ASSERT_TRUE(PumpUntil([&] { return !state.IsPlaying; }, 15000)) << "the end was not seen";
+    EXPECT_EQ(mciGetDeviceIDW(wide.c_str()), 0u) << "still open after its end";
+
+    Dispatch([&] { form->btnPlusOneNormalClick(nullptr); });
+    Dispatch([&] { form->btnPlayNormalClick(nullptr); });
+    EXPECT_EQ(device().Mode(), MediaMode::Playing);
+    Dispatch([&] { form->btnStopNormalClick(nullptr); });
+    EXPECT_EQ(mciGetDeviceIDW(wide.c_str()), 0u) << "still open after a stop";
+    EXPECT_EQ(player().Mode(), MediaMode::Stopped);
 }
 
 // The dialog runs on this thread; a helper thread waits for it, reads it and fills it in.

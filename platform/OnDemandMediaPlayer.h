@@ -1,0 +1,44 @@
+#pragma once
+#include "platform/MediaPlayer.h"
+
+#include <string>
+
+namespace vorlane {
+
+// The alarm sound with its device open only while the sound plays or is paused. A device that
+// stays open keeps the media stack loaded and its mixer threads waking many times a second
+// although nothing plays; a timer that waits all day for its alarm must not pay for that.
+//
+// Open checks that the device can open the file (it opens and closes it again) and makes the
+// sound ready; a ready sound reports Stopped. Play opens the device when it is closed, so a
+// play may raise what Open raises. A stop, a rewind or the sound's own end close the device;
+// a closed device stands at the start.
+class OnDemandMediaPlayer : public MediaPlayer {
+public:
+    explicit OnDemandMediaPlayer(MediaPlayer& device);
+    ~OnDemandMediaPlayer() override;
+    OnDemandMediaPlayer(const OnDemandMediaPlayer&) = delete;
+    OnDemandMediaPlayer& operator=(const OnDemandMediaPlayer&) = delete;
+
+    void SetFileName(const std::string& path) override;
+    std::string FileName() override { return device_.FileName(); }
+    void Open() override;
+    void Close() override;
+    void Play() override;
+    void Pause() override;
+    void Stop() override;
+    void Rewind() override;
+    MediaMode Mode() override;
+    int ErrorCode() override { return device_.ErrorCode(); }
+    std::string ErrorMessage() override { return device_.ErrorMessage(); }
+
+private:
+    bool DeviceOpen() { return device_.Mode() != MediaMode::NoDevice; }
+    void RequireReady() const;
+
+    MediaPlayer& device_;
+    // The file was opened once and is the sound to play.
+    bool ready_ = false;
+};
+
+} // namespace vorlane

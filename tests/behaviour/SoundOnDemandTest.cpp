@@ -1,0 +1,204 @@
+// The alarm sound through a player that opens the sound device only while the sound plays or
+// is paused: what the device is asked, and that the user sees what they see with a device that
+// stays open.
+#include "AppFixture.h"
+#include "SettingsDisk.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include <string>
+#include <vector>
+
+namespace vorlane::testing {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+const std::string kAlarm = "C:\\Musik\\Wecker.mp3";
+
+class SoundOnDemand : public ::testing::Test {
+protected:
+    // A machine whose settings name the alarm sound, started and running.
+    explicit SoundOnDemand(bool startRunning = true)
+        : app({}, [](headless::HeadlessHost& machine) {
+              machine.soundOnDemand = true;
+              machine.files.AddFile(kUserFolder + "Vorlane.ini",
+                                    HandWrittenSettings(kAlarm, 300, 200));
+              machine.files.AddFile(kAlarm, "");
+          }) {
+        if (startRunning) {
+            app.Running();
+        }
+    }
+
+    TFormVorlane& f() { return app.f(); }
+    headless::RecordingMediaPlayer& device() { return app.host.mediaPlayer; }
+    Calls NewCalls() {
+        Calls calls(device().calls.begin() + static_cast<long>(seen_), device().calls.end());
+        seen_ = device().calls.size();
+        return calls;
+    }
+    void Press(ImageButton& button) { app.Click(button.Normal); }
+    void ReachZero() {
+        while (app.state.RemainingSeconds > 0) {
+            Press(f().btnMinusFive);
+        }
+        app.Tick();
+        ASSERT_TRUE(app.state.AlarmActive);
+    }
+
+    App app;
+
+private:
+    std::size_t seen_ = 0;
+};
+
+class SoundOnDemandAtStart : public SoundOnDemand {
+protected:
+    SoundOnDemandAtStart() : SoundOnDemand(false) {}
+};
+
+// The sound named in the settings is opened once the window shows, to tell a file the device
+// cannot play at start, and closed again at once.
+TEST_F(SoundOnDemandAtStart, TheSoundIsCheckedAfterTheWindowShowsAndNotKeptOpen) {
+    EXPECT_TRUE(device().calls.empty()) << "nothing opened before the window is drawn";
+    EXPECT_EQ(f().edtSecondTextLine.Text(), " Wecker.mp3");
+    app.Running();
+    EXPECT_EQ(NewCalls(), (Calls{"open " + kAlarm, "close"}));
+    EXPECT_EQ(device().mode, MediaMode::NoDevice);
+    EXPECT_EQ(app.state.SoundLoaded, 1);
+    EXPECT_TRUE(f().mnuPlayMP3OrNot->Checked);
+    EXPECT_TRUE(app.host.messageBoxes.shown.empty());
+}
+
+// Every state a user brings the sound into, with the device open exactly while it sounds or
+// waits paused.
+TEST_F(SoundOnDemand, TheDeviceIsOpenOnlyWhileTheSoundPlaysOrIsPaused) {
+    const struct {
+        const char* event;
+        std::function<void()> act;
+        Calls calls;
+        MediaMode device;
+        bool playLook;
+        bool pauseLook;
+    } steps[] = {
+        {"play",
+         [&] { Press(f().btnPlay); },
+         {"open " + kAlarm, "play"},
+         MediaMode::Playing,
+         true,
+         false},
+        {"pause", [&] { Press(f().btnPause); }, {"pause"}, MediaMode::Paused, false, true},
+        {"pause again plays on",
+         [&] { Press(f().btnPause); },
+         {"play"},
+         MediaMode::Playing,
+         true,
+         false},
+        {"stop", [&] { Press(f().btnStop); }, {"close"}, MediaMode::NoDevice, false, false},
+        {"stop again", [&] { Press(f().btnStop); }, {}, MediaMode::NoDevice, false, false},
+        {"pause while stopped", [&] { Press(f().btnPause); }, {}, MediaMode::NoDevice, false, true},
+        {"play",
+         [&] { Press(f().btnPlay); },
+         {"open " + kAlarm, "play"},
+         MediaMode::Playing,
+         true,
+         false},
+        {"the end by itself",
+         [&] { device().PlayToEnd(); },
+         {"close"},
+         MediaMode::NoDevice,
+         false,
+         false},
+        {"play after the end",
+         [&] { Press(f().btnPlay); },
+         {"open " + kAlarm, "play"},
+         MediaMode::Playing,
+         true,
+         false},
+        {"switch unticked",
+         [&] {
+             app.application().choose = "mnuPlayMP3OrNot";
+             Dispatch([&] { f().TrayIcon.ContextMenu(1800, 1050); });
+         },
+         {"close"},
+         MediaMode::NoDevice,
+         false,
+         false},
+    };
+    NewCalls();
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.event);
+        step.act();
+        EXPECT_EQ(NewCalls(), step.calls);
+        EXPECT_EQ(device().mode, step.device);
+        EXPECT_EQ(f().btnPlay.Active.Visible(), step.playLook);
+        EXPECT_EQ(f().btnPause.Active.Visible(), step.pauseLook);
+    }
+    EXPECT_TRUE(app.host.messageBoxes.shown.empty());
+}
+
+TEST_F(SoundOnDemand, TheAlarmOpensTheSoundPlaysItAndLetsGoOfItAtItsEnd) {
+    NewCalls();
+    ReachZero();
+    EXPECT_EQ(NewCalls(), (Calls{"open " + kAlarm, "play"}));
+    EXPECT_TRUE(app.state.IsPlaying);
+    EXPECT_TRUE(f().btnPlay.Active.Visible());
+    device().PlayToEnd();
+    EXPECT_EQ(NewCalls(), Calls{"close"});
+    EXPECT_FALSE(app.state.IsPlaying);
+    app.Tick();
+    EXPECT_TRUE(NewCalls().empty()) << "played once, not at every alarm tick";
+}
+
+// The file was fine when chosen and is locked or gone when the alarm comes: the box of a
+// failed choice comes once, the sound is dropped, and the alarm blinks on.
+TEST_F(SoundOnDemand, ASoundThatFailsToOpenAtTheAlarmGivesTheBoxOfAFailedChoiceOnce) {
+    device().openFailures[kAlarm] = 277;
+    device().errorTexts[277] = "Die Datei ist gesperrt.";
+    ReachZero();
+    ASSERT_EQ(app.host.messageBoxes.shown.size(), 1u);
+    const auto alarmBox = app.host.messageBoxes.shown[0];
+
+    // The same file chosen in the dialog of a machine where it fails at once.
+    App chooser;
+    chooser.host.files.AddFile(kAlarm, "");
+    chooser.host.mediaPlayer.openFailures[kAlarm] = 277;
+    chooser.host.mediaPlayer.errorTexts[277] = "Die Datei ist gesperrt.";
+    chooser.Running();
+    chooser.host.fileDialog.answer = kAlarm;
+    chooser.Click(chooser.f().btnOpenMP3.Normal);
+    ASSERT_EQ(chooser.host.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(alarmBox.text, chooser.host.messageBoxes.shown[0].text);
+    EXPECT_EQ(alarmBox.caption, chooser.host.messageBoxes.shown[0].caption);
+
+    EXPECT_EQ(app.state.SoundLoaded, 0);
+    EXPECT_FALSE(app.state.IsPlaying);
+    EXPECT_FALSE(f().btnPlay.Active.Visible());
+    EXPECT_FALSE(f().mnuPlayMP3OrNot->Checked);
+    EXPECT_EQ(f().edtSecondTextLine.Text(), "MP3 auswählen");
+    std::vector<bool> blink;
+    for (int tick = 0; tick < 8; ++tick) {
+        app.Tick();
+        blink.push_back(f().imgBackgroundBlink.Visible());
+    }
+    EXPECT_NE(std::count(blink.begin(), blink.end(), true), 0) << "the alarm stopped blinking";
+    EXPECT_NE(std::count(blink.begin(), blink.end(), false), 0);
+    EXPECT_EQ(app.host.messageBoxes.shown.size(), 1u) << "the box came again";
+}
+
+TEST_F(SoundOnDemandAtStart, ASoundTheDeviceCannotOpenAtStartGivesItsBoxOnceTheWindowShows) {
+    device().openFailures[kAlarm] = 277;
+    EXPECT_TRUE(app.host.messageBoxes.shown.empty());
+    app.Running();
+    ASSERT_EQ(app.host.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(app.state.SoundLoaded, 0);
+    EXPECT_FALSE(f().mnuPlayMP3OrNot->Checked);
+    EXPECT_EQ(f().edtSecondTextLine.Text(), "MP3 auswählen");
+}
+
+} // namespace
+} // namespace vorlane::testing
