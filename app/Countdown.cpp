@@ -6,6 +6,9 @@ namespace vorlane {
 
 namespace {
 constexpr Color kAlarmBackground{96, 115, 137};
+// How long before zero the alarm sound's device is opened: opening an MP3 takes a few hundred
+// milliseconds, which would be heard as a late alarm.
+constexpr std::int32_t kSoundOpenAheadSeconds = 3;
 } // namespace
 
 std::int32_t TFormVorlane::TimeInSeconds() {
@@ -28,6 +31,9 @@ void TFormVorlane::tmrCountdownTimer(TComponent* /*sender*/) {
         s_.RemainingSeconds -= s_.TickDelta;
         s_.AlarmActive = false;
         s_.BlinkPhase = 1;
+        services_.mediaPlayer.AnticipatePlay(s_.RemainingSeconds <= kSoundOpenAheadSeconds &&
+                                             s_.SoundLoaded != 0 && mnuPlayMP3OrNot->Checked &&
+                                             !s_.IsPlaying);
     } else {
         Window().SetTopmost(true);
         App().Restore();

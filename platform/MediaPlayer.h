@@ -43,6 +43,10 @@ public:
     // Back to the start; returns when the device is there.
     virtual void Rewind() = 0;
     virtual MediaMode Mode() = 0;
+    // Whether the sound is about to be played. A player that opens its device only to play
+    // opens it ahead, so the play starts without the opening's delay, and lets a device it
+    // opened ahead go again once no play is near. Nothing for a device that stays open.
+    virtual void AnticipatePlay(bool /*near*/) {}
     // The device's last error code (0: none), and the text the platform has for it.
     virtual int ErrorCode() = 0;
     virtual std::string ErrorMessage() = 0;

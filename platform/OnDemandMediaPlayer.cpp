@@ -5,7 +5,7 @@ namespace vorlane {
 OnDemandMediaPlayer::OnDemandMediaPlayer(MediaPlayer& device) : device_(device) {
     device_.OnPlaybackEnded = [this] {
         // Played to its end: nothing is left to do for the device until the next play.
-        device_.Close();
+        CloseDevice();
         if (OnPlaybackEnded) {
             OnPlaybackEnded();
         }
@@ -28,8 +28,14 @@ void OnDemandMediaPlayer::Open() {
 }
 
 void OnDemandMediaPlayer::Close() {
-    device_.Close();
+    CloseDevice();
     ready_ = false;
+}
+
+void OnDemandMediaPlayer::CloseDevice() {
+    device_.Close();
+    openedAhead_ = false;
+    aheadTried_ = false;
 }
 
 void OnDemandMediaPlayer::RequireReady() const {
@@ -43,6 +49,7 @@ void OnDemandMediaPlayer::Play() {
     if (!DeviceOpen()) {
         device_.Open();
     }
+    openedAhead_ = false;
     device_.Play();
 }
 
@@ -55,12 +62,35 @@ void OnDemandMediaPlayer::Pause() {
 
 void OnDemandMediaPlayer::Stop() {
     RequireReady();
-    device_.Close();
+    CloseDevice();
 }
 
 void OnDemandMediaPlayer::Rewind() {
     RequireReady();
-    device_.Close();
+    // A device opened ahead stays open for the play that follows.
+    if (DeviceOpen()) {
+        device_.Rewind();
+    }
+}
+
+void OnDemandMediaPlayer::AnticipatePlay(bool near) {
+    if (!near) {
+        if (openedAhead_) {
+            CloseDevice();
+        }
+        aheadTried_ = false;
+        return;
+    }
+    if (!ready_ || aheadTried_ || DeviceOpen()) {
+        return;
+    }
+    aheadTried_ = true;
+    try {
+        device_.Open();
+        openedAhead_ = true;
+    } catch (const EMediaDeviceError&) {
+        // The play opens the device again and reports what fails then.
+    }
 }
 
 MediaMode OnDemandMediaPlayer::Mode() {

@@ -11,8 +11,8 @@ namespace vorlane {
 //
 // Open checks that the device can open the file (it opens and closes it again) and makes the
 // sound ready; a ready sound reports Stopped. Play opens the device when it is closed, so a
-// play may raise what Open raises. A stop, a rewind or the sound's own end close the device;
-// a closed device stands at the start.
+// play may raise what Open raises; a play that is near may have it opened ahead. A stop or the
+// sound's own end close the device; a closed device stands at the start.
 class OnDemandMediaPlayer : public MediaPlayer {
 public:
     explicit OnDemandMediaPlayer(MediaPlayer& device);
@@ -29,6 +29,7 @@ public:
     void Stop() override;
     void Rewind() override;
     MediaMode Mode() override;
+    void AnticipatePlay(bool near) override;
     int ErrorCode() override { return device_.ErrorCode(); }
     std::string ErrorMessage() override { return device_.ErrorMessage(); }
 
@@ -36,9 +37,16 @@ private:
     bool DeviceOpen() { return device_.Mode() != MediaMode::NoDevice; }
     void RequireReady() const;
 
+    // Closes the device and forgets what was done ahead.
+    void CloseDevice();
+
     MediaPlayer& device_;
     // The file was opened once and is the sound to play.
     bool ready_ = false;
+    // The device was opened ahead of a play that has not started yet.
+    bool openedAhead_ = false;
+    // Opening ahead was tried while this play is near; a failure is left to the play.
+    bool aheadTried_ = false;
 };
 
 } // namespace vorlane

@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <functional>
 
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vorlane::testing {
@@ -152,6 +154,58 @@ TEST_F(SoundOnDemand, TheAlarmOpensTheSoundPlaysItAndLetsGoOfItAtItsEnd) {
     EXPECT_FALSE(app.state.IsPlaying);
     app.Tick();
     EXPECT_TRUE(NewCalls().empty()) << "played once, not at every alarm tick";
+}
+
+// The last seconds before zero, a tick a second, with what the device is asked at each.
+TEST_F(SoundOnDemand, TheSoundIsOpenedAFewSecondsAheadSoTheAlarmPlaysItAtOnce) {
+    for (ImageButton* button : {&f().btnMinusFive, &f().btnMinusFive, &f().btnMinusOne}) {
+        Press(*button);
+    }
+    ASSERT_EQ(app.state.RemainingSeconds, 60);
+    NewCalls();
+    std::vector<std::pair<std::int32_t, Calls>> seen;
+    while (!app.state.AlarmActive) {
+        app.Tick(1000);
+        const Calls calls = NewCalls();
+        if (!calls.empty()) {
+            seen.emplace_back(app.state.RemainingSeconds, calls);
+        }
+    }
+    EXPECT_EQ(seen, (std::vector<std::pair<std::int32_t, Calls>>{{3, {"open " + kAlarm}},
+                                                                 {0, {"rewind", "play"}}}));
+    EXPECT_TRUE(app.state.IsPlaying);
+}
+
+TEST_F(SoundOnDemand, ASoundOpenedAheadIsLetGoWhenTheAlarmIsNoLongerNear) {
+    for (ImageButton* button : {&f().btnMinusFive, &f().btnMinusFive, &f().btnMinusOne}) {
+        Press(*button);
+    }
+    while (app.state.RemainingSeconds > 2) {
+        app.Tick(1000);
+    }
+    ASSERT_EQ(device().mode, MediaMode::Stopped) << "not opened ahead";
+    NewCalls();
+    Press(f().btnPlusOne);
+    app.Tick(1000);
+    EXPECT_EQ(NewCalls(), Calls{"close"});
+    EXPECT_EQ(device().mode, MediaMode::NoDevice);
+}
+
+// Opened ahead or at zero, a file that fails says so once, at the alarm.
+TEST_F(SoundOnDemand, ASoundThatFailsToOpenAheadIsReportedOnceAtTheAlarm) {
+    device().openFailures[kAlarm] = 277;
+    for (ImageButton* button : {&f().btnMinusFive, &f().btnMinusFive, &f().btnMinusOne}) {
+        Press(*button);
+    }
+    while (app.state.RemainingSeconds > 1) {
+        app.Tick(1000);
+        EXPECT_TRUE(app.host.messageBoxes.shown.empty()) << app.state.RemainingSeconds;
+    }
+    app.Tick(1000);
+    app.Tick(1000);
+    EXPECT_TRUE(app.state.AlarmActive);
+    EXPECT_EQ(app.host.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(app.state.SoundLoaded, 0);
 }
 
 // The file was fine when chosen and is locked or gone when the alarm comes: the box of a
