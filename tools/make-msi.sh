@@ -24,7 +24,7 @@ guid_of() {
         $(((0x${h:16:1} & 3) | 8)) "${h:17:3}" "${h:20:12}" | tr a-f A-F
 }
 
-# wixl takes its files from the folder of the .wxs, so everything is gathered there.
+# Everything the installer holds is gathered in one folder, with the same time on each file.
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 cp "$root/dist/Vorlane.wxs" "$exe" "$root/LICENSE" "$root/assets/icons/Vorlane.ico" "$stage/"
@@ -39,7 +39,8 @@ package_code=$(guid_of "Vorlane x64 package $version $contents")
 when=$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S')
 mkdir -p "$(dirname "$out")"
 rm -f "$out"
-TZ=UTC faketime -f "$when" wixl -a x64 -D Version="$version" -D ProductCode="$product_code" \
-    -o "$out" "$stage/Vorlane.wxs"
+# wixl looks for the files in the current folder before the folder of the .wxs.
+(cd "$stage" && TZ=UTC faketime -f "$when" wixl -a x64 -D Version="$version" \
+    -D ProductCode="$product_code" -o "$out" Vorlane.wxs)
 TZ=UTC faketime -f "$when" msibuild "$out" -s "Vorlane $version Countdown-Timer" Vorlane \
     "x64;1031" "{$package_code}"
