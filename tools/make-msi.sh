@@ -3,8 +3,8 @@
 #
 #   tools/make-msi.sh EXE VERSION OUT.msi
 #
-# The same inputs give the same bytes: the product code is derived from the version, the
-# package code from the version and the files inside, the files carry SOURCE_DATE_EPOCH as
+# The same inputs give the same bytes: the product and package codes are derived from the
+# version and the files inside, the files carry SOURCE_DATE_EPOCH as
 # their time, and wixl, which stamps the package with the current time and a random package
 # code, runs at that fixed time and gets the derived package code written over its own.
 set -euo pipefail
@@ -33,7 +33,7 @@ chmod 644 "$stage"/*
 touch -d "@$epoch" "$stage"/*
 
 contents=$(cd "$stage" && sha256sum Vorlane.wxs Vorlane.exe LICENSE Vorlane.ico)
-product_code=$(guid_of "Vorlane x64 product $version")
+product_code=$(guid_of "Vorlane x64 product $version $contents")
 package_code=$(guid_of "Vorlane x64 package $version $contents")
 
 when=$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S')
@@ -42,5 +42,10 @@ rm -f "$out"
 # wixl looks for the files in the current folder before the folder of the .wxs.
 (cd "$stage" && TZ=UTC faketime -f "$when" wixl -a x64 -D Version="$version" \
     -D ProductCode="$product_code" -o "$out" Vorlane.wxs)
-TZ=UTC faketime -f "$when" msibuild "$out" -s "Vorlane $version Countdown-Timer" Vorlane \
-    "x64;1031" "{$package_code}"
+# wixl's major upgrade replaces only older versions; a package of the same version with other
+# contents (so another product code) must replace the installed one too, not sit beside it: its
+# upgrade row gets "maximum version included" (0x200) beside "migrate features" (1).
+msiinfo export "$out" Upgrade | awk -F'\t' 'BEGIN { OFS = FS }
+    $7 ~ /^WIX_UPGRADE_DETECTED\r?$/ { if ($5 % 1024 < 512) $5 += 512 } { print }' >"$stage/Upgrade.idt"
+(cd "$stage" && TZ=UTC faketime -f "$when" msibuild "$out" -i Upgrade.idt \
+    -s "Vorlane $version Countdown-Timer" Vorlane "x64;1031" "{$package_code}")

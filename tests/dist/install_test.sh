@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # The installer under Wine, as a user meets it: install without questions, the program where
 # the installer says and starting, the Start-menu shortcut, one "Apps" entry with version,
-# publisher and icon; the same version again and a newer one still leave one entry; removal
-# takes the program and the shortcut and leaves the settings file as it was.
+# publisher and icon; the same installer again, a rebuilt one of the same version and a newer
+# one each still leave one entry; removal takes the program and the shortcut and leaves the
+# settings file as it was.
 #
 #   install_test.sh EXE VERSION NEXT_VERSION DIR     (in a Wine session: WINEPREFIX, DISPLAY)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 exe=$1 version=$2 next=$3 dir=$4
 msi=$dir/release/Vorlane-$version-x64.msi
+rebuilt_msi=$dir/rebuilt/Vorlane-$version-x64.msi
 next_msi=$dir/next/Vorlane-$next-x64.msi
 work=$dir/install
 rm -rf "$work"
@@ -124,7 +126,10 @@ icon=$(tr -d '\r' <"$work/icon.log" | awk '$1 == "ProductIcon" { sub(/^ *Product
 expect_window
 
 msiexec /i "$msi"
-expect_one_entry "$version" "after installing the same version again"
+expect_one_entry "$version" "after installing the same installer again"
+msiexec /i "$rebuilt_msi"
+expect_one_entry "$version" "after installing a rebuilt installer of the same version"
+cmp -s "$dir/rebuilt/Vorlane.exe" "$installed_exe" || fail "the rebuilt installer did not replace Vorlane.exe"
 msiexec /i "$next_msi"
 expect_one_entry "$next" "after installing $next over $version"
 cmp -s "$exe" "$installed_exe" || fail "Vorlane.exe is missing after the upgrade"
