@@ -35,7 +35,7 @@ cp "$root/LICENSE" "$stage/LICENSE"
 } >"$stage/LIESMICH.txt"
 chmod 644 "$stage"/*
 touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
-(cd "$stage" && LC_ALL=C ls | TZ=UTC zip -X -D -q -9 "$out/$zip" -@)
+(cd "$stage" && printf '%s\n' LICENSE LIESMICH.txt Vorlane.exe | TZ=UTC zip -X -D -q -9 "$out/$zip" -@)
 
 (cd "$out" && sha256sum "$msi" "$zip" >SHA256SUMS)
 (cd "$out" && for f in "$msi" "$zip"; do echo "dist: $f $(stat -c %s "$f") bytes"; done && cat SHA256SUMS)

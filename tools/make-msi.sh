@@ -4,9 +4,9 @@
 #   tools/make-msi.sh EXE VERSION OUT.msi
 #
 # The same inputs give the same bytes: the product and package codes are derived from the
-# version and the files inside, the files carry SOURCE_DATE_EPOCH as
-# their time, and wixl, which stamps the package with the current time and a random package
-# code, runs at that fixed time and gets the derived package code written over its own.
+# version and the files inside, the files carry SOURCE_DATE_EPOCH as their time, and wixl,
+# which stamps the package with the current time and a random package code, runs at that fixed
+# time and gets the derived package code written over its own.
 set -euo pipefail
 
 [[ $# -eq 3 ]] || { echo "usage: $0 EXE VERSION OUT.msi" >&2; exit 2; }

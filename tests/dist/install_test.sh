@@ -121,8 +121,9 @@ grep -qaF 'AppData\Local\Programs\Vorlane\Vorlane.exe' "$shortcut" 2>/dev/null |
 expect_one_entry "$version" "after the install"
 wine reg query 'HKCU\Software\Microsoft\Installer\Products' /s /v ProductIcon >"$work/icon.log" 2>&1 || true
 icon=$(tr -d '\r' <"$work/icon.log" | awk '$1 == "ProductIcon" { sub(/^ *ProductIcon +REG_SZ +/, ""); print }')
-[[ -n $icon ]] && cmp -s "$root/assets/icons/Vorlane.ico" "$(unix_path "$icon")" ||
+if [[ -z $icon ]] || ! cmp -s "$root/assets/icons/Vorlane.ico" "$(unix_path "$icon")"; then
     fail "the product has no icon, or not Vorlane.ico ('$icon')"
+fi
 expect_window
 
 msiexec /i "$msi"
