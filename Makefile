@@ -3,15 +3,20 @@
 #   make test   build everything and run every test layer
 #   make fuzz   run each parser's fuzz target for FUZZ_SECONDS (60) seconds
 #   make bench  measure start-up, memory, idle and paint cost against empty Win32 windows
+#   make dist   build the installer, the portable zip and SHA256SUMS into build/dist
+#   make repro-check  build Vorlane.exe once more in another folder and compare the bytes
 SHELL := /bin/bash
 .SHELLFLAGS := -eu -o pipefail -c
 JOBS ?= 2
 WINE_SESSION := build/wine-session
 RUN_SESSION := build/run-session
 FUZZ_SECONDS ?= 60
+# The time every file of a release carries: the last commit's, so a rebuild gives the same bytes.
+export SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct)
 
-.PHONY: all deps native native-asan fuzzers windows test test-native test-sanitizers \
-	test-fuzzers test-windows fuzz run bench format clean
+.PHONY: all deps native native-asan fuzzers windows-configure windows windows-exe test \
+	test-native test-sanitizers test-fuzzers test-windows fuzz run bench dist repro-check format \
+	clean
 
 all: native windows
 
@@ -35,10 +40,16 @@ fuzzers: deps
 	@rm -f build-fuzz.log
 	cmake --build --preset fuzz -j$(JOBS)
 
-windows: deps
+windows-configure: deps
 	@cmake --preset windows >build-windows.log 2>&1 || { cat build-windows.log; exit 1; }
 	@rm -f build-windows.log
+
+windows: windows-configure
 	cmake --build --preset windows -j$(JOBS)
+
+# Only Vorlane.exe, without the test programs.
+windows-exe: windows-configure
+	cmake --build --preset windows --target Vorlane -j$(JOBS)
 
 test: test-native test-windows
 
@@ -69,6 +80,17 @@ run: windows
 
 bench: native windows
 	@bash tools/bench.sh
+
+# The release into build/dist: Vorlane-<version>-x64.msi, Vorlane-<version>-x64-portable.zip
+# and SHA256SUMS; the version is CMake's project version.
+dist: windows-exe
+	@bash tools/make-dist.sh build/windows/Vorlane.exe \
+	  "$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.txt)" build/dist
+
+# Vorlane.exe built a second time from a copy of the sources in another folder must have the
+# same bytes. It costs a second build of the exe, so `make test` leaves it out.
+repro-check: windows-exe
+	@bash tools/repro-check.sh build/windows/Vorlane.exe build/repro
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

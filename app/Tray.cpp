@@ -3,6 +3,8 @@
 #include "app/VorlaneSRC.h"
 #include "core/Snap.h"
 
+#include "VorlaneVersion.h"
+
 namespace vorlane {
 
 namespace {
@@ -68,7 +70,7 @@ void TFormVorlane::FormMoving(TComponent* /*sender*/, Rect& proposed) {
 }
 
 void TFormVorlane::mnuInfoClick(TComponent* /*sender*/) {
-    info_.ShowInfo("DEUTSCH", "2.9 Deutsch (64bit)");
+    info_.ShowInfo("DEUTSCH", VORLANE_VERSION_SHOWN);
 }
 
 void TFormVorlane::btnHelpNormalClick(TComponent* sender) {

@@ -13,6 +13,9 @@ packages=(
     wine wine64 xvfb xdotool imagemagick x11-utils
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly
     gstreamer1.0-libav
+    # The release: wixl builds the installer, msitools reads and stamps it, faketime holds the
+    # clock still for both, zip and unzip make and check the portable archive.
+    wixl msitools faketime zip unzip
 )
 
 # One dpkg-query for all packages keeps the "nothing to do" case fast. A package counts as
