@@ -264,6 +264,13 @@ bool Learn(ScreenGrabber& grabber, const std::vector<std::uint32_t>& desktop, Ta
             visibleAt = NowMs();
         }
         if (visibleAt >= 0 && NowMs() - visibleAt >= 1000.0) {
+            // A message box (a sound that could not be opened) would make every figure of
+            // this target one of something else.
+            const HWND box = TopLevelWindow(started.pid, L"#32770");
+            if (box != nullptr && IsWindowVisible(box)) {
+                error = "a message box shows";
+                return false;
+            }
             GetWindowRect(started.window, &target.rect);
             target.reference = grabber.Grab(target.rect);
             target.desktop.clear();
