@@ -106,7 +106,8 @@ printf 'exe_size_mb\texe size on disk\tMB\t%s\tempty window\t%s\tbelow=1.0\n' \
     "$(awk -v b="$(size "$vorlane")" 'BEGIN { print b / 1048576 }')" \
     "$(awk -v b="$(size "$empty")" 'BEGIN { print b / 1048576 }')" >>"$figures"
 echo
-echo "== Every figure: median [lowest-highest] of its runs, the ratio of the medians, the target"
+echo "== Every figure: median [lowest-highest] of its runs, the ratio of the medians to the"
+echo "   baseline's and, with a sound, to the same figure without one, the target"
 echo "   (MB are 1024 x 1024 bytes; a missed target is a finding, not a failure) =="
 python3 "$root/tools/bench_report.py" "$figures" "$json" || status=$?
 echo
