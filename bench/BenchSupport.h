@@ -419,8 +419,9 @@ inline double Megabytes(SIZE_T bytes) {
 // ---- The figures file that tools/bench_report.py turns into the table and the JSON ----
 
 // One figure of Vorlane and its baseline, one value per measured run. The target is
-// "ratio<=X" (of the medians), "below=X" (Vorlane's median) or "zero" (no growth); empty when
-// the figure is shown for information only.
+// "ratio<=X" (of the medians), "nosound<=X" (the ratio of the medians to the same figure of
+// Vorlane without an alarm sound), "below=X" (Vorlane's median) or "zero" (no growth); empty
+// when the figure is shown for information only.
 struct Measured {
     std::string key;
     std::string label;
@@ -429,6 +430,8 @@ struct Measured {
     std::string baseline;
     std::vector<double> base;
     std::string target;
+    // A figure of Vorlane with an alarm sound: the same figure without one, from the same run.
+    std::vector<double> withoutSound{};
 };
 
 inline std::string Values(const std::vector<double>& values) {
@@ -439,14 +442,14 @@ inline std::string Values(const std::vector<double>& values) {
     return text.str();
 }
 
-// Appends one line per figure: key, label, unit, values, baseline, values, target, separated
-// by tabs, the values by commas.
+// Appends one line per figure: key, label, unit, values, baseline, values, target, values
+// without a sound, separated by tabs, the values by commas.
 inline void WriteFigures(const std::wstring& path, const std::vector<Measured>& figures) {
     std::ofstream file(path.c_str(), std::ios::binary | std::ios::app);
     for (const Measured& figure : figures) {
         file << figure.key << '\t' << figure.label << '\t' << figure.unit << '\t'
              << Values(figure.vorlane) << '\t' << figure.baseline << '\t' << Values(figure.base)
-             << '\t' << figure.target << '\n';
+             << '\t' << figure.target << '\t' << Values(figure.withoutSound) << '\n';
     }
 }
 

@@ -3,11 +3,14 @@
 # display with a fresh Wine prefix (tools/wine-session.sh): start-up and memory against an empty
 # Win32 window, the idle cost against the same window with one 300 ms timer (visible, and
 # hidden for Vorlane in the tray), and, in process, the paint cost of the real window and what
-# it holds on to after display updates and openings of the info dialog and the tray menu. Prints
-# the details, then one table of every figure (median, spread, ratio, target) and writes it as
-# build/bench.json. Builds nothing: `make bench` has built both presets.
+# it holds on to after display updates and openings of the info dialog and the tray menu. Every
+# start, memory and idle figure of Vorlane is measured without an alarm sound and with a WAV, an
+# MP3 and a MIDI file named in the settings (SOUND_RUNS of the RUNS starts with each). Last, in
+# process, how long the alarm sound takes from opening to playing through the program's media
+# player. Prints the details, then one table of every figure (median, spread, ratios, target)
+# and writes it as build/bench.json. Builds nothing: `make bench` has built both presets.
 #
-#   tools/bench.sh [RUNS] [IDLE_SECONDS] [IDLE_RUNS] [POLL_MS]
+#   tools/bench.sh [RUNS] [IDLE_SECONDS] [IDLE_RUNS] [POLL_MS] [SOUND_RUNS]
 #
 # Every wine command writes into a file that is printed afterwards, never into a pipe (Wine's
 # background processes inherit the first command's output and would hold the pipe open).
@@ -17,6 +20,7 @@ runs=${1:-10}
 idle=${2:-10}
 idle_runs=${3:-3}
 poll_ms=${4:-10}
+sound_runs=${5:-5}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/windows
 session=$root/build/bench-session
@@ -24,9 +28,10 @@ vorlane=$build/Vorlane.exe
 empty=$build/bench/EmptyWindow.exe
 startup=$build/bench/StartupBench.exe
 paint=$build/bench/PaintBench.exe
+latency=$build/bench/SoundLatencyBench.exe
 json=$root/build/bench.json
 
-for exe in "$vorlane" "$empty" "$startup" "$paint"; do
+for exe in "$vorlane" "$empty" "$startup" "$paint" "$latency"; do
     if [[ ! -f $exe ]]; then
         echo "bench: $exe is missing; run make bench (it builds the windows preset)" >&2
         exit 1
@@ -68,7 +73,7 @@ echo
 
 status=0
 wine "$startup" "$vorlane" "$empty" "$figures" "$runs" "$idle" "$idle_runs" "$poll_ms" \
-    >"$session/startup.txt" 2>"$session/startup.err" ||
+    "$sound_runs" >"$session/startup.txt" 2>"$session/startup.err" ||
     status=$?
 show "$session/startup.txt"
 if [[ $status -ne 0 ]]; then
@@ -86,11 +91,23 @@ if [[ $paint_status -ne 0 ]]; then
     show "$session/paint.err"
     status=$paint_status
 fi
+echo
+
+latency_status=0
+wine "$latency" "$figures" >"$session/latency.txt" 2>"$session/latency.err" || latency_status=$?
+echo "In process: the alarm sound from opening to playing (SoundLatencyBench.exe)"
+show "$session/latency.txt"
+if [[ $latency_status -ne 0 ]]; then
+    echo "SoundLatencyBench ended with status $latency_status"
+    show "$session/latency.err"
+    status=$latency_status
+fi
 printf 'exe_size_mb\texe size on disk\tMB\t%s\tempty window\t%s\tbelow=1.0\n' \
     "$(awk -v b="$(size "$vorlane")" 'BEGIN { print b / 1048576 }')" \
     "$(awk -v b="$(size "$empty")" 'BEGIN { print b / 1048576 }')" >>"$figures"
 echo
-echo "== Every figure: median [lowest-highest] of its runs, the ratio of the medians, the target"
+echo "== Every figure: median [lowest-highest] of its runs, the ratio of the medians to the"
+echo "   baseline's and, with a sound, to the same figure without one, the target"
 echo "   (MB are 1024 x 1024 bytes; a missed target is a finding, not a failure) =="
 python3 "$root/tools/bench_report.py" "$figures" "$json" || status=$?
 echo

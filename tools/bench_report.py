@@ -4,10 +4,12 @@
     tools/bench_report.py FIGURES_FILE JSON_FILE
 
 FIGURES_FILE holds one figure a line (bench/BenchSupport.h writes them): key, label, unit,
-Vorlane's values, the baseline's name, its values, the target, separated by tabs, the values by
+Vorlane's values, the baseline's name, its values, the target and, for a figure measured with an
+alarm sound, the values of the same figure without a sound, separated by tabs, the values by
 commas. Each figure is shown as the median of its values with their spread (lowest to highest),
-the ratio of the medians measured in the same run, and its target. A missed target is
-reported, not an error: the exit status is 0 whenever the figures could be read.
+the ratio of the medians measured in the same run to the baseline's and, with a sound, to the
+figure without a sound, and its target. A missed target is reported, not an error: the exit
+status is 0 whenever the figures could be read.
 """
 import json
 import statistics
@@ -25,12 +27,16 @@ def summary(values):
             "values": values}
 
 
-def verdict(target, vorlane, base, ratio):
+def verdict(target, vorlane, ratio, ratio_without_sound):
     """True or False when the target is met or missed; None without a target or figures."""
     if not target or vorlane is None:
         return None
     if target.startswith("ratio<="):
         return None if ratio is None else ratio <= float(target.split("=")[1])
+    if target.startswith("nosound<="):
+        if ratio_without_sound is None:
+            return None
+        return ratio_without_sound <= float(target.split("=")[1])
     if target.startswith("below="):
         return vorlane["median"] < float(target.split("=")[1])
     if target == "zero":
@@ -41,6 +47,8 @@ def verdict(target, vorlane, base, ratio):
 def target_text(target, unit):
     if target.startswith("ratio<="):
         return "<= " + target.split("=")[1] + "x"
+    if target.startswith("nosound<="):
+        return "<= " + target.split("=")[1] + "x no sound"
     if target.startswith("below="):
         return "< " + target.split("=")[1] + " " + unit
     if target == "zero":
@@ -58,6 +66,16 @@ def spread_text(figure):
     return f"{show(figure['median'])} [{show(figure['min'])}-{show(figure['max'])}]"
 
 
+def ratio_of(figure, base):
+    if figure and base and base["median"] > 0:
+        return figure["median"] / base["median"]
+    return None
+
+
+def ratio_text(ratio):
+    return f"{ratio:.2f}x" if ratio is not None else "-"
+
+
 def main():
     figures_file, json_file = sys.argv[1], sys.argv[2]
     figures = []
@@ -66,21 +84,27 @@ def main():
             line = line.rstrip("\r\n")
             if not line:
                 continue
-            key, label, unit, vorlane, baseline, base, target = line.split("\t")
+            fields = line.split("\t")
+            key, label, unit, vorlane, baseline, base, target = fields[:7]
+            without_sound = fields[7] if len(fields) > 7 else ""
             vorlane_summary = summary(numbers(vorlane))
             base_summary = summary(numbers(base))
-            ratio = None
-            if vorlane_summary and base_summary and base_summary["median"] > 0:
-                ratio = vorlane_summary["median"] / base_summary["median"]
-            figures.append({
+            without_sound_summary = summary(numbers(without_sound))
+            ratio = ratio_of(vorlane_summary, base_summary)
+            ratio_without_sound = ratio_of(vorlane_summary, without_sound_summary)
+            figure = {
                 "key": key, "label": label, "unit": unit, "vorlane": vorlane_summary,
                 "baseline": {"name": baseline, **(base_summary or {})} if baseline else None,
                 "ratio": ratio, "target": target or None,
-                "met": verdict(target, vorlane_summary, base_summary, ratio),
-            })
+                "met": verdict(target, vorlane_summary, ratio, ratio_without_sound),
+            }
+            if without_sound:
+                figure["without_sound"] = without_sound_summary
+                figure["ratio_without_sound"] = ratio_without_sound
+            figures.append(figure)
 
     header = ("figure", "unit", "Vorlane median [spread]", "baseline", "median [spread]",
-              "ratio", "target", "met")
+              "ratio", "vs no sound", "target", "met")
     rows = [header]
     for figure in figures:
         baseline = figure["baseline"]
@@ -89,7 +113,8 @@ def main():
             baseline["name"] if baseline else "-",
             spread_text(baseline if baseline and "median" in baseline else None)
             if baseline else "-",
-            f"{figure['ratio']:.2f}x" if figure["ratio"] is not None else "-",
+            ratio_text(figure["ratio"]),
+            ratio_text(figure.get("ratio_without_sound")),
             target_text(figure["target"] or "", figure["unit"]),
             {True: "yes", False: "MISSED", None: "-"}[figure["met"]],
         ))
