@@ -50,6 +50,7 @@ protected:
         // Twenty seconds: long enough to be seen playing, even on a sound device that plays
         // faster than real time.
         ASSERT_TRUE(testsupport::WriteBytes(folder_ + L"Wecker.wav", testsupport::WaveSound(20.0)));
+        ASSERT_TRUE(testsupport::WriteBytes(folder_ + L"Gong.mp3", testsupport::Mp3Silence(20.0)));
     }
 
     HWND Start(const std::wstring& args) {
@@ -75,7 +76,8 @@ protected:
 
     // Clicks the point that opens the file dialog, fills in the sound file and confirms it;
     // waits until the sound-name line shows the file's name.
-    void ChooseSoundThroughTheDialog(HWND main, POINT opener) {
+    void ChooseSoundThroughTheDialog(HWND main, POINT opener,
+                                     const std::wstring& name = L"Wecker.wav") {
         HWND dialog = OpenDialogBy(main, opener);
         ASSERT_NE(dialog, nullptr) << "the file dialog did not open";
         // The dialog fills its boxes once it is shown.
@@ -90,8 +92,8 @@ protected:
         EXPECT_EQ(seen.owner, main);
         Sleep(300); // for a screenshot with every part of the dialog painted
         SaveScreenshot(dialog, std::string("SoundTest.") + Test() + ".dialog");
-        ASSERT_TRUE(testsupport::ConfirmFileDialog(dialog, folder_ + L"Wecker.wav"));
-        EXPECT_TRUE(WaitUntil([&] { return FieldText(main, kIdSecondTextLine) == L" Wecker.wav"; },
+        ASSERT_TRUE(testsupport::ConfirmFileDialog(dialog, folder_ + name));
+        EXPECT_TRUE(WaitUntil([&] { return FieldText(main, kIdSecondTextLine) == L" " + name; },
                               milliseconds(5000)))
             << "the sound-name line shows "
             << Narrow(FieldText(main, kIdSecondTextLine).value_or(L"?"));
@@ -154,6 +156,26 @@ TEST_F(SoundTest, AtZeroTheChosenSoundIsPlayed) {
     EXPECT_TRUE(WaitUntil([&] { return !SamePixels(PlayLook(main), resting); }, milliseconds(2000)))
         << "the alarm does not play the sound";
     SaveScreenshot(main, "SoundTest.alarm-playing");
+}
+
+// The sound's device is opened only for the alarm, a few seconds ahead of it: an MP3 counted
+// down to zero plays there.
+TEST_F(SoundTest, AnMp3CountedDownToZeroPlaysAtTheAlarm) {
+    HWND main = Start(L"-t1");
+    ASSERT_NE(main, nullptr);
+    ChooseSoundThroughTheDialog(main, kOnOpen, L"Gong.mp3");
+    const Image resting = PlayLook(main);
+    ASSERT_FALSE(resting.pixels.empty());
+    BringToForeground(main);
+    ClickAt(main, kOnSeconds);
+    Sleep(200);
+    TypeKeys({'6', VK_RETURN});
+    ASSERT_TRUE(
+        WaitUntil([&] { return FieldText(main, kIdTimeSeconds) == L"05"; }, milliseconds(2000)))
+        << "shows " << Narrow(FieldText(main, kIdTimeSeconds).value_or(L"?"));
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(main); }, milliseconds(8000))) << "no alarm";
+    EXPECT_TRUE(WaitUntil([&] { return !SamePixels(PlayLook(main), resting); }, milliseconds(2000)))
+        << "the alarm does not play the sound";
 }
 
 TEST_F(SoundTest, TheCountdownGoesOnWhileTheDialogIsOpenAndTheAlarmComes) {
