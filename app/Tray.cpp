@@ -61,9 +61,9 @@ void TFormVorlane::FormMouseDown(TComponent* /*sender*/, MouseButton /*button*/,
 
 void TFormVorlane::FormMoving(TComponent* /*sender*/, Rect& proposed) {
     const Rect area = services_.screen.WorkArea();
-    const ScreenRect snapped =
-        SnapToWorkArea(ScreenRect{proposed.left, proposed.top, proposed.width, proposed.height},
-                       ScreenRect{area.left, area.top, area.width, area.height});
+    const ScreenRect snapped = SnapToWorkArea(
+        ScreenRect{proposed.left, proposed.top, proposed.width, proposed.height},
+        ScreenRect{area.left, area.top, area.width, area.height}, Scaled(kSnapDistance));
     proposed = Rect{snapped.left, snapped.top, snapped.width, snapped.height};
 }
 
