@@ -60,7 +60,8 @@ void TFormVorlane::FormMouseDown(TComponent* /*sender*/, MouseButton /*button*/,
 }
 
 void TFormVorlane::FormMoving(TComponent* /*sender*/, Rect& proposed) {
-    const Rect area = services_.screen.WorkArea();
+    // The monitor the window is being moved onto: each has its own work area.
+    const Rect area = services_.screen.WorkAreaOf(proposed);
     const ScreenRect snapped = SnapToWorkArea(
         ScreenRect{proposed.left, proposed.top, proposed.width, proposed.height},
         ScreenRect{area.left, area.top, area.width, area.height}, Scaled(kSnapDistance));
