@@ -107,6 +107,39 @@ TEST_F(Win32Window, FieldsSitAtTheirScaledRectanglesAndEveryTextFits) {
     }
 }
 
+TEST_F(Win32Window, MovedToAMonitorOfAnotherDpiTheWindowTakesItsScale) {
+    const int next = form->Dpi() == 144 ? 192 : 144;
+    RECT suggested{100, 120, 100 + ScaleLength(171, next), 120 + ScaleLength(238, next)};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(next, next),
+                 reinterpret_cast<LPARAM>(&suggested));
+    Pump(50);
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    EXPECT_EQ(bounds.left, 100);
+    EXPECT_EQ(bounds.top, 120);
+    EXPECT_EQ(bounds.right - bounds.left, ScaleLength(171, next));
+    EXPECT_EQ(bounds.bottom - bounds.top, ScaleLength(238, next));
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_EQ(GetWindowRgn(window, region), COMPLEXREGION);
+    RECT box;
+    GetRgnBox(region, &box);
+    DeleteObject(region);
+    EXPECT_EQ(box.left, ScaleLength(-1, next));
+
+    HWND minutes = Field(kIdTimeMinutes);
+    RECT rect;
+    GetWindowRect(minutes, &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    const ScreenRect expected = ScaleRect(ScreenRect{47, 47, 34, 21}, next);
+    EXPECT_EQ(rect.left, expected.left);
+    EXPECT_EQ(rect.right - rect.left, expected.width);
+    LOGFONTW font{};
+    ASSERT_NE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(minutes, WM_GETFONT, 0, 0)),
+                         sizeof(font), &font),
+              0);
+    EXPECT_EQ(font.lfHeight, -MulDiv(9, next, 72));
+}
+
 std::vector<std::uint8_t> FileBytes(const std::string& path) {
     std::ifstream in(
         std::filesystem::path(testsupport::ToWindowsPath(std::wstring(path.begin(), path.end()))),
