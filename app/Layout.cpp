@@ -4,8 +4,9 @@
 namespace vorlane {
 
 void TFormVorlane::DrawTheApplicationAtStartup() {
+    // In design pixels: the form and its controls scale them to the window's DPI.
     imgForm.SetBounds(0, 0, 171, 238);
-    SetSize(imgForm.Width(), imgForm.Height());
+    SetSize(imgForm.DesignBounds().width, imgForm.DesignBounds().height);
 
     const struct {
         ImageButton& button;
@@ -19,11 +20,9 @@ void TFormVorlane::DrawTheApplicationAtStartup() {
         {btnSetTime, {37, 123, 17, 20}},  {btnHelp, {119, 123, 17, 20}},
     };
     for (const auto& entry : buttons) {
-        TControl& normal = entry.button.Normal;
-        normal.SetBounds(entry.bounds.left, entry.bounds.top, entry.bounds.width,
-                         entry.bounds.height);
-        entry.button.Hover.SetBounds(normal.Left(), normal.Top(), normal.Width(), normal.Height());
-        entry.button.Active.SetBounds(normal.Left(), normal.Top(), normal.Width(), normal.Height());
+        for (TControl* look : {&entry.button.Normal, &entry.button.Hover, &entry.button.Active}) {
+            look->SetBounds(entry.bounds);
+        }
     }
 
     // Fields in this order, each with its rectangle and then, where it has one, its font
@@ -40,8 +39,7 @@ void TFormVorlane::DrawTheApplicationAtStartup() {
         {edtHinweiseLabel, {48, 34, 75, 13}, 9},
     };
     for (const auto& entry : fields) {
-        entry.field.SetBounds(entry.bounds.left, entry.bounds.top, entry.bounds.width,
-                              entry.bounds.height);
+        entry.field.SetBounds(entry.bounds);
         if (entry.points != 0) {
             entry.field.SetFontPoints(entry.points);
         }

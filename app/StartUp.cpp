@@ -43,6 +43,7 @@ void TFormVorlane::BindEvents() {
     imgForm.OnMouseDown = formMouseDown;
     imgBackgroundBlink.OnMouseDown = formMouseDown;
     OnMoving = [this](TComponent* sender, Rect& proposed) { FormMoving(sender, proposed); };
+    OnDpiChanged = [this](TComponent* sender) { FormDpiChanged(sender); };
 
     auto bindClick = [](ImageButton& button, TNotifyEvent handler) {
         button.Normal.OnClick = handler;
@@ -95,8 +96,7 @@ void TFormVorlane::CreateParams(WindowParams& params) {
 void TFormVorlane::FormCreate(TComponent* /*sender*/) {
     s_.RemainingSeconds = 720;
     DrawTheApplicationAtStartup();
-    const WindowEllipse ellipse = EllipseOf(ScreenSize{Width(), Height()});
-    Window().SetEllipticRegion(ellipse.left, ellipse.top, ellipse.right, ellipse.bottom);
+    ApplyWindowShape();
     s_.TextSelectSound = "MP3 auswählen";
     s_.TextTargetTime = "Zielzeit:";
     s_.TextMinutes = "Minuten:";
@@ -141,6 +141,16 @@ void TFormVorlane::FormCreate(TComponent* /*sender*/) {
     }
     NoteSettledPlace();
     tmrFirstStart.SetEnabled(true);
+}
+
+void TFormVorlane::ApplyWindowShape() {
+    const Rect& design = imgForm.DesignBounds();
+    const WindowEllipse ellipse = EllipseAt(ScreenSize{design.width, design.height}, Dpi());
+    Window().SetEllipticRegion(ellipse.left, ellipse.top, ellipse.right, ellipse.bottom);
+}
+
+void TFormVorlane::FormDpiChanged(TComponent* /*sender*/) {
+    ApplyWindowShape();
 }
 
 void TFormVorlane::PlaceForFirstRun() {

@@ -62,10 +62,11 @@ void TFormVorlane::FormMouseDown(TComponent* /*sender*/, MouseButton /*button*/,
 }
 
 void TFormVorlane::FormMoving(TComponent* /*sender*/, Rect& proposed) {
-    const Rect area = services_.screen.WorkArea();
-    const ScreenRect snapped =
-        SnapToWorkArea(ScreenRect{proposed.left, proposed.top, proposed.width, proposed.height},
-                       ScreenRect{area.left, area.top, area.width, area.height});
+    // The monitor the window is being moved onto: each has its own work area.
+    const Rect area = services_.screen.WorkAreaOf(proposed);
+    const ScreenRect snapped = SnapToWorkArea(
+        ScreenRect{proposed.left, proposed.top, proposed.width, proposed.height},
+        ScreenRect{area.left, area.top, area.width, area.height}, Scaled(kSnapDistance));
     proposed = Rect{snapped.left, snapped.top, snapped.width, snapped.height};
 }
 

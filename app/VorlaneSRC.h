@@ -143,6 +143,8 @@ public:
     void FormMouseDown(TComponent* sender, MouseButton button, ShiftState shift, int x, int y);
     // Each step of a move of the window: snapping to the work area's edges.
     void FormMoving(TComponent* sender, Rect& proposed);
+    // The window came to a monitor of another DPI: its round shape follows the new size.
+    void FormDpiChanged(TComponent* sender);
     void btnHelpNormalClick(TComponent* sender);
     void mnuVisitArdewayClick(TComponent* sender);
 
@@ -247,6 +249,8 @@ private:
     void ResetTimeBase();
     void MinusMinutes(int seconds);
     void PlaceForFirstRun();
+    // Cuts the window to its round shape at the window's DPI.
+    void ApplyWindowShape();
     // The five display fields, in the order the looks are painted.
     void ColorDisplay(Color background, Color text);
     void SetRunTimeTexts();

@@ -2,7 +2,7 @@
 """Render Vorlane's art from the SVG drawings in assets/src.
 
 Writes the skin pictures, the menu pictures and the info dialog pictures to
-assets/png, the icons (and their PNG sources) to assets/icons, the pre-decoded
+assets/png (100 %) and assets/png200 (200 %, for displays of more than 96 DPI), the icons (and their PNG sources) to assets/icons, the pre-decoded
 pictures of the main window and the tray menu to assets/pixels, and the resource
 list assets/pictures.rc. The results are committed, so building the program
 never needs this script.
@@ -28,6 +28,7 @@ Usage: python3 assets/render_art.py [--preview | --from-png]
 import base64
 import copy
 import io
+import math
 import os
 import shutil
 import struct
@@ -50,6 +51,10 @@ PNG = os.path.join(HERE, "png")
 ICONS = os.path.join(HERE, "icons")
 PIXELS = os.path.join(HERE, "pixels")
 PREVIEW = os.path.join(HERE, "preview")
+# The pictures drawn again at 200 %, for displays of more than 96 DPI: kept as PNG, decoded
+# only on such a display; the program resamples them by area for the other scales.
+PNG200 = os.path.join(HERE, "png200")
+DOUBLE_SIZE_SUFFIX = "_2x"
 
 SVG_NS = "http://www.w3.org/2000/svg"
 XLINK_NS = "http://www.w3.org/1999/xlink"
@@ -87,6 +92,8 @@ PREDECODED_PICTURES = (["imgForm", "imgBackgroundBlink"] +
                        ["btn%s%s" % (button[0], look) for button in BUTTONS for look, _ in LOOKS] +
                        MENU_PICTURES)
 PNG_PICTURES = ["imgBackground"] + ["btnArdewayIcon%s" % look for look, _ in LOOKS]
+DOUBLE_SIZE_PICTURES = [name for name in PREDECODED_PICTURES + PNG_PICTURES
+                        if name != "imgBackground"]
 
 
 def q(tag):
@@ -168,22 +175,38 @@ def over(pic, base):
 
 # ---------------------------------------------------------------- main window
 
-def render_skin():
+def scaled_length(v, k):
+    """A design length at scale k, a half rounded away from zero (as the program does)."""
+    p = v * k
+    return int(math.floor(p + 0.5)) if p >= 0 else -int(math.floor(-p + 0.5))
+
+
+def scaled_rect(rect, k):
+    """A design rectangle at scale k: its edges scaled, as the program places controls."""
+    x, y, w, h = rect
+    left, top = scaled_length(x, k), scaled_length(y, k)
+    return (left, top, scaled_length(x + w, k) - left, scaled_length(y + h, k) - top)
+
+
+def render_skin(k=1, out=PNG):
     dev = load("device.svg")
-    normal = render(dev)
-    assert normal.shape[:2] == (238, 171), normal.shape
-    save_rgb(normal, os.path.join(PNG, "imgForm.png"))
+    size = (scaled_length(171, k), scaled_length(238, k))
+    normal = render(dev, *size) if k != 1 else render(dev)
+    assert normal.shape[:2] == (size[1], size[0]), normal.shape
+    save_rgb(normal, os.path.join(out, "imgForm.png"))
 
     blink_root = copy.deepcopy(dev)
     set_look(blink_root, "screen", "blink")
-    blink = crop(render(blink_root), BLINK_RECT)
-    save_rgb(blink, os.path.join(PNG, "imgBackgroundBlink.png"))
+    blink = crop(render(blink_root, *size) if k != 1 else render(blink_root),
+                 scaled_rect(BLINK_RECT, k))
+    save_rgb(blink, os.path.join(out, "imgBackgroundBlink.png"))
 
     report = []
-    for name, x, y, w, h in BUTTONS:
-        rect = (x, y, w, h)
+    for name, *design in BUTTONS:
+        rect = scaled_rect(design, k)
+        x, y, w, h = rect
         ident = "btn" + name
-        mask = render(isolate(dev, ident))
+        mask = render(isolate(dev, ident), *size) if k != 1 else render(isolate(dev, ident))
         # the button's shape must lie inside its own picture rectangle
         outside = mask[:, :, 3].copy()
         outside[y:y + h, x:x + w] = 0
@@ -195,12 +218,12 @@ def render_skin():
             else:
                 r = copy.deepcopy(dev)
                 set_look(r, ident, token)
-                full = render(r)
+                full = render(r, *size) if k != 1 else render(r)
             pic = cut_out(full, mask, rect)
-            save_rgba(pic, os.path.join(PNG, "btn%s%s.png" % (name, look)))
+            save_rgba(pic, os.path.join(out, "btn%s%s.png" % (name, look)))
         # alignment: Normal drawn over the background equals the background
-        pic = np.asarray(Image.open(os.path.join(PNG, "btn%sNormal.png" % name))).astype(float)
-        base = crop(np.asarray(Image.open(os.path.join(PNG, "imgForm.png")).convert("RGBA")).astype(float), rect)
+        pic = np.asarray(Image.open(os.path.join(out, "btn%sNormal.png" % name))).astype(float)
+        base = crop(np.asarray(Image.open(os.path.join(out, "imgForm.png")).convert("RGBA")).astype(float), rect)
         diff = np.abs(over(pic, base)[:, :, :3] - base[:, :, :3]).max()
         opaque = int((pic[:, :, 3] == 255).sum())
         report.append((name, diff, opaque, w * h))
@@ -217,35 +240,41 @@ def png_data_uri(path):
         return "data:image/png;base64," + base64.b64encode(f.read()).decode("ascii")
 
 
-def render_dialog():
+def render_dialog(k=1, out=PNG):
     dlg = load("info-dialog.svg")
-    # the dialog shows the main window as it looks at rest
+    # the dialog shows the main window as it looks at rest, at the same scale
     shot = find_id(dlg, "device-shot")
-    shot.set("{%s}href" % XLINK_NS, png_data_uri(os.path.join(PNG, "imgForm.png")))
-    normal = render(dlg)
-    assert normal.shape[:2] == (413, 477), normal.shape
-    save_rgb(normal, os.path.join(PNG, "imgBackground.png"))
+    shot.set("{%s}href" % XLINK_NS, png_data_uri(os.path.join(out, "imgForm.png")))
+    size = (scaled_length(477, k), scaled_length(413, k))
+    normal = render(dlg, *size) if k != 1 else render(dlg)
+    assert normal.shape[:2] == (size[1], size[0]), normal.shape
+    if k == 1:
+        # At 200 % the dialog's background alone would take 130 kB of the exe: the program
+        # enlarges the 100 % one instead (its texts are drawn at the display's DPI anyway).
+        save_rgb(normal, os.path.join(out, "imgBackground.png"))
     for look, token in LOOKS:
         if token == "n":
             full = normal
         else:
             r = copy.deepcopy(dlg)
             set_look(r, "ardeway", token)
-            full = render(r)
-        save_rgb(crop(full, ARDEWAY_RECT), os.path.join(PNG, "btnArdewayIcon%s.png" % look))
+            full = render(r, *size) if k != 1 else render(r)
+        save_rgb(crop(full, scaled_rect(ARDEWAY_RECT, k)),
+                 os.path.join(out, "btnArdewayIcon%s.png" % look))
 
 
 # ---------------------------------------------------------------- menu pictures
 
-def render_menu():
+def render_menu(k=1, out=PNG):
     menu = load("menu.svg")
-    strip = render(menu)
-    assert strip.shape[:2] == (16, 16 * len(MENU_PICTURES)), strip.shape
+    side = scaled_length(16, k)
+    strip = render(menu, side * len(MENU_PICTURES), side) if k != 1 else render(menu)
+    assert strip.shape[:2] == (side, side * len(MENU_PICTURES)), strip.shape
     for i, name in enumerate(MENU_PICTURES):
-        pic = strip[:, 16 * i:16 * i + 16].copy()
+        pic = strip[:, side * i:side * i + side].copy()
         pic[pic[:, :, 3] < 0.5, :3] = 0
-        path = os.path.join(PNG, name + ".png")
-        if name in PALETTE_PICTURES:
+        path = os.path.join(out, name + ".png")
+        if name in PALETTE_PICTURES and k == 1:
             # 256-colour palette; on-off transparency through the palette
             img = Image.fromarray(to_u8(pic), "RGBA")
             solid = img.convert("RGB")
@@ -261,6 +290,20 @@ def render_menu():
             out.save(path, transparency=255, optimize=True)
         else:
             save_rgba(pic, path)
+
+
+# ---------------------------------------------------------------- test references
+
+REFERENCES = os.path.join(HERE, "..", "tests", "win32", "reference")
+
+
+def render_references():
+    """The main window's drawing rendered straight at 150 %: what the program's pictures at
+    144 DPI, made from the 200 % set, are compared with."""
+    os.makedirs(REFERENCES, exist_ok=True)
+    dev = load("device.svg")
+    save_rgb(render(dev, scaled_length(171, 1.5), scaled_length(238, 1.5)),
+             os.path.join(REFERENCES, "imgForm-150.png"))
 
 
 # ---------------------------------------------------------------- icons
@@ -543,6 +586,10 @@ def write_rc():
     lines.append("// PNG, decoded when the info dialog first opens.")
     for name in PNG_PICTURES:
         lines.append('%s RCDATA "png/%s.png"' % (name, name))
+    lines.append("")
+    lines.append("// Every picture at 200 %, PNG, decoded only on a display of more than 96 DPI.")
+    for name in DOUBLE_SIZE_PICTURES:
+        lines.append('%s%s RCDATA "png200/%s.png"' % (name, DOUBLE_SIZE_SUFFIX, name))
     with open(os.path.join(HERE, "pictures.rc"), "w", newline="\n") as f:
         f.write("\n".join(lines) + "\n")
 
@@ -628,8 +675,14 @@ def main():
         render_skin()
         render_dialog()
         render_menu()
+        os.makedirs(PNG200, exist_ok=True)
+        render_skin(2, PNG200)
+        render_dialog(2, PNG200)
+        render_menu(2, PNG200)
+        render_references()
         render_icons()
-        print("rendered %d pictures and 2 icons" % (len(PREDECODED_PICTURES) + len(PNG_PICTURES)))
+        print("rendered %d pictures at 100 and 200 %% and 2 icons" %
+              (len(PREDECODED_PICTURES) + len(PNG_PICTURES)))
     write_pixels()
     write_rc()
     if "--preview" in sys.argv:

@@ -12,12 +12,12 @@ std::int64_t Distance(std::int64_t a, std::int64_t b) {
 
 // The start of a window of the given size along one axis after snapping to an area. In 64
 // bits, since a proposed rectangle far off the screen must not overflow.
-int SnappedStart(int start, int size, int areaStart, int areaSize) {
+int SnappedStart(int start, int size, int areaStart, int areaSize, int snapDistance) {
     const std::int64_t nearStart = Distance(start, areaStart);
     const std::int64_t nearEnd =
         Distance(std::int64_t{start} + size, std::int64_t{areaStart} + areaSize);
-    const bool snapsToStart = nearStart <= kSnapDistance;
-    const bool snapsToEnd = nearEnd <= kSnapDistance;
+    const bool snapsToStart = nearStart <= snapDistance;
+    const bool snapsToEnd = nearEnd <= snapDistance;
     if (snapsToStart && (!snapsToEnd || nearStart <= nearEnd)) {
         return areaStart;
     }
@@ -29,10 +29,11 @@ int SnappedStart(int start, int size, int areaStart, int areaSize) {
 
 } // namespace
 
-ScreenRect SnapToWorkArea(ScreenRect proposed, ScreenRect workArea) {
-    return ScreenRect{SnappedStart(proposed.left, proposed.width, workArea.left, workArea.width),
-                      SnappedStart(proposed.top, proposed.height, workArea.top, workArea.height),
-                      proposed.width, proposed.height};
+ScreenRect SnapToWorkArea(ScreenRect proposed, ScreenRect workArea, int snapDistance) {
+    return ScreenRect{
+        SnappedStart(proposed.left, proposed.width, workArea.left, workArea.width, snapDistance),
+        SnappedStart(proposed.top, proposed.height, workArea.top, workArea.height, snapDistance),
+        proposed.width, proposed.height};
 }
 
 } // namespace vorlane

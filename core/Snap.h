@@ -11,7 +11,9 @@ inline constexpr int kSnapDistance = 10;
 // area (the monitor without the taskbar). Along each axis, a window edge whose distance to the
 // work area's edge on the same side is at most kSnapDistance pixels, inside or outside the
 // work area, is moved onto it. When both sides qualify, the nearer one wins, the left or top
-// one on a tie. The window keeps its size.
-ScreenRect SnapToWorkArea(ScreenRect proposed, ScreenRect workArea);
+// one on a tie. The window keeps its size. A window at another DPI than 96 snaps from the
+// distance scaled to it.
+ScreenRect SnapToWorkArea(ScreenRect proposed, ScreenRect workArea,
+                          int snapDistance = kSnapDistance);
 
 } // namespace vorlane

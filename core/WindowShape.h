@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DisplayScale.h"
 #include "core/ScreenRect.h"
 
 namespace vorlane {
@@ -16,6 +17,14 @@ struct WindowEllipse {
 
 inline WindowEllipse EllipseOf(ScreenSize window) {
     return WindowEllipse{-1, -1, window.width + 2, window.height + 2};
+}
+
+// The ellipse of a window of the design size at dpi: its edges scaled as every other edge of
+// the layout, so the window's picture fills it at every DPI as it does at 96.
+inline WindowEllipse EllipseAt(ScreenSize design, int dpi) {
+    const WindowEllipse outline = EllipseOf(design);
+    return WindowEllipse{ScaleLength(outline.left, dpi), ScaleLength(outline.top, dpi),
+                         ScaleLength(outline.right, dpi), ScaleLength(outline.bottom, dpi)};
 }
 
 } // namespace vorlane

@@ -27,9 +27,8 @@ void ShowInfoModule::ShowInfo(const std::string& Language, const std::string& Ve
     dialog.SetSize(TShowInfoDialog::kWidth, TShowInfoDialog::kHeight);
 
     dialog.btnArdewayIconNormal.SetBounds(390, 310, 77, 90);
-    const Rect& icon = dialog.btnArdewayIconNormal.Bounds();
     for (TControl* look : {&dialog.btnArdewayIconHover, &dialog.btnArdewayIconActive}) {
-        look->SetBounds(icon.left, icon.top, icon.width, icon.height);
+        look->SetBounds(dialog.btnArdewayIconNormal.DesignBounds());
     }
     for (const InfoLabelPlace& place : kInfoLabelPlaces) {
         TControl& label = dialog.*place.label;

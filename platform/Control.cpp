@@ -9,7 +9,27 @@ void TControl::Notify(Change what) {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-    Rect next{left, top, width, height};
+    design_ = Rect{left, top, width, height};
+    Place();
+}
+
+void TControl::SetDpi(int dpi) {
+    if (dpi == dpi_) {
+        return;
+    }
+    dpi_ = dpi;
+    Place();
+    Notify(Change::Font); // the same points are more pixels
+}
+
+void TControl::Place() {
+    const ScreenRect scaled =
+        ScaleRect(ScreenRect{design_.left, design_.top, design_.width, design_.height}, dpi_);
+    Rect next{scaled.left, scaled.top, scaled.width, scaled.height};
+    if (AutoSize) { // the size is the text's, measured at the window's DPI
+        next.width = bounds_.width;
+        next.height = bounds_.height;
+    }
     if (next == bounds_) {
         return;
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/DisplayScale.h"
 #include "platform/Color.h"
 #include "platform/Component.h"
 
@@ -88,16 +89,25 @@ public:
     // Painted by the form (pictures, labels) rather than shown by a child window.
     bool IsGraphic() const { return kind_ == ControlKind::Image || kind_ == ControlKind::Label; }
 
+    // The place on the form in its window's pixels: the design place at the form's DPI.
     const Rect& Bounds() const { return bounds_; }
     int Left() const { return bounds_.left; }
     int Top() const { return bounds_.top; }
     int Width() const { return bounds_.width; }
     int Height() const { return bounds_.height; }
+    // The place as designed, in pixels at 96 DPI; the setters below take design pixels.
+    const Rect& DesignBounds() const { return design_; }
     void SetBounds(int left, int top, int width, int height);
-    void SetTop(int top) { SetBounds(bounds_.left, top, bounds_.width, bounds_.height); }
-    void SetPosition(int left, int top) { SetBounds(left, top, bounds_.width, bounds_.height); }
+    void SetBounds(const Rect& design) {
+        SetBounds(design.left, design.top, design.width, design.height);
+    }
+    void SetTop(int top) { SetBounds(design_.left, top, design_.width, design_.height); }
+    void SetPosition(int left, int top) { SetBounds(left, top, design_.width, design_.height); }
+    // The DPI of the form's window; the form sets it on every control it holds.
+    int Dpi() const { return dpi_; }
+    void SetDpi(int dpi);
     // A label that takes the size of its text: the native side measures it and reports
-    // the size back here, without echo.
+    // the size back here, without echo. Its design size is not used.
     bool AutoSize = false;
     void SizeMeasured(int width, int height) {
         bounds_.width = width;
@@ -184,8 +194,13 @@ protected:
     void Notify(Change what);
 
 private:
+    // Scales the design place to the DPI and tells the peer when the place changed.
+    void Place();
+
     ControlKind kind_;
+    Rect design_;
     Rect bounds_;
+    int dpi_ = kDesignDpi;
     bool visible_ = true;
     std::string text_;
     std::string hint_;

@@ -20,6 +20,7 @@ FormWindow& TForm::Window() {
 }
 
 void TForm::AddControl(TControl& control) {
+    control.SetDpi(dpi_);
     controls_.push_back(&control);
 }
 
@@ -59,10 +60,35 @@ TControl* TForm::NextTabStop(const TControl* from, bool backwards) const {
 void TForm::SetBounds(int left, int top, int width, int height) {
     left_ = left;
     top_ = top;
-    width_ = width;
-    height_ = height;
+    designWidth_ = width;
+    designHeight_ = height;
+    width_ = Scaled(width);
+    height_ = Scaled(height);
     if (window_ != nullptr) {
-        window_->SetBounds(left, top, width, height);
+        window_->SetBounds(left_, top_, width_, height_);
+    }
+}
+
+void TForm::SetDpi(int dpi) {
+    if (dpi == dpi_ || dpi <= 0) {
+        return;
+    }
+    dpi_ = dpi;
+    for (TControl* control : controls_) {
+        control->SetDpi(dpi);
+    }
+    SetBounds(left_, top_, designWidth_, designHeight_);
+}
+
+void TForm::DpiChanged(int dpi, const Rect& suggested) {
+    if (dpi == dpi_ || dpi <= 0) {
+        return;
+    }
+    left_ = suggested.left;
+    top_ = suggested.top;
+    SetDpi(dpi);
+    if (OnDpiChanged) {
+        OnDpiChanged(this);
     }
 }
 

@@ -75,13 +75,27 @@ public:
     // The window-creation hook: a form changes the defaults it is given.
     virtual void CreateParams(WindowParams& params) { (void)params; }
 
+    // The outer place on the screen in screen pixels; the size is the design size at the
+    // window's DPI.
     int Left() const { return left_; }
     int Top() const { return top_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
+    // left and top in screen pixels, width and height in design pixels (96 DPI).
     void SetBounds(int left, int top, int width, int height);
-    void SetPosition(int left, int top) { SetBounds(left, top, width_, height_); }
+    void SetPosition(int left, int top) { SetBounds(left, top, designWidth_, designHeight_); }
     void SetSize(int width, int height) { SetBounds(left_, top_, width, height); }
+
+    // The DPI of the monitor the window is on (96 until the native window tells). Every
+    // control's place and the window's size follow it.
+    int Dpi() const { return dpi_; }
+    // A design length at the window's DPI.
+    int Scaled(int length) const { return ScaleLength(length, dpi_); }
+    // The window starts at, or has moved to, a monitor of this DPI: everything is laid out
+    // again for it, once. suggested is where the window goes (screen pixels); the handler
+    // then sees the new DPI in place.
+    void SetDpi(int dpi);
+    void DpiChanged(int dpi, const Rect& suggested);
 
     // The topmost visible picture or label under the point, or null.
     TControl* ControlAt(int x, int y) const;
@@ -120,6 +134,7 @@ public:
     TMouseDownEvent OnMouseDown;
     TMovingEvent OnMoving;
     TDropFilesEvent OnDropFiles;
+    TNotifyEvent OnDpiChanged;
 
 private:
     Application& application_;
@@ -135,6 +150,9 @@ private:
     int top_ = 0;
     int width_ = 0;
     int height_ = 0;
+    int designWidth_ = 0;
+    int designHeight_ = 0;
+    int dpi_ = kDesignDpi;
 };
 
 } // namespace vorlane

@@ -31,6 +31,9 @@ public:
     virtual int Width() = 0;
     virtual int Height() = 0;
     virtual Rect WorkArea() = 0;
+    // The work area of the monitor a window at that outer rectangle is on (the one it covers
+    // most, else the nearest).
+    virtual Rect WorkAreaOf(const Rect& window) = 0;
     virtual Rect VirtualScreen() = 0;
 };
 

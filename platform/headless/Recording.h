@@ -5,6 +5,7 @@
 #include "platform/FileDialog.h"
 #include "platform/Services.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -46,6 +47,22 @@ public:
     Rect WorkArea() override {
         return workArea.width > 0 ? workArea : Rect{0, 0, width, height - 40};
     }
+    // The monitor the window covers most among those a test set; the primary's work area
+    // when it covers none.
+    Rect WorkAreaOf(const Rect& window) override {
+        const Rect* best = nullptr;
+        long long bestArea = 0;
+        for (const Monitor& monitor : monitors) {
+            const long long area =
+                Overlap(window.left, window.width, monitor.bounds.left, monitor.bounds.width) *
+                Overlap(window.top, window.height, monitor.bounds.top, monitor.bounds.height);
+            if (area > bestArea) {
+                bestArea = area;
+                best = &monitor.workArea;
+            }
+        }
+        return best != nullptr ? *best : WorkArea();
+    }
     // The primary screen alone, unless a test sets more monitors.
     Rect VirtualScreen() override {
         return virtualScreen.width > 0 ? virtualScreen : Rect{0, 0, width, height};
@@ -54,6 +71,20 @@ public:
     int height = 1080;
     Rect workArea;
     Rect virtualScreen;
+    // Further monitors: where each lies and its work area.
+    struct Monitor {
+        Rect bounds;
+        Rect workArea;
+    };
+    std::vector<Monitor> monitors;
+
+private:
+    static long long Overlap(int start, int size, int otherStart, int otherSize) {
+        const long long from = std::max<long long>(start, otherStart);
+        const long long to = std::min<long long>(static_cast<long long>(start) + size,
+                                                 static_cast<long long>(otherStart) + otherSize);
+        return to > from ? to - from : 0;
+    }
 };
 
 struct ShownBox {

@@ -40,6 +40,7 @@ TMenuItem* Reachable(TMenuItem& menu, const std::string& name) {
 
 void RecordingApplication::CreateWindowOf(TForm& form) {
     windows.push_back(std::make_unique<RecordingWindow>(form, log_, windows.empty()));
+    form.SetDpi(dpi);
     form.AttachWindow(windows.back().get());
 }
 

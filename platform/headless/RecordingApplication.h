@@ -42,6 +42,8 @@ public:
     bool pointerOverProgram = true;
     std::optional<Point> pointer = Point{100, 100};
     std::vector<std::unique_ptr<RecordingWindow>> windows;
+    // The DPI of the monitor a new window appears on, which its form takes at once.
+    int dpi = kDesignDpi;
 
     // The menus opened, in order, with where they opened.
     struct OpenedMenu {

@@ -68,7 +68,8 @@ bool ChildPeer::Make() {
     SetWindowPos(window_, form_.ChildWindowBefore(control_), 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageW(window_, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(form_.Gdi().FontFor(control_.GetFont())), FALSE);
+                 reinterpret_cast<WPARAM>(form_.Gdi().FontFor(control_.GetFont(), control_.Dpi())),
+                 FALSE);
     Subclass(window_);
     form_.Register(window_, this);
     Made();
@@ -146,8 +147,10 @@ void ChildPeer::Changed(TControl& /*control*/, Change what) {
         SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         break;
     case Change::Font:
-        SendMessageW(window_, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(form_.Gdi().FontFor(control_.GetFont())), TRUE);
+        SendMessageW(
+            window_, WM_SETFONT,
+            reinterpret_cast<WPARAM>(form_.Gdi().FontFor(control_.GetFont(), control_.Dpi())),
+            TRUE);
         break;
     default:
         ChangedKind(what);

@@ -4,13 +4,13 @@
 
 namespace vorlane::win32 {
 
-HFONT GdiCache::FontFor(const Font& font) {
-    const auto key = std::make_tuple(font.name, font.points, font.bold, font.underline);
+HFONT GdiCache::FontFor(const Font& font, int dpi) {
+    const auto key = std::make_tuple(font.name, font.points, font.bold, font.underline, dpi);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) {
         return found->second.Get();
     }
-    const int height = -MulDiv(font.points, GetDeviceCaps(WindowDc(nullptr).Get(), LOGPIXELSY), 72);
+    const int height = -MulDiv(font.points, dpi, 72);
     HFONT made = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
                              font.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,

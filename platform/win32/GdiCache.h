@@ -23,11 +23,12 @@ public:
     GdiCache(const GdiCache&) = delete;
     GdiCache& operator=(const GdiCache&) = delete;
 
-    HFONT FontFor(const Font& font);
+    // The font at a window's DPI.
+    HFONT FontFor(const Font& font, int dpi);
     HBRUSH BrushFor(Color color);
 
 private:
-    std::map<std::tuple<std::string, int, bool, bool>, UniqueGdiObject<HFONT>> fonts_;
+    std::map<std::tuple<std::string, int, bool, bool, int>, UniqueGdiObject<HFONT>> fonts_;
     std::map<COLORREF, UniqueGdiObject<HBRUSH>> brushes_;
 };
 

@@ -25,11 +25,11 @@ HWND CreateTipWindow(HWND window, HINSTANCE instance) {
 
 } // namespace
 
-HintTool::HintTool(HWND window, HINSTANCE instance)
+HintTool::HintTool(HWND window, HINSTANCE instance, int dpi)
     : window_(window), tip_(CreateTipWindow(window, instance)) {
     // Without the visual style the tip takes the program's own background colour.
     SetWindowTheme(tip_.Get(), L"", L"");
-    SendMessageW(tip_.Get(), TTM_SETMAXTIPWIDTH, 0, 400);
+    SendMessageW(tip_.Get(), TTM_SETMAXTIPWIDTH, 0, ScaleLength(400, dpi));
 }
 
 void HintTool::Update(const TControl& control, HWND child) {

@@ -19,7 +19,8 @@ struct HintStyle {
 // the model has seen them, so a hint that a move has just switched on is already known.
 class HintTool {
 public:
-    HintTool(HWND window, HINSTANCE instance);
+    // dpi: the window's, for the widest tip.
+    HintTool(HWND window, HINSTANCE instance, int dpi);
     HintTool(const HintTool&) = delete;
     HintTool& operator=(const HintTool&) = delete;
 

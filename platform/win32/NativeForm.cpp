@@ -5,7 +5,9 @@
 #include "platform/win32/NativeForm.h"
 
 #include "assets/ResourceIds.h"
+#include "platform/Dispatch.h"
 #include "platform/win32/ChildPeers.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/Win32Application.h"
 #include "platform/win32/WindowSystem.h"
@@ -62,6 +64,9 @@ NativeForm::NativeForm(Win32Application& application, TForm& form, bool isMain)
         throw WindowSystemError("Das Fenster \"" + form.Name() + "\" ist nicht erstellt");
     }
 
+    // The layout takes the DPI of the monitor the window was made on before anything is
+    // mirrored; a later move to another monitor brings WM_DPICHANGED.
+    form.SetDpi(WindowDpi(Handle()));
     form.AttachWindow(this);
     for (TControl* control : form.Controls()) {
         if (control->IsGraphic()) {
@@ -84,7 +89,15 @@ void NativeForm::MakeHintsAndTrayIcon() {
     if (hints_ != nullptr || form_ == nullptr) {
         return;
     }
-    hints_ = std::make_unique<HintTool>(Handle(), Instance());
+    MakeHints();
+    if (TTrayIcon* icon = form_->TrayIconOf()) {
+        trayIcon_ = std::make_unique<TrayIcon>(Handle(), Instance(), *icon);
+        trayIcon_->Changed(*icon);
+    }
+}
+
+void NativeForm::MakeHints() {
+    hints_ = std::make_unique<HintTool>(Handle(), Instance(), form_->Dpi());
     if (application_.CurrentHintStyle()) {
         hints_->SetStyle(*application_.CurrentHintStyle());
     }
@@ -95,10 +108,26 @@ void NativeForm::MakeHintsAndTrayIcon() {
         }
         hints_->Update(*control, peer != nullptr ? peer->Handle() : nullptr);
     }
-    if (TTrayIcon* icon = form_->TrayIconOf()) {
-        trayIcon_ = std::make_unique<TrayIcon>(Handle(), Instance(), *icon);
-        trayIcon_->Changed(*icon);
+}
+
+void NativeForm::DpiChanged(int dpi, const RECT& suggested) {
+    const Rect place{suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top};
+    // The model places every control again and tells its peers; fonts and pictures follow the
+    // controls' DPI when they are next drawn.
+    Dispatch([&] { form_->DpiChanged(dpi, place); });
+    if (form_ == nullptr) {
+        return;
     }
+    if (hints_ != nullptr) { // its tools' rectangles and its width are the old DPI's
+        MakeHints();
+    }
+    if (trayIcon_ != nullptr) {
+        trayIcon_->DpiChanged();
+    }
+    RECT client;
+    GetClientRect(Handle(), &client);
+    Invalidate(Rect{0, 0, client.right, client.bottom});
 }
 
 void NativeForm::UpdateHint(const TControl& control, HWND child) {

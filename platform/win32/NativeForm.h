@@ -62,6 +62,9 @@ public:
     // Moves the focus to the next (or previous) tab stop.
     void Tab(bool backwards);
     void ApplyHintStyle(const HintStyle& style);
+    // The window came to a monitor of another DPI (WM_DPICHANGED): the model lays it out
+    // again at the suggested place; the hints and the tray icon are made for the new DPI.
+    void DpiChanged(int dpi, const RECT& suggested);
 
     // FormWindow.
     void SetBounds(int left, int top, int width, int height) override;
@@ -98,6 +101,8 @@ private:
     void Measure(TControl& label);
     void Invalidate(const Rect& bounds);
     void MakeHintsAndTrayIcon();
+    // The hint tool for the window's DPI, with every control's hint.
+    void MakeHints();
 
     Win32Application& application_;
     TForm* form_;

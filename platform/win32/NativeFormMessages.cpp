@@ -95,6 +95,9 @@ LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         *proposed = ToRECT(bounds);
         return TRUE;
     }
+    case WM_DPICHANGED:
+        DpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_MOVE: {
         RECT outer;
         GetWindowRect(window, &outer);

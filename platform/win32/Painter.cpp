@@ -92,7 +92,8 @@ void Painter::Compose(HDC target, const TForm& form, const RECT& area) {
 }
 
 void Painter::DrawImage(HDC target, const TControl& image) {
-    const Picture& picture = pictures_.Get(image.Picture);
+    const Picture& picture = pictures_.Get(image.Picture, image.Dpi(), image.DesignBounds().left,
+                                           image.DesignBounds().top);
     if (!picture.bitmap.Valid() || !pictureDc_.Valid()) {
         return;
     }
@@ -112,7 +113,7 @@ void Painter::DrawImage(HDC target, const TControl& image) {
 }
 
 void Painter::DrawLabel(HDC target, const TControl& label) {
-    SelectObject(target, gdi_.FontFor(label.GetFont()));
+    SelectObject(target, gdi_.FontFor(label.GetFont(), label.Dpi()));
     SetTextColor(target, ToColorRef(label.FontColor()));
     RECT bounds = ToRECT(label.Bounds());
     const std::wstring text = Widen(label.Text());
@@ -121,7 +122,7 @@ void Painter::DrawLabel(HDC target, const TControl& label) {
 
 SIZE Painter::MeasureText(const TControl& label) {
     const WindowDc screen(nullptr);
-    const Selected font(screen.Get(), gdi_.FontFor(label.GetFont()));
+    const Selected font(screen.Get(), gdi_.FontFor(label.GetFont(), label.Dpi()));
     RECT bounds{0, 0, 0, 0};
     const std::wstring text = Widen(label.Text());
     DrawTextW(screen.Get(), text.c_str(), static_cast<int>(text.size()), &bounds,

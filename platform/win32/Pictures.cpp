@@ -1,5 +1,6 @@
 #include "platform/win32/Pictures.h"
 
+#include "core/AreaResample.h"
 #include "platform/win32/Com.h"
 #include "platform/win32/Utf16.h"
 
@@ -154,12 +155,68 @@ Picture LoadPictureResource(HMODULE module, const std::wstring& name) {
     return DecodePng(ResourceBytes(module, name, MAKEINTRESOURCEW(10))); // RT_RCDATA
 }
 
-const Picture& PictureCache::Get(const std::string& name) {
-    auto found = pictures_.find(name);
+Picture ResamplePicture(const Picture& source, int width, int height) {
+    DIBSECTION section{};
+    if (!source.bitmap.Valid() ||
+        GetObjectW(source.bitmap.Get(), sizeof(section), &section) != sizeof(section) ||
+        section.dsBm.bmBits == nullptr) {
+        return {};
+    }
+    const auto* from = static_cast<const std::uint32_t*>(section.dsBm.bmBits);
+    const PixelGrid grid = ResampleByArea(
+        std::span(from, static_cast<size_t>(source.width) * static_cast<size_t>(source.height)),
+        source.width, source.height, width, height);
+    void* bits = nullptr;
+    UniqueGdiObject<HBITMAP> bitmap(
+        grid.pixels.empty() ? nullptr
+                            : MakeDib(static_cast<UINT>(width), static_cast<UINT>(height), &bits));
+    if (!bitmap.Valid()) {
+        return {};
+    }
+    std::memcpy(bits, grid.pixels.data(), grid.pixels.size() * sizeof(std::uint32_t));
+    Picture picture;
+    picture.bitmap = std::move(bitmap);
+    picture.width = width;
+    picture.height = height;
+    picture.opaque = source.opaque;
+    return picture;
+}
+
+const Picture& PictureCache::Get(const std::string& name, int dpi, int designLeft, int designTop) {
+    const auto loaded = [this](const std::tuple<std::string, int, int, int>& key,
+                               const std::string& resource) -> const Picture& {
+        auto found = pictures_.find(key);
+        if (found == pictures_.end()) {
+            found =
+                pictures_
+                    .emplace(key, LoadPictureResource(GetModuleHandleW(nullptr), Widen(resource)))
+                    .first;
+        }
+        return found->second;
+    };
+    if (dpi == kDesignDpi) {
+        return loaded(std::make_tuple(name, kDesignDpi, 0, 0), name);
+    }
+    // The 200 % drawing where there is one; without it the 100 % picture is enlarged.
+    const Picture& twice =
+        loaded(std::make_tuple(name, 2 * kDesignDpi, 0, 0), name + kDoubleSizeSuffix);
+    const bool drawnTwice = twice.bitmap.Valid();
+    const Picture& source =
+        drawnTwice ? twice : loaded(std::make_tuple(name, kDesignDpi, 0, 0), name);
+    const int designWidth = drawnTwice ? source.width / 2 : source.width;
+    const int designHeight = drawnTwice ? source.height / 2 : source.height;
+    // Its edges placed as the layout places them, so it fills its control exactly.
+    const ScreenRect at =
+        ScaleRect(ScreenRect{designLeft, designTop, designWidth, designHeight}, dpi);
+    if (at.width == source.width && at.height == source.height) {
+        return source;
+    }
+    const auto key = std::make_tuple(name, dpi, at.width, at.height);
+    auto found = pictures_.find(key);
     if (found != pictures_.end()) {
         return found->second;
     }
-    return pictures_[name] = LoadPictureResource(GetModuleHandleW(nullptr), Widen(name));
+    return pictures_[key] = ResamplePicture(source, at.width, at.height);
 }
 
 } // namespace vorlane::win32

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/DisplayScale.h"
 #include "platform/win32/Handles.h"
 
 #include <windows.h>
@@ -7,6 +8,7 @@
 #include <map>
 #include <span>
 #include <string>
+#include <tuple>
 
 namespace vorlane::win32 {
 
@@ -26,20 +28,30 @@ struct Picture {
 // menu's pictures are held this way, so the first paint needs neither COM nor WIC.
 inline constexpr wchar_t kPixelsResourceType[] = L"PIXELS";
 
+// The resource name of a picture's drawing at twice the size (200 %), a PNG.
+inline constexpr char kDoubleSizeSuffix[] = "_2x";
+
 // Loads pictures by name (the resource named after the picture) and keeps them for the life
-// of the window.
+// of the window. At 96 DPI a picture is the pre-decoded one; at any other DPI it is made from
+// the drawing at 200 %, taken as it is at 192 DPI and resampled by area to the size the
+// layout gives it at other DPIs. Only the pictures of the DPIs in use are ever loaded.
 class PictureCache {
 public:
     PictureCache() = default;
     PictureCache(const PictureCache&) = delete;
     PictureCache& operator=(const PictureCache&) = delete;
 
-    // Null bitmap when the resource is missing or cannot be decoded.
-    const Picture& Get(const std::string& name);
+    // The picture drawn with its top left corner at that design place (which decides its
+    // rounded size at the DPI). Null bitmap when the resource is missing or cannot be decoded.
+    const Picture& Get(const std::string& name, int dpi = kDesignDpi, int designLeft = 0,
+                       int designTop = 0);
 
 private:
-    std::map<std::string, Picture> pictures_;
+    std::map<std::tuple<std::string, int, int, int>, Picture> pictures_;
 };
+
+// The picture at another size, resampled by area; a null bitmap when it cannot be made.
+Picture ResamplePicture(const Picture& source, int width, int height);
 
 // The picture of that name from the module: pre-decoded pixels where the module holds them,
 // else a PNG resource (RCDATA). A null bitmap when neither is there or decodes.

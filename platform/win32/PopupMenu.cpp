@@ -10,7 +10,8 @@ namespace vorlane::win32 {
 
 namespace {
 
-UniqueMenu Build(TMenuItem& parent, std::vector<TMenuItem*>& byCommand, PictureCache& pictures) {
+UniqueMenu Build(TMenuItem& parent, std::vector<TMenuItem*>& byCommand, PictureCache& pictures,
+                 int dpi) {
     UniqueMenu menu(CreatePopupMenu());
     UINT position = 0;
     for (const auto& item : parent.Items()) {
@@ -31,7 +32,7 @@ UniqueMenu Build(TMenuItem& parent, std::vector<TMenuItem*>& byCommand, PictureC
             info.wID = static_cast<UINT>(byCommand.size());
             info.fState = item->Checked ? MFS_CHECKED : MFS_UNCHECKED;
             if (!item->Picture.empty()) {
-                if (HBITMAP bitmap = pictures.Get(item->Picture).bitmap.Get()) {
+                if (HBITMAP bitmap = pictures.Get(item->Picture, dpi).bitmap.Get()) {
                     info.fMask |= MIIM_BITMAP;
                     info.hbmpItem = bitmap;
                 }
@@ -39,7 +40,7 @@ UniqueMenu Build(TMenuItem& parent, std::vector<TMenuItem*>& byCommand, PictureC
             if (!item->Items().empty()) {
                 info.fMask |= MIIM_SUBMENU;
                 // The menu it goes into owns the submenu from here on.
-                info.hSubMenu = Build(*item, byCommand, pictures).Release();
+                info.hSubMenu = Build(*item, byCommand, pictures, dpi).Release();
             }
         }
         InsertMenuItemW(menu.Get(), position++, TRUE, &info);
@@ -49,9 +50,9 @@ UniqueMenu Build(TMenuItem& parent, std::vector<TMenuItem*>& byCommand, PictureC
 
 } // namespace
 
-void TrackPopupMenuOf(TPopupMenu& menu, HWND owner, int x, int y, PictureCache& pictures) {
+void TrackPopupMenuOf(TPopupMenu& menu, HWND owner, int x, int y, PictureCache& pictures, int dpi) {
     std::vector<TMenuItem*> byCommand;
-    const UniqueMenu native = Build(menu, byCommand, pictures);
+    const UniqueMenu native = Build(menu, byCommand, pictures, dpi);
     // The owner must be in front, or the menu does not close when the user clicks elsewhere;
     // the null message afterwards lets a second click on the icon open it again.
     SetForegroundWindow(owner);

@@ -37,6 +37,18 @@ Rect PrimaryScreen::WorkArea() {
     return Rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
 }
 
+Rect PrimaryScreen::WorkAreaOf(const Rect& window) {
+    const RECT rect{window.left, window.top, window.left + window.width,
+                    window.top + window.height};
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetMonitorInfoW(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info)) {
+        return WorkArea();
+    }
+    const RECT& area = info.rcWork;
+    return Rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
+}
+
 Rect PrimaryScreen::VirtualScreen() {
     return Rect{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
                 GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};

@@ -21,6 +21,7 @@ public:
     int Width() override;
     int Height() override;
     Rect WorkArea() override;
+    Rect WorkAreaOf(const Rect& window) override;
     Rect VirtualScreen() override;
 };
 

@@ -1,5 +1,7 @@
 #include "platform/win32/TrayIcon.h"
 
+#include "platform/win32/Dpi.h"
+
 #include "platform/Dispatch.h"
 #include "platform/win32/Utf16.h"
 
@@ -37,15 +39,28 @@ NOTIFYICONDATAW TrayIcon::Data(UINT flags) const {
 void TrayIcon::Add() {
     NOTIFYICONDATAW data = Data(NIF_ICON | NIF_TIP | NIF_SHOWTIP | NIF_MESSAGE);
     data.uCallbackMessage = kCallbackMessage;
-    data.hIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(icon_.Icon()),
-                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    data.hIcon = SmallIcon();
     added_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
     if (added_) {
         sentTip_ = data.szTip;
         data.uVersion = NOTIFYICON_VERSION_4;
         Shell_NotifyIconW(NIM_SETVERSION, &data);
     }
+}
+
+HICON TrayIcon::SmallIcon() const {
+    const int size = SmallIconSize(WindowDpi(window_));
+    return static_cast<HICON>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(icon_.Icon()), IMAGE_ICON, size, size, LR_SHARED));
+}
+
+void TrayIcon::DpiChanged() {
+    if (!added_) {
+        return;
+    }
+    NOTIFYICONDATAW data = Data(NIF_ICON);
+    data.hIcon = SmallIcon();
+    Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
 void TrayIcon::Remove() {

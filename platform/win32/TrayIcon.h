@@ -30,11 +30,15 @@ public:
     void Callback(WPARAM wParam, LPARAM lParam);
     // The taskbar was made anew (explorer restarted): the icon must be added again.
     void TaskbarCreated();
+    // The window came to a monitor of another DPI: the icon of the small-icon size there.
+    void DpiChanged();
     // Takes the icon away; it comes back with the next change.
     void Remove();
 
 private:
     void Add();
+    // The program's icon at the small-icon size for the window's DPI.
+    HICON SmallIcon() const;
     NOTIFYICONDATAW Data(UINT flags) const;
     // Tells the shell the model's tip if it has another one.
     void SendTipIfChanged();

@@ -2,6 +2,7 @@
 
 #include "assets/ResourceIds.h"
 #include "platform/Dispatch.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/ModalLoop.h"
 #include "platform/win32/PopupMenu.h"
 #include "platform/win32/Utf16.h"
@@ -116,7 +117,7 @@ void Win32Application::SetHintStyle(Color background, int delayMs, int displayMs
 void Win32Application::PopupMenu(TPopupMenu& menu, int x, int y) {
     const ModalLoop modal(*this);
     HWND owner = MainHandle() != nullptr ? MainHandle() : owner_.Get();
-    TrackPopupMenuOf(menu, owner, x, y, pictures_);
+    TrackPopupMenuOf(menu, owner, x, y, pictures_, WindowDpi(owner));
 }
 
 std::optional<Point> Win32Application::PointerPosition() {

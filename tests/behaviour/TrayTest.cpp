@@ -188,6 +188,31 @@ TEST_F(TrayMenu, ADraggedWindowSnapsToTheWorkAreasEdges) {
     }
 }
 
+TEST_F(TrayMenu, OnASecondMonitorTheWindowSnapsToThatMonitorsWorkArea) {
+    // A second monitor right of the primary, its taskbar on its left side (100 pixels), and a
+    // shorter one: neither edge is one of the primary's.
+    app.host.screen.workArea = Rect{0, 0, 1920, 1040};
+    app.host.screen.monitors = {{Rect{0, 0, 1920, 1080}, Rect{0, 0, 1920, 1040}},
+                                {Rect{1920, 0, 1280, 1024}, Rect{2020, 0, 1180, 1024}}};
+    const struct {
+        vorlane::Point dropAt;
+        int left;
+        int top;
+    } cases[] = {
+        {{2027, 400}, 2020, 400},                   // its work area's left edge
+        {{2500, 1024 - 238 + 6}, 2500, 1024 - 238}, // its bottom, 56 above the primary's
+        {{3200 - 171 - 9, 5}, 3200 - 171, 0},       // its top right corner
+        {{1755, 400}, 1920 - 171, 400},             // mostly on the primary: its right edge
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.dropAt.x) + "," + std::to_string(c.dropAt.y));
+        app.window().dragTo = {Point{700, 500}, c.dropAt};
+        PressBackground(MouseButton::Left);
+        EXPECT_EQ(f().Left(), c.left);
+        EXPECT_EQ(f().Top(), c.top);
+    }
+}
+
 TEST_F(TrayMenu, TheInfoDialogOpensFromTheButtonF1AndTheMenuEachTimeANewOne) {
     // The first start showed one already (stage C); each way shows another.
     const auto shown = [&] {
