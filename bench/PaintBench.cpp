@@ -403,8 +403,15 @@ std::vector<Measured> GrowthOverOpenings(const std::string& key, const std::stri
     open(warmUp);
     const Snapshot before = Take();
     Openings openings;
+    // Private bytes after the first few openings, so that a one-off step on first uses is told
+    // apart from growth with every opening.
+    constexpr long kFirstOpenings = 10;
+    Snapshot afterFirst = before;
     for (long i = 0; i < rounds; ++i) {
         open(openings);
+        if (i + 1 == kFirstOpenings) {
+            afterFirst = Take();
+        }
     }
     const Snapshot after = Take();
     std::printf("  openings seen: %ld of %ld (warm-up: %ld of 1), closed again: %ld%s\n",
@@ -419,6 +426,16 @@ std::vector<Measured> GrowthOverOpenings(const std::string& key, const std::stri
         std::printf("  entries of the menu: %d\n", openings.items);
     }
     std::printf("  %s\n", GrowthLine(before, after).c_str());
+    if (rounds > kFirstOpenings) {
+        const auto kib = [](const Snapshot& snapshot) {
+            return static_cast<double>(snapshot.memory.privateBytes) / 1024.0;
+        };
+        std::printf("  private bytes over the first %ld openings: %+.0f KiB; over the other %ld: "
+                    "%+.0f KiB, %.2f KiB per opening\n",
+                    kFirstOpenings, kib(afterFirst) - kib(before), rounds - kFirstOpenings,
+                    kib(after) - kib(afterFirst),
+                    (kib(after) - kib(afterFirst)) / static_cast<double>(rounds - kFirstOpenings));
+    }
     return GrowthFigures(key, std::to_string(openings.seen) + " openings of the " + what, before,
                          after, openings.seen > 0);
 }

@@ -10,7 +10,7 @@
 # player. Prints the details, then one table of every figure (median, spread, ratios, target)
 # and writes it as build/bench.json. Builds nothing: `make bench` has built both presets.
 #
-#   tools/bench.sh [RUNS] [IDLE_SECONDS] [IDLE_RUNS] [POLL_MS] [SOUND_RUNS]
+#   [BENCH_DPI=192] tools/bench.sh [RUNS] [IDLE_SECONDS] [IDLE_RUNS] [POLL_MS] [SOUND_RUNS]
 #
 # Every wine command writes into a file that is printed afterwards, never into a pipe (Wine's
 # background processes inherit the first command's output and would hold the pipe open).
@@ -43,6 +43,13 @@ bash "$root/tools/wine-session.sh" start "$session"
 trap 'bash "$root/tools/wine-session.sh" stop "$session"' EXIT
 # shellcheck disable=SC1091
 source "$session/env.sh"
+# BENCH_DPI=192 measures at that display scale (the prefix's LogPixels); the yardsticks are not
+# DPI-aware and stay at their 96-DPI size.
+if [[ -n ${BENCH_DPI:-} ]]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$BENCH_DPI" /f \
+        >"$session/dpi.txt" 2>&1
+    echo "display scale: $BENCH_DPI DPI"
+fi
 figures=$session/figures.tsv
 rm -f "$figures"
 
