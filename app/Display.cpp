@@ -72,7 +72,7 @@ void TFormVorlane::mnuSetClick(TComponent* sender) {
     }
 }
 
-void TFormVorlane::FormKeyDown(TComponent* /*sender*/, std::uint16_t& key, ShiftState /*shift*/) {
+void TFormVorlane::FormKeyDown(TComponent* /*sender*/, std::uint16_t& key, ShiftState shift) {
     switch (key) {
     case keys::kF1:
         mnuInfoClick(this);
@@ -90,6 +90,9 @@ void TFormVorlane::FormKeyDown(TComponent* /*sender*/, std::uint16_t& key, Shift
         }
         break;
     default:
+        if (RunButtonKey(key, shift)) {
+            key = 0;
+        }
         break;
     }
 }

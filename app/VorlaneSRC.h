@@ -106,6 +106,9 @@ public:
     void btnMinusFiveNormalClick(TComponent* sender);
     void mnuSetClick(TComponent* sender);
     void FormKeyDown(TComponent* sender, std::uint16_t& key, ShiftState shift);
+    // The keys for the buttons; returns whether the key ran one.
+    bool RunButtonKey(std::uint16_t key, ShiftState shift);
+    bool TimeFieldFocused() const;
 
     // Error reporting.
     void ShowErrorMessageBox(const std::string& text, const std::string& caption);
