@@ -22,6 +22,7 @@ void TFormVorlane::ShowRemainingTime() {
     }
     // Read back from the fields, so the tip always matches what the window shows.
     TrayIcon.SetHint(TrayTipText(edtTimeMinutes.Text(), edtTimeSeconds.Text()));
+    AnnounceRemainingTime();
 }
 
 void TFormVorlane::PlusMinutes(int seconds, std::int32_t limit) {
