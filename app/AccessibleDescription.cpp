@@ -41,8 +41,13 @@ std::string TFormVorlane::SpokenRemainingTime() const {
 
 void TFormVorlane::AnnounceRemainingTime() {
     std::string spoken = SpokenRemainingTime();
-    if (spoken != spokenTime_) {
-        spokenTime_ = std::move(spoken);
+    if (spoken == spokenTime_) {
+        return;
+    }
+    // The first name is no change: readers learn it when they first read the window.
+    const bool changed = !spokenTime_.empty();
+    spokenTime_ = std::move(spoken);
+    if (changed) {
         Window().AccessibleNameChanged(edtTimeMinutes);
     }
 }
