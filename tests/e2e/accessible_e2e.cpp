@@ -197,6 +197,27 @@ TEST_F(AccessibleTest, HitTestAtThePlayButtonsCentreFindsIt) {
     EXPECT_EQ(reader.Role(hit.lVal), ROLE_SYSTEM_PUSHBUTTON);
 }
 
+TEST_F(AccessibleTest, TheInfoDialogsLinksAreLinks) {
+    HWND main = StartCounting(L"-t30", L"29");
+    ASSERT_NE(main, nullptr);
+    PressKey(main, VK_F1);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (dialog = FindVisibleWindowOf(app_->Pid(), L"TShowInfoDialog")) != nullptr; },
+        milliseconds(3000)));
+    Reader reader(dialog);
+    ASSERT_EQ(reader.result, S_OK);
+    std::vector<std::string> links;
+    for (long id = 1; id <= reader.Count(); ++id) {
+        if (reader.Role(id) == ROLE_SYSTEM_LINK) {
+            links.push_back(Utf8(reader.Name(id)));
+        }
+    }
+    EXPECT_EQ(links, (std::vector<std::string>{"www.vorlane-de.example", "www.ardeway-de.example"}))
+        << reader.Tree();
+    EXPECT_GT(reader.Count(), 10) << "the dialog's texts are there too";
+}
+
 // What an out-of-context WinEvent hook saw, as a reader's hook sees it.
 struct SeenEvent {
     DWORD event;
