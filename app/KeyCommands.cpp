@@ -31,6 +31,10 @@ bool TFormVorlane::RunButtonKey(std::uint16_t key, ShiftState shift) {
         btnMinusFiveNormalClick(this);
         return true;
     case keys::kSpace:
+        // A focused button (the postpone button, OK) is pressed by Space itself.
+        if (Focused() != nullptr && Focused()->Kind() == ControlKind::PushButton) {
+            return false;
+        }
         // One key for both: a sound that plays or rests paused goes to the pause button.
         if (MediaPlayerPlaying() || MediaPlayerPaused()) {
             btnPauseNormalClick(this);

@@ -186,6 +186,20 @@ TEST(Keys, NoKeyActsWhileATimeFieldHasTheFocus) {
     }
 }
 
+TEST(Keys, SpaceIsLeftToAFocusedButton) {
+    // Tabbing onto the postpone button and pressing Space presses the button, not play.
+    App app({"-t0", "-sTee"});
+    app.OpenSound();
+    app.Running();
+    app.f().FocusControl(app.f().btnTerminVerschieben);
+    const size_t from = app.host.log.calls.size();
+    const Outcome before = OutcomeSince(app, from);
+    EXPECT_TRUE(app.Key(keys::kSpace)) << "the button takes the key";
+    EXPECT_EQ(OutcomeSince(app, from), before);
+    // Other keys still act there.
+    EXPECT_FALSE(app.Key(keys::kS));
+}
+
 TEST(Keys, LettersWithControlOrAltAreLeftToTheSystem) {
     App app;
     kSoundPlaying(app);
