@@ -11,6 +11,8 @@ namespace vorlane {
 namespace {
 const char* const kPress = "Drücken";
 const char* const kOpen = "Öffnen";
+// The longest time the display shows (999:59); rounding up never names more.
+constexpr std::int32_t kLongestShown = 999 * 60 + 59;
 
 // A field's text without the spaces that only keep it off the field's edge.
 std::string Trimmed(const std::string& text) {
@@ -34,7 +36,8 @@ std::string TFormVorlane::SpokenRemainingTime() const {
     // Whole minutes, rounded up, until the last minute, so a reader is told of a change at
     // most once a minute; then every second.
     const std::int32_t seconds = std::max(s_.RemainingSeconds, 0);
-    const std::int32_t spoken = seconds >= 60 ? (seconds + 59) / 60 * 60 : seconds;
+    const std::int32_t spoken =
+        seconds >= 60 ? std::min((seconds + 59) / 60 * 60, kLongestShown) : seconds;
     const DisplayText text = FormatRemaining(spoken);
     return "Verbleibende Zeit " + text.minutes + ":" + text.seconds;
 }

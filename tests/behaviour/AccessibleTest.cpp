@@ -176,6 +176,14 @@ TEST(Accessible, TheTimesNameChangesOnceAMinuteAndEverySecondInTheLast) {
     EXPECT_EQ(told, std::vector<std::string>(expected.size() - 1, "edtTimeMinutes"));
 }
 
+TEST(Accessible, TheTimesNameNeverSaysMoreThanTheDisplayCanShow) {
+    App app;
+    app.state.RemainingSeconds = 59999;
+    app.Running();
+    ASSERT_EQ(app.Display(), "999:59");
+    EXPECT_TRUE(Find(app, "Verbleibende Zeit 999:59"));
+}
+
 TEST(Accessible, EachActionIsTheClick) {
     App app({"-t0", "-sTee"});
     app.Running();
