@@ -40,6 +40,7 @@ void TFormVorlane::tmrCountdownTimer(TComponent* /*sender*/) {
         App().HideOwnerWindow();
         Window().SetWindowStateNormal();
         if (!s_.AlarmActive) {
+            Window().Alert(edtTimeMinutes.Visible() ? &edtTimeMinutes : &edtFirstTextLine);
             if (s_.SoundLoaded != 0 && !s_.IsPlaying) {
                 rewindMediaPlayer();
             }

@@ -22,6 +22,7 @@ void TFormVorlane::ShowRemainingTime() {
     }
     // Read back from the fields, so the tip always matches what the window shows.
     TrayIcon.SetHint(TrayTipText(edtTimeMinutes.Text(), edtTimeSeconds.Text()));
+    AnnounceRemainingTime();
 }
 
 void TFormVorlane::PlusMinutes(int seconds, std::int32_t limit) {
@@ -72,7 +73,7 @@ void TFormVorlane::mnuSetClick(TComponent* sender) {
     }
 }
 
-void TFormVorlane::FormKeyDown(TComponent* /*sender*/, std::uint16_t& key, ShiftState /*shift*/) {
+void TFormVorlane::FormKeyDown(TComponent* /*sender*/, std::uint16_t& key, ShiftState shift) {
     switch (key) {
     case keys::kF1:
         mnuInfoClick(this);
@@ -90,6 +91,9 @@ void TFormVorlane::FormKeyDown(TComponent* /*sender*/, std::uint16_t& key, Shift
         }
         break;
     default:
+        if (RunButtonKey(key, shift)) {
+            key = 0;
+        }
         break;
     }
 }

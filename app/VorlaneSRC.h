@@ -85,6 +85,7 @@ public:
 
     // Start-up and exit.
     void CreateParams(WindowParams& params) override;
+    std::vector<AccessibleItem> AccessibleItems() override;
     void FormCreate(TComponent* sender);
     void ReadCommandLine();
     void tmrFirstStartTimer(TComponent* sender);
@@ -106,6 +107,12 @@ public:
     void btnMinusFiveNormalClick(TComponent* sender);
     void mnuSetClick(TComponent* sender);
     void FormKeyDown(TComponent* sender, std::uint16_t& key, ShiftState shift);
+    // The remaining time as a screen reader says it, and telling it when that changes.
+    std::string SpokenRemainingTime() const;
+    void AnnounceRemainingTime();
+    // The keys for the buttons; returns whether the key ran one.
+    bool RunButtonKey(std::uint16_t key, ShiftState shift);
+    bool TimeFieldFocused() const;
 
     // Error reporting.
     void ShowErrorMessageBox(const std::string& text, const std::string& caption);
@@ -258,6 +265,7 @@ private:
     void ShowHoverLook(ImageButton& button);
 
     VorlaneState& s_;
+    std::string spokenTime_;
     ShowInfoModule& info_;
     PlatformServices services_;
     std::vector<std::string> arguments_;

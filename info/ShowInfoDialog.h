@@ -54,6 +54,7 @@ public:
     TControl llbArdewayInfo5{"llbArdewayInfo5", ControlKind::Label};
 
     void CreateParams(WindowParams& params) override;
+    std::vector<AccessibleItem> AccessibleItems() override;
 
     // Keys and closing.
     void FormKeyDown(TComponent* sender, std::uint16_t& key, ShiftState shift);

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Accessible.h"
 #include "platform/Application.h"
 #include "platform/Control.h"
 #include "platform/FormWindow.h"
@@ -74,6 +75,9 @@ public:
 
     // The window-creation hook: a form changes the defaults it is given.
     virtual void CreateParams(WindowParams& params) { (void)params; }
+    // The parts the window paints, as screen readers are to find them, in reading order;
+    // empty for a form that leaves its window to the system's description.
+    virtual std::vector<AccessibleItem> AccessibleItems() { return {}; }
 
     // The outer place on the screen in screen pixels; the size is the design size at the
     // window's DPI.

@@ -31,6 +31,11 @@ public:
     // Moves the window with the pointer as if its title bar had been grabbed; returns when
     // the move has ended. The form's moving hook may adjust each step.
     virtual void DragMove() = 0;
+    // The spoken name of the part the control stands for has changed (see AccessibleItem).
+    virtual void AccessibleNameChanged(const TControl& control) = 0;
+    // Something the user must notice at once, wherever the focus is; about the part the
+    // control stands for, or the whole window when null.
+    virtual void Alert(const TControl* about) = 0;
     // The form is going away: from here on the window reports nothing to it.
     virtual void ModelDestroyed() = 0;
 };

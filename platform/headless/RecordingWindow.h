@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vorlane::headless {
 
@@ -28,6 +29,12 @@ public:
     // Moves the window through dragTo (when a test set it) step by step, as a user's drag
     // would, each step through the form's moving hook.
     void DragMove() override;
+    void AccessibleNameChanged(const TControl& control) override {
+        nameChanges.push_back(control.Name());
+    }
+    void Alert(const TControl* about) override {
+        alerts.push_back(about != nullptr ? about->Name() : "window");
+    }
     void ModelDestroyed() override { modelDestroyed = true; }
 
     TForm& form;
@@ -38,6 +45,10 @@ public:
     bool closed = false;
     bool modelDestroyed = false;
     bool acceptsDrops = false;
+    // What screen readers were told, kept apart from the call log: the controls whose parts
+    // changed their names, and the alerts.
+    std::vector<std::string> nameChanges;
+    std::vector<std::string> alerts;
     struct {
         int left = 0, top = 0, right = 0, bottom = 0;
     } region;

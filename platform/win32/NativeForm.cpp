@@ -157,6 +157,7 @@ void NativeForm::ModelDestroyed() {
         form_->AttachWindow(nullptr);
     }
     // From here on the window answers nothing itself.
+    ForgetAccessible();
     form_ = nullptr;
     trayIcon_.reset();
     window_.Reset();

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Form.h"
+#include "platform/win32/AccessibleClient.h"
 #include "platform/win32/ChildPeer.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/HintTool.h"
@@ -65,6 +66,10 @@ public:
     // The window came to a monitor of another DPI (WM_DPICHANGED): the model lays it out
     // again at the suggested place; the hints and the tray icon are made for the new DPI.
     void DpiChanged(int dpi, const RECT& suggested);
+    // The model's description of the painted parts (empty once the model is gone), and a
+    // part's action, run after the caller that asked for it has its answer.
+    std::vector<AccessibleItem> AccessibleItems();
+    void PostAccessibleAction(TControl& control);
 
     // FormWindow.
     void SetBounds(int left, int top, int width, int height) override;
@@ -80,6 +85,8 @@ public:
     void Close() override;
     void AcceptDroppedFiles(bool accept) override;
     void DragMove() override;
+    void AccessibleNameChanged(const TControl& control) override;
+    void Alert(const TControl* about) override;
     void ModelDestroyed() override;
 
     // The painted controls' peer.
@@ -91,6 +98,8 @@ private:
     // Posted by the first paint: the hints and the tray icon, which the first paint does not
     // need, are made after it.
     static constexpr UINT kAfterFirstPaint = TrayIcon::kCallbackMessage + 1;
+    // Posted by a reader's default action, with the control to click.
+    static constexpr UINT kAccessibleAction = TrayIcon::kCallbackMessage + 2;
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -103,6 +112,11 @@ private:
     void MakeHintsAndTrayIcon();
     // The hint tool for the window's DPI, with every control's hint.
     void MakeHints();
+    // WM_GETOBJECT: the client area's accessible object, made on the first request.
+    LRESULT AccessibleObject(WPARAM wParam, LPARAM lParam);
+    void RunAccessibleAction(LPARAM lParam);
+    // The window is going: readers holding the object are told it is gone.
+    void ForgetAccessible();
 
     Win32Application& application_;
     TForm* form_;
@@ -118,6 +132,7 @@ private:
     std::map<HWND, ChildPeer*> peersByWindow_;
     std::unique_ptr<TrayIcon> trayIcon_;
     UINT taskbarCreated_ = 0;
+    ComPtr<AccessibleClient> accessible_;
 };
 
 } // namespace vorlane::win32

@@ -39,6 +39,11 @@ LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case kAfterFirstPaint:
         MakeHintsAndTrayIcon();
         return 0;
+    case WM_GETOBJECT:
+        return AccessibleObject(wParam, lParam);
+    case kAccessibleAction:
+        RunAccessibleAction(lParam);
+        return 0;
     case WM_ERASEBKGND:
         return 1;
     case WM_WINDOWPOSCHANGING:
@@ -125,6 +130,7 @@ LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_DESTROY:
+        ForgetAccessible();
         if (trayIcon_ != nullptr) {
             trayIcon_->Remove();
         }

@@ -1,0 +1,92 @@
+// The main window as screen readers find it: the remaining time, the reminder line and the
+// postpone button, the sound line, and every image button shown, named by its hint.
+#include "app/VorlaneSRC.h"
+#include "core/DisplayText.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace vorlane {
+
+namespace {
+const char* const kPress = "Drücken";
+const char* const kOpen = "Öffnen";
+// The longest time the display shows (999:59); rounding up never names more.
+constexpr std::int32_t kLongestShown = 999 * 60 + 59;
+
+// A field's text without the spaces that only keep it off the field's edge.
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+Rect Union(const Rect& a, const Rect& b) {
+    const int left = std::min(a.left, b.left);
+    const int top = std::min(a.top, b.top);
+    const int right = std::max(a.left + a.width, b.left + b.width);
+    const int bottom = std::max(a.top + a.height, b.top + b.height);
+    return {left, top, right - left, bottom - top};
+}
+} // namespace
+
+std::string TFormVorlane::SpokenRemainingTime() const {
+    // Whole minutes, rounded up, until the last minute, so a reader is told of a change at
+    // most once a minute; then every second.
+    const std::int32_t seconds = std::max(s_.RemainingSeconds, 0);
+    const std::int32_t spoken =
+        seconds >= 60 ? std::min((seconds + 59) / 60 * 60, kLongestShown) : seconds;
+    const DisplayText text = FormatRemaining(spoken);
+    return "Verbleibende Zeit " + text.minutes + ":" + text.seconds;
+}
+
+void TFormVorlane::AnnounceRemainingTime() {
+    std::string spoken = SpokenRemainingTime();
+    if (spoken == spokenTime_) {
+        return;
+    }
+    // The first name is no change: readers learn it when they first read the window.
+    const bool changed = !spokenTime_.empty();
+    spokenTime_ = std::move(spoken);
+    if (changed) {
+        Window().AccessibleNameChanged(edtTimeMinutes);
+    }
+}
+
+std::vector<AccessibleItem> TFormVorlane::AccessibleItems() {
+    std::vector<AccessibleItem> items;
+    if (edtTimeMinutes.Visible()) {
+        items.push_back({AccessibleRole::Text, SpokenRemainingTime(),
+                         Union(edtTimeMinutes.Bounds(), edtTimeSeconds.Bounds()), false, false, "",
+                         &edtTimeMinutes});
+    }
+    if (edtFirstTextLine.Visible()) {
+        items.push_back({AccessibleRole::Text, Trimmed(edtFirstTextLine.Text()),
+                         edtFirstTextLine.Bounds(), false, false, "", &edtFirstTextLine});
+    }
+    if (btnTerminVerschieben.Visible()) {
+        items.push_back({AccessibleRole::PushButton, btnTerminVerschieben.Text(),
+                         btnTerminVerschieben.Bounds(), false, true, kPress,
+                         &btnTerminVerschieben});
+    }
+    if (edtSecondTextLine.Visible()) {
+        items.push_back({AccessibleRole::Link, Trimmed(edtSecondTextLine.Text()),
+                         edtSecondTextLine.Bounds(), false, false, kOpen, &edtSecondTextLine});
+    }
+    for (ImageButton* button : ImageButtons()) {
+        if (button->Normal.Visible()) {
+            items.push_back({AccessibleRole::PushButton, button->Hover.Hint(),
+                             button->Normal.Bounds(), button->Active.Visible(), false, kPress,
+                             &button->Normal});
+        }
+    }
+    // Reading order: top to bottom, then left to right.
+    std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
+        return std::tie(a.bounds.top, a.bounds.left) < std::tie(b.bounds.top, b.bounds.left);
+    });
+    return items;
+}
+
+} // namespace vorlane
