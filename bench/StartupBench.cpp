@@ -1,8 +1,8 @@
 // Start-up, memory and idle cost of Vorlane.exe against its yardsticks, each started from here
 // as a separate process and observed from outside, the way a user sees it.
 //
-//   StartupBench.exe VORLANE_EXE EMPTY_EXE FIGURES_FILE [RUNS] [IDLE_SECONDS] [IDLE_RUNS]
-//                    [POLL_MS] [SOUND_RUNS]
+//   StartupBench.exe VORLANE_EXE EMPTY_EXE FLOOR_EXE FIGURES_FILE [RUNS] [IDLE_SECONDS]
+//                    [IDLE_RUNS] [POLL_MS] [SOUND_RUNS]
 //
 // Every start finds a settings file (written here before each start), so no start is a first
 // start that opens the info dialog: the figures are the program's own.
@@ -26,6 +26,11 @@
 // context switches of every thread of the Wine process, from /proc) and the time those threads
 // ran, over IDLE_SECONDS after those 2 s, with the window visible and with Vorlane started in
 // the tray (-m) against the hidden timer window; IDLE_RUNS rounds, alternating the programs.
+//
+// The limits: the floor window (FLOOR_EXE: round, one common-controls edit field, a text line
+// repainted each second) is what Vorlane's window cannot cost less than. In every visible idle
+// round its private bytes at 2 s are set against the empty window's and its idle cost against
+// the timer window's; Vorlane without a sound is set against the floor.
 //
 // Every measured value goes into FIGURES_FILE, one figure a line (tools/bench_report.py makes
 // the table and the JSON of them):
@@ -575,6 +580,25 @@ struct Samples {
     std::vector<double> base[kFigures];
 };
 
+// The floor window's figures (private bytes, wake-ups and CPU, visible) against the yardsticks,
+// then Vorlane's without a sound against the floor's.
+void AddLimits(const Samples& values, const std::vector<double> (&floor)[kFigures],
+               std::vector<Measured>& figures) {
+    constexpr Figure kLimited[] = {kPrivate, kWakeUpsVisible, kCpuVisible};
+    for (const Figure f : kLimited) {
+        const FigureKind& kind = kFigureKinds[f];
+        figures.push_back(Measured{std::string("limits_floor_") + kind.key,
+                                   std::string("limits: floor window, ") + kind.label, kind.unit,
+                                   floor[f], kind.baseline, values.base[f], ""});
+    }
+    for (const Figure f : kLimited) {
+        const FigureKind& kind = kFigureKinds[f];
+        figures.push_back(Measured{std::string("limits_") + kind.key,
+                                   std::string("limits: Vorlane over the floor, ") + kind.label,
+                                   kind.unit, values.vorlane[0][f], "floor window", floor[f], ""});
+    }
+}
+
 std::vector<Measured> FiguresOf(const Samples& values) {
     std::vector<Measured> figures;
     for (int variant = 0; variant < kVariants; ++variant) {
@@ -609,21 +633,21 @@ std::vector<std::string> WriteSoundFiles() {
 }
 
 int Run(int argc, wchar_t** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: StartupBench VORLANE_EXE EMPTY_EXE FIGURES_FILE [RUNS] "
-                             "[IDLE_SECONDS] [IDLE_RUNS] [POLL_MS] [SOUND_RUNS]\n");
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: StartupBench VORLANE_EXE EMPTY_EXE FLOOR_EXE FIGURES_FILE "
+                             "[RUNS] [IDLE_SECONDS] [IDLE_RUNS] [POLL_MS] [SOUND_RUNS]\n");
         return 2;
     }
     auto number = [&](int index, int fallback) {
         return argc > index ? std::max(1, static_cast<int>(std::wcstol(argv[index], nullptr, 10)))
                             : fallback;
     };
-    const std::wstring figuresFile = ToWindowsPath(argv[3]);
-    const int runs = number(4, 10);
-    const int idleSeconds = number(5, 10);
-    const int idleRuns = number(6, 3);
-    const auto pollMs = static_cast<DWORD>(number(7, 10));
-    const int soundRuns = std::min(runs, number(8, 5));
+    const std::wstring figuresFile = ToWindowsPath(argv[4]);
+    const int runs = number(5, 10);
+    const int idleSeconds = number(6, 10);
+    const int idleRuns = number(7, 3);
+    const auto pollMs = static_cast<DWORD>(number(8, 10));
+    const int soundRuns = std::min(runs, number(9, 5));
 
     std::string error;
     if (EnvW(L"APPDATA").empty()) {
@@ -690,6 +714,8 @@ int Run(int argc, wchar_t** argv) {
     // Vorlane without a sound, its yardstick, then Vorlane with each sound.
     constexpr int kYardstick = -1;
     constexpr int kOrder[] = {0, kYardstick, 1, 2, 3};
+    constexpr int kFloor = -2;
+    constexpr int kIdleOrder[] = {0, kYardstick, kFloor, 1, 2, 3};
     Samples values;
     for (int i = 0; i < runs; ++i) {
         for (const int variant : kOrder) {
@@ -730,19 +756,43 @@ int Run(int argc, wchar_t** argv) {
     hiddenTimer.name = "EmptyWindow.exe timer hidden";
     hiddenTimer.arguments = place + L" timer hidden";
     hiddenTimer.hidden = true;
+    Target floor;
+    floor.name = "FloorWindow.exe";
+    floor.exe = ToWindowsPath(argv[3]);
+    floor.exeFileName = "floorwindow.exe";
+    floor.windowClass = L"VorlaneBenchFloorWindow";
+    floor.arguments = place;
+    std::vector<double> floorValues[kFigures];
 
     std::printf("Memory and idle cost: %d rounds; figures 2 s after each start, then %d s of "
                 "sitting there\n",
                 idleRuns, idleSeconds);
     for (int round = 0; round < idleRuns; ++round) {
-        // Visible, then in the tray: Vorlane without a sound, its yardstick, Vorlane with each
-        // sound; last the empty window for the memory.
+        // Visible, then in the tray: Vorlane without a sound, its yardstick, the floor window
+        // (visible only), Vorlane with each sound; last the empty window for the memory.
         std::vector<double> wakeUpsVisible(kVariants, -1.0);
         std::vector<double> wakeUpsTray(kVariants, -1.0);
         double wakeUpsTimer = -1;
         double wakeUpsHiddenTimer = -1;
+        double wakeUpsFloor = -1;
         for (int inTray = 0; inTray < 2; ++inTray) {
-            for (const int variant : kOrder) {
+            for (const int variant : kIdleOrder) {
+                if (variant == kFloor) {
+                    if (inTray) {
+                        continue;
+                    }
+                    const IdleFigures figures = Idle(floor, idleSeconds);
+                    if (!figures.ok) {
+                        std::printf("  round %d, %s: %s\n", round + 1, floor.name.c_str(),
+                                    figures.error.c_str());
+                        continue;
+                    }
+                    wakeUpsFloor = WakeUpsPerSecond(figures, idleSeconds);
+                    Keep(floorValues[kWakeUpsVisible], wakeUpsFloor);
+                    Keep(floorValues[kCpuVisible], CorePercent(figures, idleSeconds));
+                    floorValues[kPrivate].push_back(Megabytes(figures.memoryAt2s.privateBytes));
+                    continue;
+                }
                 const bool isTimer = variant == kYardstick;
                 if (!isTimer && !usable[variant]) {
                     continue;
@@ -786,9 +836,10 @@ int Run(int argc, wchar_t** argv) {
             std::printf("  round %d, %s: %s\n", round + 1, empty.name.c_str(),
                         emptyFigures.error.c_str());
         }
-        std::printf("  round %d: wake-ups/s visible %.1f (timer window %.1f), in the tray %.1f "
-                    "(hidden timer window %.1f)",
-                    round + 1, wakeUpsVisible[0], wakeUpsTimer, wakeUpsTray[0], wakeUpsHiddenTimer);
+        std::printf("  round %d: wake-ups/s visible %.1f (timer window %.1f, floor window %.1f), "
+                    "in the tray %.1f (hidden timer window %.1f)",
+                    round + 1, wakeUpsVisible[0], wakeUpsTimer, wakeUpsFloor, wakeUpsTray[0],
+                    wakeUpsHiddenTimer);
         for (int v = 1; v < kVariants; ++v) {
             std::printf("; %s %.1f and %.1f", kSounds[v - 1].label,
                         wakeUpsVisible[static_cast<size_t>(v)],
@@ -796,7 +847,9 @@ int Run(int argc, wchar_t** argv) {
         }
         std::printf("\n");
     }
-    WriteFigures(figuresFile, FiguresOf(values));
+    std::vector<Measured> figures = FiguresOf(values);
+    AddLimits(values, floorValues, figures);
+    WriteFigures(figuresFile, figures);
     // What runs next (PaintBench) reads the same settings file: it finds no sound, as before.
     if (!WriteSettingsFile("", error)) {
         std::printf("  %s\n", error.c_str());

@@ -2,7 +2,9 @@
 # make bench: measures Vorlane.exe against its yardsticks under Wine, on a private virtual
 # display with a fresh Wine prefix (tools/wine-session.sh): start-up and memory against an empty
 # Win32 window, the idle cost against the same window with one 300 ms timer (visible, and
-# hidden for Vorlane in the tray), and, in process, the paint cost of the real window and what
+# hidden for Vorlane in the tray), the limits (a round window with one common-controls edit
+# field and a text line repainted each second, against those yardsticks, and Vorlane against
+# it), and, in process, the paint cost of the real window and what
 # it holds on to after display updates and openings of the info dialog and the tray menu. Every
 # start, memory and idle figure of Vorlane is measured without an alarm sound and with a WAV, an
 # MP3 and a MIDI file named in the settings (SOUND_RUNS of the RUNS starts with each). Last, in
@@ -26,12 +28,13 @@ build=$root/build/windows
 session=$root/build/bench-session
 vorlane=$build/Vorlane.exe
 empty=$build/bench/EmptyWindow.exe
+floor=$build/bench/FloorWindow.exe
 startup=$build/bench/StartupBench.exe
 paint=$build/bench/PaintBench.exe
 latency=$build/bench/SoundLatencyBench.exe
 json=$root/build/bench.json
 
-for exe in "$vorlane" "$empty" "$startup" "$paint" "$latency"; do
+for exe in "$vorlane" "$empty" "$floor" "$startup" "$paint" "$latency"; do
     if [[ ! -f $exe ]]; then
         echo "bench: $exe is missing; run make bench (it builds the windows preset)" >&2
         exit 1
@@ -79,7 +82,7 @@ echo "== Vorlane.exe against empty Win32 windows ($(show "$session/wine-version.
 echo
 
 status=0
-wine "$startup" "$vorlane" "$empty" "$figures" "$runs" "$idle" "$idle_runs" "$poll_ms" \
+wine "$startup" "$vorlane" "$empty" "$floor" "$figures" "$runs" "$idle" "$idle_runs" "$poll_ms" \
     "$sound_runs" >"$session/startup.txt" 2>"$session/startup.err" ||
     status=$?
 show "$session/startup.txt"
