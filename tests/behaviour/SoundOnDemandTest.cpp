@@ -44,6 +44,12 @@ protected:
         return calls;
     }
     void Press(ImageButton& button) { app.Click(button.Normal); }
+    // From the 12:00 of a start to 1:00, with -5, -5 and -1.
+    void OneMinuteLeft() {
+        for (ImageButton* button : {&f().btnMinusFive, &f().btnMinusFive, &f().btnMinusOne}) {
+            Press(*button);
+        }
+    }
     void ReachZero() {
         while (app.state.RemainingSeconds > 0) {
             Press(f().btnMinusFive);
@@ -158,9 +164,7 @@ TEST_F(SoundOnDemand, TheAlarmOpensTheSoundPlaysItAndLetsGoOfItAtItsEnd) {
 
 // The last seconds before zero, a tick a second, with what the device is asked at each.
 TEST_F(SoundOnDemand, TheSoundIsOpenedAFewSecondsAheadSoTheAlarmPlaysItAtOnce) {
-    for (ImageButton* button : {&f().btnMinusFive, &f().btnMinusFive, &f().btnMinusOne}) {
-        Press(*button);
-    }
+    OneMinuteLeft();
     ASSERT_EQ(app.state.RemainingSeconds, 60);
     NewCalls();
     std::vector<std::pair<std::int32_t, Calls>> seen;
@@ -177,9 +181,7 @@ TEST_F(SoundOnDemand, TheSoundIsOpenedAFewSecondsAheadSoTheAlarmPlaysItAtOnce) {
 }
 
 TEST_F(SoundOnDemand, ASoundOpenedAheadIsLetGoWhenTheAlarmIsNoLongerNear) {
-    for (ImageButton* button : {&f().btnMinusFive, &f().btnMinusFive, &f().btnMinusOne}) {
-        Press(*button);
-    }
+    OneMinuteLeft();
     while (app.state.RemainingSeconds > 2) {
         app.Tick(1000);
     }
@@ -194,9 +196,7 @@ TEST_F(SoundOnDemand, ASoundOpenedAheadIsLetGoWhenTheAlarmIsNoLongerNear) {
 // Opened ahead or at zero, a file that fails says so once, at the alarm.
 TEST_F(SoundOnDemand, ASoundThatFailsToOpenAheadIsReportedOnceAtTheAlarm) {
     device().openFailures[kAlarm] = 277;
-    for (ImageButton* button : {&f().btnMinusFive, &f().btnMinusFive, &f().btnMinusOne}) {
-        Press(*button);
-    }
+    OneMinuteLeft();
     while (app.state.RemainingSeconds > 1) {
         app.Tick(1000);
         EXPECT_TRUE(app.host.messageBoxes.shown.empty()) << app.state.RemainingSeconds;
