@@ -32,24 +32,27 @@ Rect Union(const Rect& a, const Rect& b) {
 }
 } // namespace
 
-std::string TFormVorlane::SpokenRemainingTime() const {
+std::int32_t TFormVorlane::SpokenSeconds() const {
     // Whole minutes, rounded up, until the last minute, so a reader is told of a change at
     // most once a minute; then every second.
     const std::int32_t seconds = std::max(s_.RemainingSeconds, 0);
-    const std::int32_t spoken =
-        seconds >= 60 ? std::min((seconds + 59) / 60 * 60, kLongestShown) : seconds;
-    const DisplayText text = FormatRemaining(spoken);
+    return seconds >= 60 ? std::min((seconds + 59) / 60 * 60, kLongestShown) : seconds;
+}
+
+std::string TFormVorlane::SpokenRemainingTime() const {
+    const DisplayText text = FormatRemaining(SpokenSeconds());
     return "Verbleibende Zeit " + text.minutes + ":" + text.seconds;
 }
 
+// Runs with every display update (each tick): compares a number, and builds no text.
 void TFormVorlane::AnnounceRemainingTime() {
-    std::string spoken = SpokenRemainingTime();
-    if (spoken == spokenTime_) {
+    const std::int32_t spoken = SpokenSeconds();
+    if (spoken == spokenSeconds_) {
         return;
     }
     // The first name is no change: readers learn it when they first read the window.
-    const bool changed = !spokenTime_.empty();
-    spokenTime_ = std::move(spoken);
+    const bool changed = spokenSeconds_ >= 0;
+    spokenSeconds_ = spoken;
     if (changed) {
         Window().AccessibleNameChanged(edtTimeMinutes);
     }

@@ -110,6 +110,8 @@ public:
     // The remaining time as a screen reader says it, and telling it when that changes.
     std::string SpokenRemainingTime() const;
     void AnnounceRemainingTime();
+    // The seconds the spoken time names: whole minutes, rounded up, then every second.
+    std::int32_t SpokenSeconds() const;
     // The keys for the buttons; returns whether the key ran one.
     bool RunButtonKey(std::uint16_t key, ShiftState shift);
     bool TimeFieldFocused() const;
@@ -265,7 +267,8 @@ private:
     void ShowHoverLook(ImageButton& button);
 
     VorlaneState& s_;
-    std::string spokenTime_;
+    // The seconds last named to readers; none yet.
+    std::int32_t spokenSeconds_ = -1;
     ShowInfoModule& info_;
     PlatformServices services_;
     std::vector<std::string> arguments_;

@@ -108,6 +108,17 @@ protected:
         return CaptureWindowArea(main, kPlay);
     }
 
+    // Six seconds left, typed into the seconds field; returns once the display counts them.
+    void SixSecondsLeft(HWND main) {
+        BringToForeground(main);
+        ClickAt(main, kOnSeconds);
+        Sleep(200);
+        TypeKeys({'6', VK_RETURN});
+        ASSERT_TRUE(
+            WaitUntil([&] { return FieldText(main, kIdTimeSeconds) == L"05"; }, milliseconds(2000)))
+            << "shows " << Narrow(FieldText(main, kIdTimeSeconds).value_or(L"?"));
+    }
+
     static const char* Test() {
         return ::testing::UnitTest::GetInstance()->current_test_info()->name();
     }
@@ -166,13 +177,7 @@ TEST_F(SoundTest, AnMp3CountedDownToZeroPlaysAtTheAlarm) {
     ChooseSoundThroughTheDialog(main, kOnOpen, L"Gong.mp3");
     const Image resting = PlayLook(main);
     ASSERT_FALSE(resting.pixels.empty());
-    BringToForeground(main);
-    ClickAt(main, kOnSeconds);
-    Sleep(200);
-    TypeKeys({'6', VK_RETURN});
-    ASSERT_TRUE(
-        WaitUntil([&] { return FieldText(main, kIdTimeSeconds) == L"05"; }, milliseconds(2000)))
-        << "shows " << Narrow(FieldText(main, kIdTimeSeconds).value_or(L"?"));
+    ASSERT_NO_FATAL_FAILURE(SixSecondsLeft(main));
     EXPECT_TRUE(WaitUntil([&] { return IsTopmost(main); }, milliseconds(8000))) << "no alarm";
     EXPECT_TRUE(WaitUntil([&] { return !SamePixels(PlayLook(main), resting); }, milliseconds(2000)))
         << "the alarm does not play the sound";
@@ -184,14 +189,7 @@ TEST_F(SoundTest, TheCountdownGoesOnWhileTheDialogIsOpenAndTheAlarmComes) {
     ASSERT_TRUE(
         WaitUntil([&] { return FieldText(main, kIdTimeMinutes) == L"00"; }, milliseconds(3000)))
         << "the countdown did not start";
-    // Six seconds left, typed into the seconds field.
-    BringToForeground(main);
-    ClickAt(main, kOnSeconds);
-    Sleep(200);
-    TypeKeys({'6', VK_RETURN});
-    ASSERT_TRUE(
-        WaitUntil([&] { return FieldText(main, kIdTimeSeconds) == L"05"; }, milliseconds(2000)))
-        << "shows " << Narrow(FieldText(main, kIdTimeSeconds).value_or(L"?"));
+    ASSERT_NO_FATAL_FAILURE(SixSecondsLeft(main));
 
     HWND dialog = OpenDialogBy(main, kOnOpen);
     ASSERT_NE(dialog, nullptr) << "the file dialog did not open";
