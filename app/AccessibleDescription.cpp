@@ -1,7 +1,7 @@
 // The main window as screen readers find it: the remaining time, the reminder line and the
 // postpone button, the sound line, and every image button shown, named by its hint.
+#include "app/TimeDisplay.h"
 #include "app/VorlaneSRC.h"
-#include "core/DisplayText.h"
 
 #include <algorithm>
 #include <tuple>
@@ -11,8 +11,6 @@ namespace vorlane {
 namespace {
 const char* const kPress = "Drücken";
 const char* const kOpen = "Öffnen";
-// The longest time the display shows (999:59); rounding up never names more.
-constexpr std::int32_t kLongestShown = 999 * 60 + 59;
 
 // A field's text without the spaces that only keep it off the field's edge.
 std::string Trimmed(const std::string& text) {
@@ -32,36 +30,10 @@ Rect Union(const Rect& a, const Rect& b) {
 }
 } // namespace
 
-std::int32_t TFormVorlane::SpokenSeconds() const {
-    // Whole minutes, rounded up, until the last minute, so a reader is told of a change at
-    // most once a minute; then every second.
-    const std::int32_t seconds = std::max(s_.RemainingSeconds, 0);
-    return seconds >= 60 ? std::min((seconds + 59) / 60 * 60, kLongestShown) : seconds;
-}
-
-std::string TFormVorlane::SpokenRemainingTime() const {
-    const DisplayText text = FormatRemaining(SpokenSeconds());
-    return "Verbleibende Zeit " + text.minutes + ":" + text.seconds;
-}
-
-// Runs with every display update (each tick): compares a number, and builds no text.
-void TFormVorlane::AnnounceRemainingTime() {
-    const std::int32_t spoken = SpokenSeconds();
-    if (spoken == spokenSeconds_) {
-        return;
-    }
-    // The first name is no change: readers learn it when they first read the window.
-    const bool changed = spokenSeconds_ >= 0;
-    spokenSeconds_ = spoken;
-    if (changed) {
-        Window().AccessibleNameChanged(edtTimeMinutes);
-    }
-}
-
 std::vector<AccessibleItem> TFormVorlane::AccessibleItems() {
     std::vector<AccessibleItem> items;
     if (edtTimeMinutes.Visible()) {
-        items.push_back({AccessibleRole::Text, SpokenRemainingTime(),
+        items.push_back({AccessibleRole::Text, display().SpokenRemainingTime(),
                          Union(edtTimeMinutes.Bounds(), edtTimeSeconds.Bounds()), false, false, "",
                          &edtTimeMinutes});
     }

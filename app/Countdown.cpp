@@ -1,4 +1,7 @@
 // The countdown tick, the alarm and the blink cycle.
+#include "app/Countdown.h"
+#include "app/AlarmSound.h"
+#include "app/TimeDisplay.h"
 #include "app/VorlaneSRC.h"
 #include "core/ElapsedSeconds.h"
 
@@ -6,75 +9,84 @@ namespace vorlane {
 
 namespace {
 constexpr Color kAlarmBackground{96, 115, 137};
-// How long before zero the alarm sound's device is opened: opening an MP3 takes a few hundred
-// milliseconds, which would be heard as a late alarm.
-constexpr std::int32_t kSoundOpenAheadSeconds = 3;
 } // namespace
 
-std::int32_t TFormVorlane::TimeInSeconds() {
-    return ElapsedSeconds(s_.TimeBase, services_.monotonicClock.NowMs());
+Countdown::Countdown(TFormVorlane& form, MonotonicClock& clock) : f_(form), clock_(clock) {
+    f_.tmrCountdown.OnTimer = [this](TComponent* sender) { tmrCountdownTimer(sender); };
 }
 
-void TFormVorlane::tmrCountdownTimer(TComponent* /*sender*/) {
-    tmrCountdown.SetInterval(300);
-    if (s_.IsStarting == 1) {
-        s_.IsStarting = 0;
+void Countdown::SetRemainingSeconds(std::int32_t seconds) {
+    remainingSeconds_ = seconds < 0 ? 0 : seconds;
+}
+
+void Countdown::ResetTimeBase() {
+    // On the monotonic clock: time asleep counts, a change of the wall clock does not.
+    timeBase_ = clock_.NowMs();
+    prevTickSeconds_ = 0;
+    lastTickSeconds_ = 0;
+    tickDelta_ = 0;
+}
+
+std::int32_t Countdown::TimeInSeconds() {
+    return ElapsedSeconds(timeBase_, clock_.NowMs());
+}
+
+void Countdown::tmrCountdownTimer(TComponent* /*sender*/) {
+    f_.tmrCountdown.SetInterval(300);
+    if (isStarting_) {
+        isStarting_ = false;
         ResetTimeBase();
     }
     // Every tick measures against the same time base, so late ticks never drift.
-    s_.PrevTickSeconds = s_.LastTickSeconds;
-    s_.LastTickSeconds = TimeInSeconds();
-    s_.TickDelta = s_.LastTickSeconds - s_.PrevTickSeconds;
+    prevTickSeconds_ = lastTickSeconds_;
+    lastTickSeconds_ = TimeInSeconds();
+    tickDelta_ = lastTickSeconds_ - prevTickSeconds_;
 
-    if (s_.RemainingSeconds > 0) {
+    if (remainingSeconds_ > 0) {
         ShowNormalColors();
-        s_.RemainingSeconds -= s_.TickDelta;
-        s_.AlarmActive = false;
-        s_.BlinkPhase = 1;
-        services_.mediaPlayer.AnticipatePlay(s_.RemainingSeconds <= kSoundOpenAheadSeconds &&
-                                             s_.SoundLoaded != 0 && mnuPlayMP3OrNot->Checked &&
-                                             !s_.IsPlaying);
+        SetRemainingSeconds(remainingSeconds_ - tickDelta_);
+        alarmActive_ = false;
+        blinkPhase_ = 1;
+        f_.sound().AnticipateAlarm(remainingSeconds_);
     } else {
-        Window().SetTopmost(true);
-        App().Restore();
-        App().HideOwnerWindow();
-        Window().SetWindowStateNormal();
-        if (!s_.AlarmActive) {
-            Window().Alert(edtTimeMinutes.Visible() ? &edtTimeMinutes : &edtFirstTextLine);
-            if (s_.SoundLoaded != 0 && !s_.IsPlaying) {
-                rewindMediaPlayer();
-            }
-            playMediaPlayer();
+        f_.Window().SetTopmost(true);
+        f_.App().Restore();
+        f_.App().HideOwnerWindow();
+        f_.Window().SetWindowStateNormal();
+        if (!alarmActive_) {
+            f_.Window().Alert(f_.edtTimeMinutes.Visible() ? &f_.edtTimeMinutes
+                                                          : &f_.edtFirstTextLine);
+            f_.sound().PlayAlarm();
         }
-        s_.AlarmActive = (s_.RemainingSeconds == 0);
-        if (s_.BlinkPhase == 1 || s_.BlinkPhase == 2) {
+        alarmActive_ = (remainingSeconds_ == 0);
+        if (blinkPhase_ == 1 || blinkPhase_ == 2) {
             ShowNormalColors();
         } else {
             ShowAlarmColors();
         }
     }
-    ShowRemainingTime();
+    f_.display().ShowRemainingTime();
 }
 
-void TFormVorlane::ColorDisplay(Color background, Color text) {
-    for (TControl* field :
-         {&edtFirstTextLine, &edtSecondTextLine, &edtTimeMinutes, &edtTimeColon, &edtTimeSeconds}) {
+void Countdown::ColorDisplay(Color background, Color text) {
+    for (TControl* field : {&f_.edtFirstTextLine, &f_.edtSecondTextLine, &f_.edtTimeMinutes,
+                            &f_.edtTimeColon, &f_.edtTimeSeconds}) {
         field->SetColors(background, text);
     }
 }
 
-void TFormVorlane::ShowNormalColors() {
+void Countdown::ShowNormalColors() {
     ColorDisplay(kWhite, kBlack);
-    imgBackgroundBlink.Hide();
-    ++s_.BlinkPhase;
+    f_.imgBackgroundBlink.Hide();
+    ++blinkPhase_;
 }
 
-void TFormVorlane::ShowAlarmColors() {
+void Countdown::ShowAlarmColors() {
     ColorDisplay(kAlarmBackground, kWhite);
-    imgBackgroundBlink.Show();
-    ++s_.BlinkPhase;
-    if (s_.BlinkPhase > 4) {
-        s_.BlinkPhase = 1;
+    f_.imgBackgroundBlink.Show();
+    ++blinkPhase_;
+    if (blinkPhase_ > 4) {
+        blinkPhase_ = 1;
     }
 }
 

@@ -1,7 +1,11 @@
 // The main window as designed: every control with its start values, the stacking order
 // of the pictures and the popup menu. Start-up then applies the layout and the texts.
 #include "app/ControlIds.h"
+#include "app/ImageButtonTable.h"
+#include "app/TimeDisplay.h"
 #include "app/VorlaneSRC.h"
+
+#include <algorithm>
 
 #include <memory>
 
@@ -27,8 +31,12 @@ void DesignField(TControl& field, const std::string& text, TextAlign align, bool
 } // namespace
 
 std::array<ImageButton*, 12> TFormVorlane::ImageButtons() {
-    return {&btnMinusOne, &btnMinusFive, &btnPlusOne,  &btnPlusFive, &btnPlay,    &btnStop,
-            &btnPause,    &btnOpenMP3,   &btnMinimize, &btnExit,     &btnSetTime, &btnHelp};
+    std::array<ImageButton*, 12> buttons{};
+    const auto rows = ImageButtonRows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        buttons.at(i) = &(this->*rows[i].button);
+    }
+    return buttons;
 }
 
 void TFormVorlane::CreateDesignTimeControls() {
@@ -39,53 +47,37 @@ void TFormVorlane::CreateDesignTimeControls() {
 
     DesignImage(imgForm, true);
     DesignImage(imgBackgroundBlink, false);
-    for (ImageButton* button : ImageButtons()) {
-        DesignImage(button->Normal, true);
-        DesignImage(button->Hover, false);
-        DesignImage(button->Active, false);
+    for (const ImageButtonRow& row : ImageButtonRows()) {
+        ImageButton& button = this->*row.button;
+        DesignImage(button.Normal, true);
+        DesignImage(button.Hover, false);
+        DesignImage(button.Active, false);
+        // The Hover picture carries the button's hint.
+        button.Hover.SetHint(row.designHint);
+        button.Hover.ShowHint = row.hintShown;
     }
 
-    // Stacking order, bottom first: background, blink picture, Normal, Hover, Active.
+    // Stacking order, bottom first: background, blink picture, then each layer of looks in
+    // its own order.
     AddControl(imgForm);
     AddControl(imgBackgroundBlink);
-    for (ImageButton* button :
-         {&btnPlusOne, &btnPlusFive, &btnStop, &btnOpenMP3, &btnPause, &btnPlay, &btnMinusOne,
-          &btnMinusFive, &btnMinimize, &btnExit, &btnSetTime, &btnHelp}) {
-        AddControl(button->Normal);
-    }
-    for (ImageButton* button :
-         {&btnOpenMP3, &btnStop, &btnPause, &btnMinimize, &btnExit, &btnPlay, &btnPlusFive,
-          &btnPlusOne, &btnMinusFive, &btnMinusOne, &btnSetTime, &btnHelp}) {
-        AddControl(button->Hover);
-    }
-    for (ImageButton* button :
-         {&btnMinimize, &btnExit, &btnPause, &btnStop, &btnOpenMP3, &btnPlay, &btnPlusFive,
-          &btnPlusOne, &btnMinusFive, &btnMinusOne, &btnHelp, &btnSetTime}) {
-        AddControl(button->Active);
-    }
-
-    // The Hover picture carries the button's hint; play, pause and stop never show theirs.
     const struct {
-        ImageButton& button;
-        const char* hint;
-        bool shown;
-    } hints[] = {
-        {btnMinusOne, "Reduce countdown time one minute", true},
-        {btnMinusFive, "Reduce countdown time five minutes", true},
-        {btnPlusOne, "Add one minute to countdown time", true},
-        {btnPlusFive, "Add five minutes to countdown time", true},
-        {btnPlay, "Click here to start the selected MP3", false},
-        {btnPause, "Click here to pause the selected MP3", false},
-        {btnStop, "Click here to stop the selected MP3", false},
-        {btnOpenMP3, "Choose a MP3 track", true},
-        {btnMinimize, "Minimize", true},
-        {btnExit, "Exit", true},
-        {btnSetTime, "Select Target Time", true},
-        {btnHelp, "Info", true},
-    };
-    for (const auto& entry : hints) {
-        entry.button.Hover.SetHint(entry.hint);
-        entry.button.Hover.ShowHint = entry.shown;
+        int ImageButtonRow::*rank;
+        TControl ImageButton::*look;
+    } layers[] = {{&ImageButtonRow::normalLayer, &ImageButton::Normal},
+                  {&ImageButtonRow::hoverLayer, &ImageButton::Hover},
+                  {&ImageButtonRow::activeLayer, &ImageButton::Active}};
+    for (const auto& layer : layers) {
+        std::vector<const ImageButtonRow*> stacked;
+        for (const ImageButtonRow& row : ImageButtonRows()) {
+            stacked.push_back(&row);
+        }
+        std::sort(stacked.begin(), stacked.end(), [&layer](const auto* a, const auto* b) {
+            return a->*layer.rank < b->*layer.rank;
+        });
+        for (const ImageButtonRow* row : stacked) {
+            AddControl((this->*row->button).*layer.look);
+        }
     }
 
     DesignField(edtTimeMinutes, "000", TextAlign::Right, true, 3, true, false);
@@ -177,7 +169,7 @@ void TFormVorlane::CreatePopupMenu() {
     for (const auto& preset : presets) {
         TMenuItem& added = mnuSet->Add(item(preset.name, preset.caption));
         added.Tag = preset.minutes;
-        added.OnClick = [this](TComponent* sender) { mnuSetClick(sender); };
+        added.OnClick = [this](TComponent* sender) { display().mnuSetClick(sender); };
     }
     mnuSet->Add(item("mnuSeparator4", "-"));
     mnuSelectTime = &mnuSet->Add(item("mnuSelectTime", "&Set target time directly"));

@@ -1,18 +1,41 @@
-// Start-up in three stages, the command line, and the orderly exit.
+// The form: making the behaviours and wiring the rest of the events, start-up in three
+// stages, the command line, errors nobody caught, and the orderly exit.
+#include "app/AlarmSound.h"
+#include "app/ButtonLooks.h"
+#include "app/ClockTimeSelection.h"
+#include "app/Countdown.h"
+#include "app/ErrorBoxes.h"
+#include "app/ImageButtonTable.h"
+#include "app/KeyCommands.h"
+#include "app/Reminder.h"
+#include "app/SettingsStore.h"
+#include "app/TimeDisplay.h"
+#include "app/TimeEntry.h"
 #include "app/VorlaneSRC.h"
+#include "app/WindowAndTray.h"
 #include "assets/ResourceIds.h"
 #include "core/CommandLine.h"
 #include "core/Placement.h"
-#include "core/WindowShape.h"
 #include "platform/Dispatch.h"
 
 namespace vorlane {
 
-TFormVorlane::TFormVorlane(VorlaneState& state, ShowInfoModule& info, PlatformServices services,
+TFormVorlane::TFormVorlane(ShowInfoModule& info, PlatformServices services,
                            std::vector<std::string> arguments)
-    : TForm("FormVorlane", services.application), s_(state), info_(info), services_(services),
+    : TForm("FormVorlane", services.application), services_(services),
       arguments_(std::move(arguments)) {
     CreateDesignTimeControls();
+    errors_ = std::make_unique<ErrorBoxes>(services_.messageBoxes);
+    countdown_ = std::make_unique<Countdown>(*this, services_.monotonicClock);
+    display_ = std::make_unique<TimeDisplay>(*this);
+    timeEntry_ = std::make_unique<TimeEntry>(*this);
+    selection_ = std::make_unique<ClockTimeSelection>(*this);
+    reminder_ = std::make_unique<Reminder>(*this);
+    sound_ = std::make_unique<AlarmSound>(*this);
+    settings_ = std::make_unique<SettingsStore>(*this);
+    windowAndTray_ = std::make_unique<WindowAndTray>(*this, info);
+    looks_ = std::make_unique<ButtonLooks>(*this);
+    keys_ = std::make_unique<KeyCommands>(*this);
     BindEvents();
     SetExceptionHandler(
         [this](const std::exception& error) { ApplicationEventsOnException(this, error); });
@@ -20,70 +43,20 @@ TFormVorlane::TFormVorlane(VorlaneState& state, ShowInfoModule& info, PlatformSe
 
 TFormVorlane::~TFormVorlane() {
     SetExceptionHandler(nullptr);
-    services_.mediaPlayer.OnPlaybackEnded = nullptr;
 }
 
 void TFormVorlane::BindEvents() {
-    OnKeyDown = [this](TComponent* sender, std::uint16_t& key, ShiftState shift) {
-        FormKeyDown(sender, key, shift);
-    };
     OnCloseQuery = [this](TComponent* sender, bool& canClose) { FormCloseQuery(sender, canClose); };
     tmrFirstStart.OnTimer = [this](TComponent* sender) { tmrFirstStartTimer(sender); };
     tmrStartAfter300ms.OnTimer = [this](TComponent* sender) { tmrStartAfter300msTimer(sender); };
-    tmrCountdown.OnTimer = [this](TComponent* sender) { tmrCountdownTimer(sender); };
-    TrayIcon.OnClick = [this](TComponent* sender) { TrayIconClick(sender); };
-    TrayIcon.PopupMenu = &pmnPopupSymbol;
-    pmnPopupSymbol.OnPopup = [this](TComponent* sender) { pmnPopupSymbolPopup(sender); };
-    App().OnRestore = [this](TComponent* sender) { ApplicationEventsOnRestore(sender); };
-    const TMouseDownEvent formMouseDown = [this](TComponent* sender, MouseButton button,
-                                                 ShiftState shift, int x, int y) {
-        FormMouseDown(sender, button, shift, x, y);
-    };
-    OnMouseDown = formMouseDown;
-    imgForm.OnMouseDown = formMouseDown;
-    imgBackgroundBlink.OnMouseDown = formMouseDown;
-    OnMoving = [this](TComponent* sender, Rect& proposed) { FormMoving(sender, proposed); };
-    OnDpiChanged = [this](TComponent* sender) { FormDpiChanged(sender); };
-
-    auto bindClick = [](ImageButton& button, TNotifyEvent handler) {
-        button.Normal.OnClick = handler;
-        button.Hover.OnClick = handler;
-        button.Active.OnClick = handler;
-    };
-    bindClick(btnPlusOne, [this](TComponent* sender) { btnPlusOneNormalClick(sender); });
-    bindClick(btnPlusFive, [this](TComponent* sender) { btnPlusFiveNormalClick(sender); });
-    bindClick(btnMinusOne, [this](TComponent* sender) { btnMinusOneNormalClick(sender); });
-    bindClick(btnMinusFive, [this](TComponent* sender) { btnMinusFiveNormalClick(sender); });
-    bindClick(btnExit, [this](TComponent* sender) { mnuExitClick(sender); });
-    bindClick(btnMinimize, [this](TComponent* sender) { mnuMinimizeClick(sender); });
-    bindClick(btnHelp, [this](TComponent* sender) { btnHelpNormalClick(sender); });
     mnuExit->OnClick = [this](TComponent* sender) { mnuExitClick(sender); };
-    mnuMinimize->OnClick = [this](TComponent* sender) { mnuMinimizeClick(sender); };
-    mnuRestore->OnClick = [this](TComponent* sender) { mnuRestoreClick(sender); };
-    mnuInfo->OnClick = [this](TComponent* sender) { mnuInfoClick(sender); };
-    mnuVisitArdeway->OnClick = [this](TComponent* sender) { mnuVisitArdewayClick(sender); };
-    BindImageButtonEvents();
-    BindTimeEntryEvents();
-
-    // Settings.
-    mnuOpenConfigFolderHere->OnClick = [this](TComponent* sender) {
-        mnuOpenConfigFolderHereClick(sender);
-    };
-
-    // Alarm sound.
-    bindClick(btnPlay, [this](TComponent* sender) { btnPlayNormalClick(sender); });
-    bindClick(btnPause, [this](TComponent* sender) { btnPauseNormalClick(sender); });
-    bindClick(btnStop, [this](TComponent* sender) { btnStopNormalClick(sender); });
-    const TNotifyEvent openSound = [this](TComponent* sender) { btnOpenMP3NormalClick(sender); };
-    bindClick(btnOpenMP3, openSound);
-    edtSecondTextLine.OnClick = openSound;
-    mnuPlayMP3OrNot->OnClick = [this](TComponent* sender) { mnuPlayMP3OrNotClick(sender); };
-    OnDropFiles = [this](TComponent* sender, const std::vector<std::string>& paths) {
-        WMDropFiles(sender, paths);
-    };
-    services_.mediaPlayer.OnPlaybackEnded = [this] {
-        mplMediaPlayerPlaybackEnded(&mplMediaPlayer);
-    };
+    for (const ImageButtonRow& row : ImageButtonRows()) {
+        const TNotifyEvent click = [this, &row](TComponent* sender) { row.click(*this, sender); };
+        ImageButton& button = this->*row.button;
+        button.Normal.OnClick = click;
+        button.Hover.OnClick = click;
+        button.Active.OnClick = click;
+    }
 }
 
 void TFormVorlane::CreateParams(WindowParams& params) {
@@ -94,63 +67,38 @@ void TFormVorlane::CreateParams(WindowParams& params) {
 }
 
 void TFormVorlane::FormCreate(TComponent* /*sender*/) {
-    s_.RemainingSeconds = 720;
+    countdown().SetRemainingSeconds(720);
     DrawTheApplicationAtStartup();
-    ApplyWindowShape();
-    s_.TextSelectSound = "MP3 auswählen";
-    s_.TextTargetTime = "Zielzeit:";
-    s_.TextMinutes = "Minuten:";
-    s_.TextSeconds = "Sekunden:";
-    edtSecondTextLine.SetText(s_.TextSelectSound);
+    windowAndTray().ApplyWindowShape();
+    sound().ShowNoSoundChosen();
     App().HideOwnerWindow();
     TrayIcon.SetIcon(VORLANE_ICON_APP);
-    edtFirstTextLine.SetText("Vezov!");
-    edtFirstTextLine.Hide();
+    reminder().SetNoReminder();
     ReadCommandLine();
-    ShowRemainingTime();
-    edtFirstTextLine.SetHint(edtFirstTextLine.Text());
-    if (s_.RemainingSeconds == 0 && edtFirstTextLine.Visible()) {
-        btnTerminVerschieben.Show();
-        edtFirstTextLine.SetTop(76);
-        edtSecondTextLine.Hide();
-        edtTimeMinutes.Hide();
-        edtTimeSeconds.Hide();
-        edtTimeColon.Hide();
-    }
+    display().ShowRemainingTime();
+    reminder().ArrangeAtStart(countdown().RemainingSeconds() == 0);
     btnTimeSelectionOkay.Hide();
 
     // Settings and sound: a failure that no step reports itself skips the rest of the
     // block and shows the info dialog after start-up.
     try {
-        if (LocateConfigFolder()) {
-            loadMP3(s_.ConfigDir + "Vorlane.ini");
-        } else {
-            s_.ShowInfoAtStart = 1;
+        if (!settings().Load()) {
+            showInfoAtStart_ = true;
             PlaceForFirstRun();
-            s_.SettingsChanged = true;
-            SaveWholeSettings();
+            settings().SaveFirstRun();
         }
         // After an import the sound is open already. Otherwise it is only taken here and
         // opened once the window shows: opening loads the media stack, which can take longer
         // than the whole start.
-        if (s_.SoundLoaded == 0 || services_.mediaPlayer.FileName() != s_.SoundFile) {
-            TakeSoundFile(s_.SoundFile);
+        const std::string& stored = settings().StoredSound();
+        if (!sound().Loaded() || services_.mediaPlayer.FileName() != stored) {
+            sound().TakeSoundFile(stored);
         }
     } catch (const std::exception&) {
-        s_.ShowInfoAtStart = 1;
+        showInfoAtStart_ = true;
     }
-    NoteSettledPlace();
+    settings().NoteSettledPlace();
     tmrFirstStart.SetEnabled(true);
-}
-
-void TFormVorlane::ApplyWindowShape() {
-    const Rect& design = imgForm.DesignBounds();
-    const WindowEllipse ellipse = EllipseAt(ScreenSize{design.width, design.height}, Dpi());
-    Window().SetEllipticRegion(ellipse.left, ellipse.top, ellipse.right, ellipse.bottom);
-}
-
-void TFormVorlane::FormDpiChanged(TComponent* /*sender*/) {
-    ApplyWindowShape();
 }
 
 void TFormVorlane::PlaceForFirstRun() {
@@ -162,27 +110,25 @@ void TFormVorlane::PlaceForFirstRun() {
 void TFormVorlane::ReadCommandLine() {
     const CommandLineOptions options = ReadArguments(arguments_);
     if (options.startMinimized) {
-        s_.StartMinimized = true;
+        startMinimized_ = true;
     }
     if (options.useExeFolder) {
-        s_.UseExeFolder = true;
+        settings().UseProgramFolder();
     }
     if (options.remainingSeconds) {
-        s_.RemainingSeconds = *options.remainingSeconds;
+        countdown().SetRemainingSeconds(*options.remainingSeconds);
     }
     if (options.reminderText) {
-        edtFirstTextLine.SetText(*options.reminderText);
-        edtFirstTextLine.Show();
-        edtSecondTextLine.SetTop(84);
+        reminder().ShowReminder(*options.reminderText);
     }
 }
 
 void TFormVorlane::tmrFirstStartTimer(TComponent* /*sender*/) {
     tmrFirstStart.SetEnabled(false);
-    if (s_.StartMinimized) {
-        MinimizeToTray();
+    if (startMinimized_) {
+        windowAndTray().MinimizeToTray();
     }
-    if (s_.IsStarting == 1) {
+    if (countdown().Starting()) {
         FocusControl(mplMediaPlayer);
     }
     SetRunTimeTexts();
@@ -193,12 +139,11 @@ void TFormVorlane::tmrFirstStartTimer(TComponent* /*sender*/) {
 }
 
 void TFormVorlane::SetRunTimeTexts() {
-    btnMinusOne.Hover.SetHint("\"Countdown\" eine Minute verringern");
-    btnMinusFive.Hover.SetHint("\"Countdown\" um fünf Minuten verringern");
-    btnPlusOne.Hover.SetHint("\"Countdown\" eine Minute verlängern");
-    btnPlusFive.Hover.SetHint("\"Countdown\" um fünf Minuten verlängern");
-    btnSetTime.Hover.SetHint("Zeit direkt auswählen");
-    btnHelp.Hover.SetHint("Info");
+    for (const ImageButtonRow& row : ImageButtonRows()) {
+        if (row.hint != nullptr) {
+            (this->*row.button).Hover.SetHint(row.hint);
+        }
+    }
     edtTimeMinutes.SetHint("Minuten");
     edtTimeSeconds.SetHint("Sekunden");
     edtSecondTextLine.SetHint("Am Ende des \"Countdowns\" wird diese Datei abgespielt!");
@@ -214,25 +159,21 @@ void TFormVorlane::SetRunTimeTexts() {
     mnuVisitArdeway->Caption = "&Ardeway Seite besuchen";
     mnuInfo->Caption = "&Über Vorlane";
     mnuOpenConfigFolderHere->Caption = "Ö&ffne Ordner mit Konfigurationsdatei";
-    btnPlay.Hover.SetHint("Hier klicken, um die ausgewählte Datei zu starten");
-    btnPause.Hover.SetHint("Hier klicken, um die ausgewählte Datei zu unterbrechen");
-    btnStop.Hover.SetHint("Hier klicken, um die ausgewählte Datei zu stoppen");
-    btnOpenMP3.Hover.SetHint("Hier klicken, um ein MP3 Stück auszuwählen!");
     mnuPlayMP3OrNot->Caption = "MP3 spielen";
     mnuSelectTime->Caption = "&Zielzeit direkt auswählen";
 }
 
 void TFormVorlane::tmrStartAfter300msTimer(TComponent* /*sender*/) {
     tmrStartAfter300ms.SetEnabled(false);
-    if (s_.IsStarting == 1) {
+    if (countdown().Starting()) {
         FocusControl(mplMediaPlayer);
         Window().SetTopmost(false);
         StayOnTop = false;
     }
-    OpenTakenSound();
-    if (s_.ShowInfoAtStart == 1) {
-        mnuInfoClick(this);
-        s_.ShowInfoAtStart = 0;
+    sound().OpenTakenSound();
+    if (showInfoAtStart_) {
+        windowAndTray().mnuInfoClick(this);
+        showInfoAtStart_ = false;
     }
     tmrCountdown.SetEnabled(true);
 }
@@ -241,20 +182,27 @@ void TFormVorlane::mnuExitClick(TComponent* /*sender*/) {
     try {
         Window().Close();
     } catch (const std::exception&) {
-        ShowErrorMessageBox("Es ist ein Fehler beim Beenden aufgetreten!", "Fehler");
+        errors().ShowErrorMessageBox("Es ist ein Fehler beim Beenden aufgetreten!", "Fehler");
     }
 }
 
 void TFormVorlane::FormCloseQuery(TComponent* /*sender*/, bool& canClose) {
     try {
-        saveMP3();
-        closeMediaPlayer();
+        settings().saveMP3();
+        sound().closeMediaPlayer();
         App().ProcessMessages();
         App().Terminate();
     } catch (const std::exception&) {
-        ShowErrorMessageBox("Es ist ein Fehler beim Beenden des Vorlanes aufgetreten!", "Fehler");
+        errors().ShowErrorMessageBox("Es ist ein Fehler beim Beenden des Vorlanes aufgetreten!",
+                                     "Fehler");
     }
     canClose = true;
+}
+
+void TFormVorlane::ApplicationEventsOnException(TComponent* /*sender*/,
+                                                const std::exception& error) {
+    errors().ShowErrorMessageBox(
+        "Ein unbekannte Fehler ist aufgetreten:\r\n" + ErrorDescription(error), "Fehler");
 }
 
 } // namespace vorlane

@@ -1,4 +1,8 @@
 // Typing minutes and seconds into the display, and the input rules of the display's fields.
+#include "app/TimeEntry.h"
+#include "app/AlarmSound.h"
+#include "app/ClockTimeSelection.h"
+#include "app/Countdown.h"
 #include "app/VorlaneSRC.h"
 #include "core/StrictInt.h"
 
@@ -12,6 +16,9 @@ constexpr char16_t kEnter = 13;
 constexpr char16_t kBackspace = 8;
 constexpr std::int32_t kMostMinutes = 999;
 constexpr std::int32_t kMostSeconds = 59;
+// The label over the display while a field is edited.
+constexpr char kTextMinutes[] = "Minuten:";
+constexpr char kTextSeconds[] = "Sekunden:";
 
 // The time both fields hold, whichever of them was typed into last: the other may still hold
 // what the user left in it. Minutes out of range are not taken, seconds above 59 count as 59,
@@ -27,15 +34,28 @@ std::optional<std::int32_t> FieldsTime(const std::string& minutesText,
 }
 } // namespace
 
-void TFormVorlane::ResetTimeBase() {
-    // On the monotonic clock: time asleep counts, a change of the wall clock does not.
-    s_.TimeBase = services_.monotonicClock.NowMs();
-    s_.PrevTickSeconds = 0;
-    s_.LastTickSeconds = 0;
-    s_.TickDelta = 0;
+TimeEntry::TimeEntry(TFormVorlane& form) : f_(form) {
+    f_.edtTimeMinutes.OnEnter = [this](TComponent* sender) { edtTimeMinutesEnter(sender); };
+    f_.edtTimeSeconds.OnEnter = [this](TComponent* sender) { edtTimeSecondsEnter(sender); };
+    f_.edtTimeMinutes.OnExit = [this](TComponent* sender) { edtTimeMinutesExit(sender); };
+    f_.edtTimeSeconds.OnExit = [this](TComponent* sender) { edtTimeSecondsExit(sender); };
+    f_.edtTimeMinutes.OnClick = [this](TComponent* sender) { edtTimeMinutesClick(sender); };
+    f_.edtTimeSeconds.OnClick = [this](TComponent* sender) { edtTimeSecondsClick(sender); };
+    const TKeyPressEvent keyPress = [this](TComponent* sender, char16_t& key) {
+        edtTimeKeyPress(sender, key);
+    };
+    f_.edtTimeMinutes.OnKeyPress = keyPress;
+    f_.edtTimeSeconds.OnKeyPress = keyPress;
+    const TContextPopupEvent noMenu = [this](TComponent* sender, int x, int y, bool& handled) {
+        edtOnContextPopup(sender, x, y, handled);
+    };
+    for (TControl* field : {&f_.edtTimeMinutes, &f_.edtTimeSeconds, &f_.edtTimeColon,
+                            &f_.edtFirstTextLine, &f_.edtSecondTextLine}) {
+        field->OnContextPopup = noMenu;
+    }
 }
 
-std::int32_t TFormVorlane::FieldValueOnEnter(const TControl& field) {
+std::int32_t TimeEntry::FieldValueOnEnter(const TControl& field) {
     const std::optional<std::int32_t> value = StrToIntStrict(field.Text());
     if (!value) {
         // Reported like every error nobody handles; the caller keeps its old value.
@@ -44,70 +64,66 @@ std::int32_t TFormVorlane::FieldValueOnEnter(const TControl& field) {
     return *value;
 }
 
-void TFormVorlane::edtTimeMinutesEnter(TComponent* /*sender*/) {
-    tmrCountdown.SetEnabled(false);
-    s_.MinutesOnEnter = FieldValueOnEnter(edtTimeMinutes);
-    edtHinweiseLabel.SetText(s_.TextMinutes);
+void TimeEntry::edtTimeMinutesEnter(TComponent* /*sender*/) {
+    f_.tmrCountdown.SetEnabled(false);
+    minutesOnEnter_ = FieldValueOnEnter(f_.edtTimeMinutes);
+    f_.edtHinweiseLabel.SetText(kTextMinutes);
     // Shown while the field is edited, so the user sees which value is being typed.
-    edtHinweiseLabel.Show();
+    f_.edtHinweiseLabel.Show();
 }
 
-void TFormVorlane::edtTimeSecondsEnter(TComponent* /*sender*/) {
-    tmrCountdown.SetEnabled(false);
-    s_.SecondsOnEnter = FieldValueOnEnter(edtTimeSeconds);
-    edtHinweiseLabel.SetText(s_.TextSeconds);
-    edtHinweiseLabel.Show();
+void TimeEntry::edtTimeSecondsEnter(TComponent* /*sender*/) {
+    f_.tmrCountdown.SetEnabled(false);
+    secondsOnEnter_ = FieldValueOnEnter(f_.edtTimeSeconds);
+    f_.edtHinweiseLabel.SetText(kTextSeconds);
+    f_.edtHinweiseLabel.Show();
 }
 
-void TFormVorlane::ApplyTypedTime(std::int32_t seconds) {
-    s_.RemainingSeconds = seconds;
-    if (s_.AlarmActive) {
-        stopMediaPlayer();
+void TimeEntry::ApplyTypedTime(std::int32_t seconds) {
+    Countdown& countdown = f_.countdown();
+    countdown.SetRemainingSeconds(seconds);
+    if (countdown.AlarmActive()) {
+        f_.sound().stopMediaPlayer();
     }
-    ResetTimeBase();
+    countdown.ResetTimeBase();
 }
 
-void TFormVorlane::edtTimeMinutesExit(TComponent* /*sender*/) {
-    const std::optional<std::int32_t> minutes = StrToIntStrict(edtTimeMinutes.Text());
-    if (minutes && *minutes != s_.MinutesOnEnter) {
+void TimeEntry::LeaveField(bool changed) {
+    if (changed) {
         if (const std::optional<std::int32_t> time =
-                FieldsTime(edtTimeMinutes.Text(), edtTimeSeconds.Text())) {
+                FieldsTime(f_.edtTimeMinutes.Text(), f_.edtTimeSeconds.Text())) {
             ApplyTypedTime(*time);
         }
     }
-    if (!s_.SelectingTime) {
-        edtHinweiseLabel.Hide();
+    if (!f_.selection().Selecting()) {
+        f_.edtHinweiseLabel.Hide();
     }
-    tmrCountdown.SetEnabled(true);
+    f_.tmrCountdown.SetEnabled(true);
 }
 
-void TFormVorlane::edtTimeSecondsExit(TComponent* /*sender*/) {
+void TimeEntry::edtTimeMinutesExit(TComponent* /*sender*/) {
+    const std::optional<std::int32_t> minutes = StrToIntStrict(f_.edtTimeMinutes.Text());
+    LeaveField(minutes && *minutes != minutesOnEnter_);
+}
+
+void TimeEntry::edtTimeSecondsExit(TComponent* /*sender*/) {
     // The typed number counts as a change, also where it is then taken as 59.
-    const std::optional<std::int32_t> seconds = StrToIntStrict(edtTimeSeconds.Text());
-    if (seconds && *seconds != s_.SecondsOnEnter) {
-        if (const std::optional<std::int32_t> time =
-                FieldsTime(edtTimeMinutes.Text(), edtTimeSeconds.Text())) {
-            ApplyTypedTime(*time);
-        }
-    }
-    if (!s_.SelectingTime) {
-        edtHinweiseLabel.Hide();
-    }
-    tmrCountdown.SetEnabled(true);
+    const std::optional<std::int32_t> seconds = StrToIntStrict(f_.edtTimeSeconds.Text());
+    LeaveField(seconds && *seconds != secondsOnEnter_);
 }
 
-void TFormVorlane::edtTimeMinutesClick(TComponent* /*sender*/) {
-    edtTimeMinutes.SelectAll();
+void TimeEntry::edtTimeMinutesClick(TComponent* /*sender*/) {
+    f_.edtTimeMinutes.SelectAll();
 }
 
-void TFormVorlane::edtTimeSecondsClick(TComponent* /*sender*/) {
-    edtTimeSeconds.SelectAll();
+void TimeEntry::edtTimeSecondsClick(TComponent* /*sender*/) {
+    f_.edtTimeSeconds.SelectAll();
 }
 
-void TFormVorlane::edtTimeKeyPress(TComponent* /*sender*/, char16_t& key) {
+void TimeEntry::edtTimeKeyPress(TComponent* /*sender*/, char16_t& key) {
     if (key == kEnter) {
         // Leaving the field commits what was typed.
-        FocusControl(mplMediaPlayer);
+        f_.FocusControl(f_.mplMediaPlayer);
     }
     const bool digit = key >= u'0' && key <= u'9';
     if (!digit && key != kBackspace) {
@@ -115,49 +131,8 @@ void TFormVorlane::edtTimeKeyPress(TComponent* /*sender*/, char16_t& key) {
     }
 }
 
-void TFormVorlane::edtOnContextPopup(TComponent* /*sender*/, int /*x*/, int /*y*/, bool& handled) {
+void TimeEntry::edtOnContextPopup(TComponent* /*sender*/, int /*x*/, int /*y*/, bool& handled) {
     handled = true;
-}
-
-void TFormVorlane::edtFirstTextLineClick(TComponent* /*sender*/) {
-    FocusControl(mplMediaPlayer);
-}
-
-void TFormVorlane::BindTimeEntryEvents() {
-    edtTimeMinutes.OnEnter = [this](TComponent* sender) { edtTimeMinutesEnter(sender); };
-    edtTimeSeconds.OnEnter = [this](TComponent* sender) { edtTimeSecondsEnter(sender); };
-    edtTimeMinutes.OnExit = [this](TComponent* sender) { edtTimeMinutesExit(sender); };
-    edtTimeSeconds.OnExit = [this](TComponent* sender) { edtTimeSecondsExit(sender); };
-    edtTimeMinutes.OnClick = [this](TComponent* sender) { edtTimeMinutesClick(sender); };
-    edtTimeSeconds.OnClick = [this](TComponent* sender) { edtTimeSecondsClick(sender); };
-    const TKeyPressEvent keyPress = [this](TComponent* sender, char16_t& key) {
-        edtTimeKeyPress(sender, key);
-    };
-    edtTimeMinutes.OnKeyPress = keyPress;
-    edtTimeSeconds.OnKeyPress = keyPress;
-    const TContextPopupEvent noMenu = [this](TComponent* sender, int x, int y, bool& handled) {
-        edtOnContextPopup(sender, x, y, handled);
-    };
-    for (TControl* field :
-         {&edtTimeMinutes, &edtTimeSeconds, &edtTimeColon, &edtFirstTextLine, &edtSecondTextLine}) {
-        field->OnContextPopup = noMenu;
-    }
-    edtFirstTextLine.OnClick = [this](TComponent* sender) { edtFirstTextLineClick(sender); };
-
-    const TNotifyEvent open = [this](TComponent* sender) { btnSelectTimeclick(sender); };
-    edtTimeColon.OnClick = open;
-    btnTerminVerschieben.OnClick = open;
-    mnuSelectTime->OnClick = [this](TComponent* sender) { mnuSelectTimeClick(sender); };
-    for (TControl* look : {&btnSetTime.Normal, &btnSetTime.Hover, &btnSetTime.Active}) {
-        look->OnClick = [this](TComponent* sender) { btnSetTimeClick(sender); };
-    }
-    btnTimeSelectionOkay.OnClick = [this](TComponent* sender) {
-        btnTimeSelectionOkayClick(sender);
-    };
-    cmbEndTimeComboBox.OnExit = [this](TComponent* sender) { cmbEndTimeComboBoxExit(sender); };
-    cmbEndTimeComboBox.OnKeyPress = [this](TComponent* sender, char16_t& key) {
-        cmbEndTimeComboBoxKeyPress(sender, key);
-    };
 }
 
 } // namespace vorlane

@@ -4,11 +4,10 @@
 
 namespace vorlane {
 
-std::unique_ptr<TFormVorlane> CreateApplication(ProgramHost& host, VorlaneState& state,
-                                                ShowInfoModule& info) {
+std::unique_ptr<TFormVorlane> CreateApplication(ProgramHost& host, ShowInfoModule& info) {
     Application& application = host.Services().application;
     application.SetTitle("Vorlane");
-    auto form = std::make_unique<TFormVorlane>(state, info, host.Services(), host.Arguments());
+    auto form = std::make_unique<TFormVorlane>(info, host.Services(), host.Arguments());
     form->CreateHandle();
     Dispatch([&form] { form->FormCreate(form.get()); });
     // One dialog exists from the start; it is never shown (each showing makes its own).
@@ -18,9 +17,8 @@ std::unique_ptr<TFormVorlane> CreateApplication(ProgramHost& host, VorlaneState&
 }
 
 int RunVorlane(ProgramHost& host) {
-    VorlaneState state;
     ShowInfoModule info(host.Services());
-    const auto form = CreateApplication(host, state, info);
+    const auto form = CreateApplication(host, info);
     return host.RunMessageLoop();
 }
 

@@ -18,6 +18,10 @@
 #include "BenchSupport.h"
 #include "ImportPatch.h"
 
+#include "app/AlarmSound.h"
+#include "app/ButtonLooks.h"
+#include "app/Countdown.h"
+#include "app/TimeDisplay.h"
 #include "app/Vorlane.h"
 #include "platform/win32/TrayIcon.h"
 #include "platform/win32/Win32Host.h"
@@ -461,9 +465,8 @@ int Run(int argc, wchar_t** argv) {
     InitCommonControlsEx(&controls);
     auto host = std::make_unique<win32::Win32Host>(GetModuleHandleW(nullptr));
     g_application = &host->App();
-    VorlaneState state;
     auto info = std::make_unique<ShowInfoModule>(host->Services());
-    auto form = CreateApplication(*host, state, *info);
+    auto form = CreateApplication(*host, *info);
     const std::vector<HWND> mainWindows = ThreadWindowsOfClass(L"TFormVorlane");
     if (mainWindows.empty()) {
         std::printf("  no main window\n");
@@ -591,7 +594,7 @@ int Run(int argc, wchar_t** argv) {
         const PaintCounts paints = g_paints;
         const CallCounts calls = g_calls;
         const double tickStart = NowMs();
-        form->tmrCountdownTimer(&form->tmrCountdown);
+        form->countdown().tmrCountdownTimer(&form->tmrCountdown);
         const double handlerMs = NowMs() - tickStart;
         PumpPending();
         const bool unchanged = DisplayText(*form) == text && form->TrayIcon.Hint() == tip;

@@ -153,7 +153,7 @@ TEST(Accessible, AHiddenButtonIsNotThere) {
 
 TEST(Accessible, TheTimesNameChangesOnceAMinuteAndEverySecondInTheLast) {
     App app;
-    app.state.RemainingSeconds = 125;
+    app.f().countdown().SetRemainingSeconds(125);
     app.Running();
     std::vector<std::string> names{Find(app, "Verbleibende Zeit 03:00") ? "03:00" : "?"};
     const size_t changesBefore = app.window().nameChanges.size();
@@ -178,7 +178,7 @@ TEST(Accessible, TheTimesNameChangesOnceAMinuteAndEverySecondInTheLast) {
 
 TEST(Accessible, TheTimesNameNeverSaysMoreThanTheDisplayCanShow) {
     App app;
-    app.state.RemainingSeconds = 59999;
+    app.f().countdown().SetRemainingSeconds(59999);
     app.Running();
     ASSERT_EQ(app.Display(), "999:59");
     EXPECT_TRUE(Find(app, "Verbleibende Zeit 999:59"));
@@ -189,7 +189,7 @@ TEST(Accessible, EachActionIsTheClick) {
     app.Running();
     // The postpone button opens the clock-time selection, as its click does.
     Dispatch([&] { Find(app, "Später erinnern?")->control->Click(); });
-    EXPECT_TRUE(app.state.SelectingTime);
+    EXPECT_TRUE(app.f().selection().Selecting());
 
     App counting;
     counting.Running();

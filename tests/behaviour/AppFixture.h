@@ -1,6 +1,14 @@
 #pragma once
 // The main window on the headless platform with a hand-driven clock and timers.
+#include "app/AlarmSound.h"
+#include "app/ButtonLooks.h"
+#include "app/ClockTimeSelection.h"
+#include "app/Countdown.h"
+#include "app/KeyCommands.h"
+#include "app/SettingsStore.h"
+#include "app/TimeDisplay.h"
 #include "app/Vorlane.h"
+#include "app/WindowAndTray.h"
 #include "core/DateTime.h"
 #include "platform/Dispatch.h"
 #include "platform/headless/Headless.h"
@@ -29,7 +37,7 @@ public:
         : host(std::move(arguments)) {
         host.clock.now = EncodeDateTime(2026, 12, 10, 14, 0, 0, 0);
         prepare(host);
-        form = CreateApplication(host, state, info);
+        form = CreateApplication(host, info);
         // The message loop shows the main window before it runs.
         host.RunMessageLoop();
     }
@@ -93,11 +101,15 @@ public:
     // A sound file that exists, dropped on the window: it is open and ready to play.
     void OpenSound(const std::string& path = "C:\\Musik\\Wecker.mp3") {
         host.files.AddFile(path, "");
-        Dispatch([&] { form->WMDropFiles(form.get(), {path}); });
+        Dispatch([&] { form->sound().WMDropFiles(form.get(), {path}); });
+    }
+
+    // The settings as the exit writes them: afterwards nothing counts as changed.
+    void SettingsSaved() {
+        Dispatch([&] { form->settings().saveMP3(); });
     }
 
     headless::HeadlessHost host;
-    VorlaneState state;
     ShowInfoModule info{host.Services()};
     std::unique_ptr<TFormVorlane> form;
 };

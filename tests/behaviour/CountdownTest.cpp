@@ -10,7 +10,7 @@ constexpr Color kSlateBlue{96, 115, 137};
 TEST(Countdown, PunctualTicksReachZeroThenRaiseTheAlarmOneTickLater) {
     App app({"-t1"});
     app.Running();
-    app.state.RemainingSeconds = 3;
+    app.f().countdown().SetRemainingSeconds(3);
     int ticks = 0;
     while (app.Display() != "00:00" && ticks < 20) {
         app.Tick(300);
@@ -18,35 +18,35 @@ TEST(Countdown, PunctualTicksReachZeroThenRaiseTheAlarmOneTickLater) {
     }
     EXPECT_EQ(ticks, 9); // 2.7 s rounds to the third second
     EXPECT_FALSE(app.window().topmost);
-    EXPECT_FALSE(app.state.AlarmActive);
+    EXPECT_FALSE(app.f().countdown().AlarmActive());
     app.Tick(300);
     EXPECT_TRUE(app.window().topmost);
-    EXPECT_TRUE(app.state.AlarmActive);
+    EXPECT_TRUE(app.f().countdown().AlarmActive());
 }
 
 TEST(Countdown, ALateTickSubtractsExactlyTheSecondsSinceTheTimeBase) {
     App app;
     app.Running();
     app.Tick(2600);
-    EXPECT_EQ(app.state.RemainingSeconds, 720 - 3); // 2.6 s rounds to 3 in total
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 720 - 3); // 2.6 s rounds to 3 in total
     app.Tick(2600);
-    EXPECT_EQ(app.state.RemainingSeconds, 720 - 5); // 5.2 s in total: this tick took 2
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 720 - 5); // 5.2 s in total: this tick took 2
     app.Tick(300);
     app.Tick(300);
     app.Tick(300);
-    EXPECT_EQ(app.state.RemainingSeconds, 720 - 6); // 6.1 s
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 720 - 6); // 6.1 s
 }
 
 TEST(Countdown, OverrunBelowZeroShowsZeroAndAlarmsAtTheNextTick) {
     App app;
     app.Running();
-    app.state.RemainingSeconds = 1;
+    app.f().countdown().SetRemainingSeconds(1);
     app.Tick(2000);
-    EXPECT_EQ(app.state.RemainingSeconds, 0); // -1 set to 0 by the display
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 0); // -1 set to 0 by the display
     EXPECT_EQ(app.Display(), "00:00");
-    EXPECT_FALSE(app.state.AlarmActive);
+    EXPECT_FALSE(app.f().countdown().AlarmActive());
     app.Tick(300);
-    EXPECT_TRUE(app.state.AlarmActive);
+    EXPECT_TRUE(app.f().countdown().AlarmActive());
 }
 
 TEST(Countdown, SleepCountsButSettingTheWallClockDoesNot) {
@@ -55,9 +55,9 @@ TEST(Countdown, SleepCountsButSettingTheWallClockDoesNot) {
         app.Running();
         app.Tick(10 * 60 * 1000); // ten minutes asleep
         EXPECT_EQ(app.Display(), "00:00");
-        EXPECT_FALSE(app.state.AlarmActive);
+        EXPECT_FALSE(app.f().countdown().AlarmActive());
         app.Tick(300);
-        EXPECT_TRUE(app.state.AlarmActive);
+        EXPECT_TRUE(app.f().countdown().AlarmActive());
     }
     {
         App app({"-t20"});
@@ -76,7 +76,7 @@ TEST(Countdown, SleepCountsButSettingTheWallClockDoesNot) {
             app.host.clock.AdvanceMs(change.setByMs);
             app.Tick(1000);
             --expected; // only the second that passed
-            EXPECT_EQ(app.state.RemainingSeconds, expected);
+            EXPECT_EQ(app.f().countdown().RemainingSeconds(), expected);
         }
     }
 }
@@ -124,18 +124,18 @@ TEST(Countdown, PlusOneEndsTheAlarmAndTheNextTickCountsAgain) {
     app.Running(); // the alarm begins and plays the sound
     app.Tick(300);
     app.Tick(300); // now in the alarm look
-    ASSERT_TRUE(app.state.IsPlaying);
+    ASSERT_TRUE(app.f().sound().Playing());
     app.Click(app.f().btnPlusOne.Normal);
     EXPECT_EQ(app.Display(), "01:00");
     EXPECT_FALSE(app.window().topmost);
-    EXPECT_FALSE(app.state.IsPlaying); // the sound is stopped
+    EXPECT_FALSE(app.f().sound().Playing()); // the sound is stopped
     EXPECT_EQ(app.host.mediaPlayer.mode, MediaMode::Stopped);
     EXPECT_TRUE(app.f().imgBackgroundBlink.Visible());
     app.Tick(300);
-    EXPECT_FALSE(app.state.AlarmActive);
+    EXPECT_FALSE(app.f().countdown().AlarmActive());
     EXPECT_FALSE(app.f().imgBackgroundBlink.Visible());
     EXPECT_EQ(app.f().edtTimeMinutes.BackgroundColor(), kWhite);
-    EXPECT_EQ(app.state.BlinkPhase, 1);
+    EXPECT_EQ(app.f().countdown().BlinkPhase(), 1);
 }
 
 } // namespace

@@ -24,10 +24,10 @@ TEST(QuickButtons, PlusAndMinusRespectTheirLimits) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.button.Normal.Name() + " at " + std::to_string(c.before));
-        app.state.RemainingSeconds = c.before;
-        app.f().ShowRemainingTime();
+        app.f().countdown().SetRemainingSeconds(c.before);
+        app.f().display().ShowRemainingTime();
         app.Click(c.button.Normal);
-        EXPECT_EQ(app.state.RemainingSeconds, c.after);
+        EXPECT_EQ(app.f().countdown().RemainingSeconds(), c.after);
         EXPECT_EQ(app.Display(), c.display);
         EXPECT_EQ(f.TrayIcon.Hint(), c.display);
     }
@@ -60,22 +60,22 @@ TEST(QuickButtons, ReleaseOutsideThePressedPictureRunsNoClick) {
 TEST(QuickButtons, LockedWhileATargetTimeIsChosen) {
     App app;
     app.Running();
-    app.state.SelectingTime = true;
+    app.Click(app.f().btnSetTime.Normal); // a clock time is being chosen
     for (ImageButton* button :
          {&app.f().btnPlusOne, &app.f().btnPlusFive, &app.f().btnMinusOne, &app.f().btnMinusFive}) {
         app.Click(button->Normal);
     }
-    EXPECT_EQ(app.state.RemainingSeconds, 720);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 720);
 }
 
 TEST(QuickButtons, MinusDuringTheAlarmChangesNothing) {
     App app({"-t0"});
     app.OpenSound();
     app.Running(); // the alarm plays the sound
-    ASSERT_TRUE(app.state.IsPlaying);
+    ASSERT_TRUE(app.f().sound().Playing());
     app.Click(app.f().btnMinusOne.Normal);
     EXPECT_EQ(app.Display(), "00:00");
-    EXPECT_TRUE(app.state.IsPlaying);
+    EXPECT_TRUE(app.f().sound().Playing());
     EXPECT_TRUE(app.window().topmost);
 }
 
@@ -97,7 +97,7 @@ TEST(Presets, SetTheTimeAndStopTheAlarmSoundButKeepTheWindowOnTop) {
     App app({"-t0"});
     app.OpenSound();
     app.Running(); // the alarm plays the sound
-    ASSERT_TRUE(app.state.IsPlaying);
+    ASSERT_TRUE(app.f().sound().Playing());
     const struct {
         const char* name;
         int minutes;
@@ -110,21 +110,21 @@ TEST(Presets, SetTheTimeAndStopTheAlarmSoundButKeepTheWindowOnTop) {
         EXPECT_EQ(items[i]->Tag, presets[i].minutes);
     }
     Dispatch([&] { items[3]->Click(); }); // 15 minutes
-    EXPECT_EQ(app.state.RemainingSeconds, 900);
-    EXPECT_FALSE(app.state.IsPlaying);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 900);
+    EXPECT_FALSE(app.f().sound().Playing());
     EXPECT_EQ(app.host.mediaPlayer.mode, MediaMode::Stopped);
     EXPECT_EQ(app.Display(), "00:00"); // shown by the next tick
     EXPECT_TRUE(app.window().topmost);
     app.Tick(300);
     EXPECT_EQ(app.Display(), "15:00");
-    EXPECT_FALSE(app.state.AlarmActive);
+    EXPECT_FALSE(app.f().countdown().AlarmActive());
     EXPECT_TRUE(app.window().topmost);
 }
 
 TEST(Keys, EscapeWhileChoosingATargetTimeConfirmsInsteadOfClosing) {
     App app;
     app.Running();
-    app.state.SelectingTime = true;
+    app.Click(app.f().btnSetTime.Normal); // a clock time is being chosen
     app.application().pendingChars = 1;
     EXPECT_FALSE(app.Key(0x1B)); // consumed
     EXPECT_EQ(app.application().pendingChars, 0);

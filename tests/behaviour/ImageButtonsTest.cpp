@@ -84,7 +84,7 @@ protected:
         EXPECT_EQ(Shown(f(), &ImageButton::Hover), Names{});
         EXPECT_EQ(Shown(f(), &ImageButton::Active), Names{});
         EXPECT_EQ(Tagged(f()), Names{});
-        EXPECT_FALSE(app.state.HoverShown);
+        EXPECT_FALSE(app.f().looks().HoverShown());
     }
 
     App app;
@@ -103,7 +103,7 @@ TEST_F(ButtonLooks, EachButtonHoversUntilThePointerCrossesTheBackground) {
         EXPECT_EQ(Shown(f(), &ImageButton::Hover), Names{button->Hover.Name()});
         EXPECT_EQ(Shown(f(), &ImageButton::Active), Names{});
         EXPECT_EQ(Tagged(f()), Names{button->Normal.Name()});
-        EXPECT_TRUE(app.state.HoverShown);
+        EXPECT_TRUE(app.f().looks().HoverShown());
         MoveOverBackground();
         ExpectResting();
     }
@@ -126,7 +126,7 @@ TEST_F(ButtonLooks, MovingStraightBetweenButtonsKeepsOneHoverLook) {
         EXPECT_EQ(Shown(f(), &ImageButton::Hover), Names{button->Hover.Name()});
         EXPECT_EQ(Shown(f(), &ImageButton::Active), Names{});
         EXPECT_EQ(Tagged(f()), Names{button->Normal.Name()});
-        EXPECT_TRUE(app.state.HoverShown);
+        EXPECT_TRUE(app.f().looks().HoverShown());
         Press(MouseButton::Right, SpotOf(f(), *button));
         EXPECT_EQ(Shown(f(), &ImageButton::Active), Names{button->Active.Name()});
     }
@@ -139,7 +139,7 @@ TEST_F(ButtonLooks, TheOpenButtonsHoverSurvivesUntilAnotherButtonsReset) {
     // The open button keeps out of the bookkeeping, so the background resets nothing.
     EXPECT_EQ(Shown(f(), &ImageButton::Hover), Names{"btnOpenMP3Hover"});
     EXPECT_EQ(f().btnOpenMP3.Normal.Tag, 0);
-    EXPECT_FALSE(app.state.HoverShown);
+    EXPECT_FALSE(app.f().looks().HoverShown());
 
     // No reset runs before the next hover look either, so both are shown for a moment.
     MoveOver(f().btnMinusOne);
@@ -164,7 +164,7 @@ TEST_F(ButtonLooks, TheOpenButtonHidesItsNeighboursHoverButKeepsTheirTag) {
         EXPECT_TRUE(f().btnOpenMP3.Hover.Visible());
         EXPECT_EQ(c.button.Hover.Visible(), !c.hidden);
         EXPECT_EQ(Tagged(f()), Names{c.button.Normal.Name()});
-        EXPECT_TRUE(app.state.HoverShown);
+        EXPECT_TRUE(app.f().looks().HoverShown());
 
         // Its Tag is still 1, so coming back shows no hover look.
         MoveOver(c.button);
@@ -188,7 +188,7 @@ TEST_F(ButtonLooks, EveryHoverPictureShowsItsPressedLookForAnyMouseButton) {
         Release(MouseButton::Right, SpotOf(f(), *button));
         EXPECT_EQ(Shown(f(), &ImageButton::Active), Names{button->Active.Name()});
         EXPECT_TRUE(button->Hover.Visible());
-        f().examineVisibleObjects();
+        f().looks().examineVisibleObjects();
     }
 
     const struct {
@@ -201,13 +201,13 @@ TEST_F(ButtonLooks, EveryHoverPictureShowsItsPressedLookForAnyMouseButton) {
     };
     for (const auto& c : presses) {
         SCOPED_TRACE(static_cast<int>(c.mouse));
-        app.state.RemainingSeconds = 720;
+        app.f().countdown().SetRemainingSeconds(720);
         const Point at = SpotOf(f(), f().btnMinusOne);
         MoveOver(f().btnMinusOne);
         Press(c.mouse, at);
         EXPECT_TRUE(f().btnMinusOne.Active.Visible());
         Release(c.mouse, at);
-        EXPECT_EQ(app.state.RemainingSeconds, c.secondsAfter);
+        EXPECT_EQ(app.f().countdown().RemainingSeconds(), c.secondsAfter);
         // The click leaves the pressed look; only the reset ends it.
         EXPECT_TRUE(f().btnMinusOne.Active.Visible());
         EXPECT_TRUE(f().btnMinusOne.Hover.Visible());
@@ -223,10 +223,10 @@ TEST_F(ButtonLooks, ReleasedOutsideTheButtonNoClickAndThePressedLookStays) {
     // background resets nothing.
     MoveTo(kBackground, ShiftState{true, false, false});
     Release(MouseButton::Left, kBackground);
-    EXPECT_EQ(app.state.RemainingSeconds, 720);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 720);
     EXPECT_TRUE(f().btnMinusOne.Active.Visible());
     EXPECT_TRUE(f().btnMinusOne.Hover.Visible());
-    EXPECT_TRUE(app.state.HoverShown);
+    EXPECT_TRUE(app.f().looks().HoverShown());
     MoveOverBackground();
     ExpectResting();
 }
@@ -236,7 +236,9 @@ TEST_F(ButtonLooks, TheTargetTimePressedLookSurvivesTheResetWhileSelecting) {
     // needs the sound device; until it exists the reset takes both away like the others.
     for (const bool selecting : {false, true}) {
         SCOPED_TRACE(selecting);
-        app.state.SelectingTime = selecting;
+        if (selecting) {
+            Dispatch([&] { f().selection().btnSelectTimeclick(nullptr); });
+        }
         MoveOver(f().btnHelp);
         for (ImageButton* button : f().ImageButtons()) {
             button->Active.Show();
@@ -245,7 +247,7 @@ TEST_F(ButtonLooks, TheTargetTimePressedLookSurvivesTheResetWhileSelecting) {
         EXPECT_EQ(Shown(f(), &ImageButton::Active),
                   selecting ? Names{"btnSetTimeActive"} : Names{});
         EXPECT_EQ(Shown(f(), &ImageButton::Hover), Names{});
-        EXPECT_FALSE(app.state.HoverShown);
+        EXPECT_FALSE(app.f().looks().HoverShown());
         f().btnSetTime.Active.Hide();
     }
 }
@@ -257,7 +259,7 @@ TEST_F(ButtonLooks, ThePlayingLookLiesOverThePlayButtonAndChangesNothing) {
     MoveOver(f().btnPlay);
     EXPECT_EQ(Shown(f(), &ImageButton::Hover), Names{"btnMinusOneHover"});
     EXPECT_EQ(Tagged(f()), Names{"btnMinusOneNormal"});
-    EXPECT_TRUE(app.state.HoverShown);
+    EXPECT_TRUE(app.f().looks().HoverShown());
 }
 
 TEST_F(ButtonLooks, AfterMinimisingTheMinimiseButtonStaysPlainUntilTheBackground) {
@@ -273,7 +275,7 @@ TEST_F(ButtonLooks, AfterMinimisingTheMinimiseButtonStaysPlainUntilTheBackground
     MoveOver(f().btnMinimize);
     EXPECT_FALSE(f().btnMinimize.Hover.Visible());
     EXPECT_EQ(Tagged(f()), Names{"btnMinimizeNormal"});
-    EXPECT_TRUE(app.state.HoverShown);
+    EXPECT_TRUE(app.f().looks().HoverShown());
     MoveOverBackground();
     ExpectResting();
     MoveOver(f().btnMinimize);
@@ -294,7 +296,7 @@ TEST_F(ButtonLooks, LeavingTheWindowParksTheFocusOnlyWhenNoProgramWindowIsUnder)
         // The looks stay as the pointer left them.
         EXPECT_EQ(Shown(f(), &ImageButton::Hover), Names{"btnPlusFiveHover"});
         EXPECT_EQ(Shown(f(), &ImageButton::Active), Names{"btnPlusFiveActive"});
-        EXPECT_TRUE(app.state.HoverShown);
+        EXPECT_TRUE(app.f().looks().HoverShown());
         MoveOverBackground();
     }
 }

@@ -32,12 +32,12 @@ struct Outcome {
 Outcome OutcomeSince(App& app, size_t firstCall) {
     Outcome outcome{
         {app.host.log.calls.begin() + static_cast<long>(firstCall), app.host.log.calls.end()},
-        app.state.RemainingSeconds,
+        app.f().countdown().RemainingSeconds(),
         app.Display(),
-        app.state.AlarmActive,
-        app.state.IsPlaying,
+        app.f().countdown().AlarmActive(),
+        app.f().sound().Playing(),
         app.host.mediaPlayer.mode,
-        app.state.SelectingTime,
+        app.f().selection().Selecting(),
         app.host.fileDialog.shown.size(),
         app.application().minimized,
         app.window().visible,
@@ -87,8 +87,8 @@ const std::function<void(App&)> kSoundPaused = [](App& app) {
 };
 const std::function<void(App&)> kAlarmRinging = [](App& app) {
     app.host.files.AddFile("C:\\Musik\\Wecker.mp3", "");
-    Dispatch([&] { app.f().WMDropFiles(app.form.get(), {"C:\\Musik\\Wecker.mp3"}); });
-    app.state.RemainingSeconds = 1;
+    Dispatch([&] { app.f().sound().WMDropFiles(app.form.get(), {"C:\\Musik\\Wecker.mp3"}); });
+    app.f().countdown().SetRemainingSeconds(1);
     app.Running();
     app.Tick(1000); // down to zero
     app.Tick(300);  // the alarm rings
@@ -98,7 +98,7 @@ const std::function<void(App&)> kSelecting = [](App& app) {
     app.Click(app.f().btnSetTime.Normal);
 };
 const std::function<void(App&)> kNearTheLimit = [](App& app) {
-    app.state.RemainingSeconds = 59700;
+    app.f().countdown().SetRemainingSeconds(59700);
     app.Running();
 };
 

@@ -73,20 +73,20 @@ TEST(Reminder, PostponingShowsTheTimeAndKeepsTheReminderLine) {
     app.Running();
     app.host.clock.now = EncodeDateTime(2026, 12, 10, 10, 0, 30, 0);
     app.Tick(300);
-    ASSERT_TRUE(app.state.AlarmActive);
+    ASSERT_TRUE(app.f().countdown().AlarmActive());
     Dispatch([&] { app.f().btnTerminVerschieben.Click(); });
-    EXPECT_TRUE(app.state.SelectingTime);
+    EXPECT_TRUE(app.f().selection().Selecting());
     EXPECT_FALSE(app.f().btnTerminVerschieben.Visible());
     EXPECT_FALSE(app.f().edtFirstTextLine.Visible());
     Dispatch([&] { app.f().cmbEndTimeComboBox.TextTyped("10:15"); });
     app.Key(0x1B);
     ExpectLayout(app.f(), kPostponed);
-    EXPECT_EQ(app.state.RemainingSeconds, 930);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 930);
     // When it ends again the button does not come back.
-    app.state.RemainingSeconds = 1;
+    app.f().countdown().SetRemainingSeconds(1);
     app.Tick(1000);
     app.Tick(300);
-    EXPECT_TRUE(app.state.AlarmActive);
+    EXPECT_TRUE(app.f().countdown().AlarmActive());
     ExpectLayout(app.f(), kPostponed);
 }
 
@@ -96,14 +96,14 @@ TEST(Reminder, QuickButtonsAndPresetsInTheReminderLayout) {
         app.Running();
         app.Click(app.f().btnPlusFive.Normal);
         ExpectLayout(app.f(), kPostponed);
-        EXPECT_EQ(app.state.RemainingSeconds, 300);
+        EXPECT_EQ(app.f().countdown().RemainingSeconds(), 300);
     }
     {
         App app({"-t0", "-sTea"});
         app.Running();
         app.Click(app.f().btnMinusOne.Normal);
         ExpectLayout(app.f(), kReminder);
-        EXPECT_EQ(app.state.RemainingSeconds, 0);
+        EXPECT_EQ(app.f().countdown().RemainingSeconds(), 0);
     }
     {
         App app({"-t0", "-sTea"});
@@ -111,7 +111,7 @@ TEST(Reminder, QuickButtonsAndPresetsInTheReminderLayout) {
         app.application().choose = "mnu5";
         Dispatch([&] { app.f().TrayIcon.ContextMenu(0, 0); });
         ExpectLayout(app.f(), kReminder);
-        EXPECT_EQ(app.state.RemainingSeconds, 300);
+        EXPECT_EQ(app.f().countdown().RemainingSeconds(), 300);
         app.Tick(1000);
         EXPECT_EQ(app.f().TrayIcon.Hint(), "04:59") << "the countdown runs unseen";
     }
@@ -121,7 +121,7 @@ TEST(Reminder, ATextOfVezovCountsAsNoTextAfterASelection) {
     App app({"-sVezov!"});
     app.Running();
     ExpectLayout(app.f(), kTextWithCountdown);
-    Dispatch([&] { app.f().btnSelectTimeclick(nullptr); });
+    Dispatch([&] { app.f().selection().btnSelectTimeclick(nullptr); });
     app.Key(0x1B);
     EXPECT_FALSE(app.f().edtFirstTextLine.Visible());
     EXPECT_TRUE(app.f().edtSecondTextLine.Visible());
@@ -129,7 +129,7 @@ TEST(Reminder, ATextOfVezovCountsAsNoTextAfterASelection) {
     // A real text: after a selection only the reminder line is shown, for good.
     App other({"-sTea"});
     other.Running();
-    Dispatch([&] { other.f().btnSelectTimeclick(nullptr); });
+    Dispatch([&] { other.f().selection().btnSelectTimeclick(nullptr); });
     other.Key(0x1B);
     EXPECT_TRUE(other.f().edtFirstTextLine.Visible());
     EXPECT_FALSE(other.f().edtSecondTextLine.Visible());

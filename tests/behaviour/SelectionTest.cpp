@@ -18,7 +18,7 @@ void Focus(App& app, TControl& control) {
     Dispatch([&] { app.f().FocusControl(control); });
 }
 void Open(App& app) {
-    Dispatch([&] { app.f().btnSelectTimeclick(&app.f().btnSetTime.Normal); });
+    Dispatch([&] { app.f().selection().btnSelectTimeclick(&app.f().btnSetTime.Normal); });
 }
 void TypeTarget(App& app, const std::string& text) {
     Dispatch([&] { app.f().cmbEndTimeComboBox.TextTyped(text); });
@@ -45,10 +45,10 @@ protected:
 TEST_F(Selection, OpeningShowsTheListOfQuarterHoursAndPausesTheCountdown) {
     At(10, 7, 12);
     Open();
-    EXPECT_TRUE(app.state.SelectingTime);
+    EXPECT_TRUE(app.f().selection().Selecting());
     EXPECT_FALSE(f().tmrCountdown.Enabled());
     EXPECT_EQ(f().cmbEndTimeComboBox.Text(), "10:07");
-    EXPECT_EQ(app.state.SelectionStartText, "10:07");
+    EXPECT_EQ(app.f().selection().SelectionStartText(), "10:07");
     const auto& items = f().cmbEndTimeComboBox.Items();
     ASSERT_EQ(items.size(), 63u);
     EXPECT_EQ(items.front(), "10:15");
@@ -65,9 +65,9 @@ TEST_F(Selection, OpeningShowsTheListOfQuarterHoursAndPausesTheCountdown) {
         EXPECT_FALSE(hidden->Visible()) << hidden->Name();
     }
     // The quick buttons wait; a second opening does nothing.
-    const std::int32_t before = app.state.RemainingSeconds;
+    const std::int32_t before = app.f().countdown().RemainingSeconds();
     app.Click(f().btnPlusFive.Normal);
-    EXPECT_EQ(app.state.RemainingSeconds, before);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), before);
     Open();
     EXPECT_EQ(f().cmbEndTimeComboBox.Items().size(), 63u);
 }
@@ -109,7 +109,7 @@ TEST_F(Selection, OpeningSelectsTheShownTimeAsAWholeSoTypingReplacesIt) {
     TypeTarget("7");
     Dispatch([&] { f().cmbEndTimeComboBox.KeyPress(13); });
     EXPECT_EQ(f().cmbEndTimeComboBox.Text(), "07:00");
-    EXPECT_EQ(app.state.RemainingSeconds, (12 * 60 + 18) * 60 - 10 + 60);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), (12 * 60 + 18) * 60 - 10 + 60);
 }
 
 TEST(SelectionWays, EveryWayOutConfirmsOnce) {
@@ -138,8 +138,8 @@ TEST(SelectionWays, EveryWayOutConfirmsOnce) {
             Open(a);
             TypeTarget(a, typed);
             way.leave(a);
-            EXPECT_FALSE(a.state.SelectingTime);
-            EXPECT_EQ(a.state.RemainingSeconds, remaining);
+            EXPECT_FALSE(a.f().selection().Selecting());
+            EXPECT_EQ(a.f().countdown().RemainingSeconds(), remaining);
             EXPECT_FALSE(a.window().closed);
             EXPECT_FALSE(a.f().cmbEndTimeComboBox.Visible());
             EXPECT_FALSE(a.f().btnTimeSelectionOkay.Visible());
@@ -162,35 +162,35 @@ TEST_F(Selection, TheTimeSpentSelectingIsNotCounted) {
     TypeTarget("10:15");
     Dispatch([&] { f().cmbEndTimeComboBox.KeyPress(13); });
     // At 10:01:30 the countdown ends at 10:16:00.
-    EXPECT_EQ(app.state.RemainingSeconds, 14 * 60 + 30);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 14 * 60 + 30);
     app.Tick(1000);
-    EXPECT_EQ(app.state.RemainingSeconds, 14 * 60 + 29);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 14 * 60 + 29);
 }
 
 TEST_F(Selection, AnUnchangedTextKeepsThePresetChosenMeanwhile) {
     Open();
     app.application().choose = "mnu15";
     Dispatch([&] { f().TrayIcon.ContextMenu(0, 0); });
-    EXPECT_EQ(app.state.RemainingSeconds, 900);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 900);
     app.Key(0x1B);
-    EXPECT_EQ(app.state.RemainingSeconds, 900);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 900);
     // A changed text replaces it.
     Open();
     TypeTarget("1015");
     app.Key(0x1B);
     EXPECT_EQ(f().cmbEndTimeComboBox.Text(), "10:15");
-    EXPECT_EQ(app.state.RemainingSeconds, 930);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 930);
 }
 
 TEST_F(Selection, TheLatestAcceptedTargetIsNineHundredSixtyOneMinutesAhead) {
     At(8, 0, 20);
     for (const auto& [typed, accepted] : {std::pair{"00:01", true}, std::pair{"00:02", false}}) {
         SCOPED_TRACE(typed);
-        app.state.RemainingSeconds = 300;
+        app.f().countdown().SetRemainingSeconds(300);
         Open();
         TypeTarget(typed);
         app.Key(0x1B);
-        EXPECT_EQ(app.state.RemainingSeconds, accepted ? 961 * 60 - 20 + 60 : 300);
+        EXPECT_EQ(app.f().countdown().RemainingSeconds(), accepted ? 961 * 60 - 20 + 60 : 300);
     }
     EXPECT_EQ(app.host.messageBoxes.shown.size(), 1u);
 }
@@ -200,7 +200,7 @@ TEST_F(Selection, OpenedFromATimeFieldTheCountdownStaysPaused) {
     ASSERT_FALSE(f().tmrCountdown.Enabled());
     app.application().choose = "mnuSelectTime";
     Dispatch([&] { f().TrayIcon.ContextMenu(0, 0); });
-    EXPECT_TRUE(app.state.SelectingTime);
+    EXPECT_TRUE(app.f().selection().Selecting());
     EXPECT_FALSE(f().tmrCountdown.Enabled());
     EXPECT_TRUE(f().edtHinweiseLabel.Visible());
     EXPECT_EQ(f().edtHinweiseLabel.Text(), "Zielzeit:");
@@ -226,12 +226,12 @@ TEST_F(Selection, OpeningDuringTheAlarmStopsTheSoundAndAnUnchangedTextKeepsZero)
     alarm.Running();
     alarm.host.clock.now = EncodeDateTime(2026, 12, 10, 10, 0, 30, 0);
     alarm.Tick(300);
-    ASSERT_TRUE(alarm.state.AlarmActive);
-    ASSERT_TRUE(alarm.state.IsPlaying) << "the alarm plays the sound";
-    Dispatch([&] { alarm.f().btnSelectTimeclick(nullptr); });
-    EXPECT_FALSE(alarm.state.IsPlaying);
+    ASSERT_TRUE(alarm.f().countdown().AlarmActive());
+    ASSERT_TRUE(alarm.f().sound().Playing()) << "the alarm plays the sound";
+    Dispatch([&] { alarm.f().selection().btnSelectTimeclick(nullptr); });
+    EXPECT_FALSE(alarm.f().sound().Playing());
     alarm.Key(0x1B);
-    EXPECT_EQ(alarm.state.RemainingSeconds, 0);
+    EXPECT_EQ(alarm.f().countdown().RemainingSeconds(), 0);
     EXPECT_EQ(alarm.Display(), "00:00");
 }
 

@@ -46,10 +46,21 @@ protected:
     }
     void Reset() {
         app.f().SetPosition(300, 200);
-        app.state.SoundFile = "C:\\before.mp3";
-        // The player holds it, as after a start that found it.
+        // The settings file as it is: reading the stored sound and saving the choice below
+        // leave it as they found it.
+        const auto kept = disk().files.find(kSettingsFile);
+        const std::optional<InMemoryFiles::File> onDisk =
+            kept == disk().files.end() ? std::nullopt : std::optional(kept->second);
+        // The stored sound, as a start that read it leaves it.
+        disk().AddFile(kSettingsFile, "C:\\before.mp3\r\n300\r\n200\r\n");
+        app.f().settings().loadMP3(kSettingsFile);
+        // The player holds it, as after a start that found it; nothing is left to save.
         app.OpenSound("C:\\before.mp3");
-        app.state.SettingsChanged = false;
+        app.SettingsSaved();
+        disk().files.erase(kSettingsFile);
+        if (onDisk) {
+            disk().files[kSettingsFile] = *onDisk;
+        }
     }
     InMemoryFiles& disk() { return app.host.files; }
     // A left press on the background, where a user grabs the window to move it there.
@@ -94,8 +105,8 @@ TEST_F(SettingsFile, ReadingTakesOverWhatItCanAndKeepsTheRest) {
         SCOPED_TRACE(c.name);
         Reset();
         disk().AddFile(kSettingsFile, c.bytes);
-        app.f().loadMP3(kSettingsFile);
-        EXPECT_EQ(app.state.SoundFile, c.sound);
+        app.f().settings().loadMP3(kSettingsFile);
+        EXPECT_EQ(app.f().settings().StoredSound(), c.sound);
         EXPECT_EQ(app.f().Left(), c.left);
         EXPECT_EQ(app.f().Top(), c.top);
     }
@@ -118,8 +129,8 @@ TEST_F(SettingsFile, AFileThatCannotBeReadChangesNothing) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         c.prepare(disk());
-        app.f().loadMP3(kSettingsFile);
-        EXPECT_EQ(app.state.SoundFile, "C:\\before.mp3");
+        app.f().settings().loadMP3(kSettingsFile);
+        EXPECT_EQ(app.f().settings().StoredSound(), "C:\\before.mp3");
         EXPECT_EQ(app.f().Left(), 300);
         EXPECT_EQ(app.f().Top(), 200);
         EXPECT_TRUE(app.host.messageBoxes.shown.empty());
@@ -176,7 +187,7 @@ TEST(SettingsScreenCheck, AWindowThatCannotBePlacedThereIsCentred) {
 TEST_F(SettingsFile, ARunWithoutChangesLeavesTheFileUntouched) {
     const std::string handWritten = HandWrittenSettings("C:\\before.mp3", 300, 200);
     disk().AddFile(kSettingsFile, handWritten);
-    app.f().loadMP3(kSettingsFile);
+    app.f().settings().loadMP3(kSettingsFile);
     app.Tick();
     app.Click(app.f().btnPlusFive.Normal);
     app.Key(0x1B);
@@ -197,8 +208,8 @@ TEST_F(SettingsFile, ADragIsWrittenAtExitAndTheNextStartComesUpThere) {
     App next({}, [&](HeadlessHost& machine) { machine.files = disk(); });
     EXPECT_EQ(next.f().Left(), 640);
     EXPECT_EQ(next.f().Top(), 360);
-    EXPECT_EQ(next.state.SoundFile, "C:\\before.mp3");
-    EXPECT_EQ(next.state.ShowInfoAtStart, 0);
+    EXPECT_EQ(next.f().settings().StoredSound(), "C:\\before.mp3");
+    EXPECT_FALSE(next.f().InfoDueAtStart());
 }
 
 // The line is not this run's to change: the sound may come back (a drive plugged in again).
@@ -207,7 +218,7 @@ TEST(SettingsSoundLine, AStoredSoundThatIsGoneKeepsItsLineAfterADrag) {
         machine.files.AddFile(kSettingsFile, HandWrittenSettings("C:\\gone.mp3", 300, 200));
     });
     app.Running();
-    EXPECT_EQ(app.state.SoundFile, "C:\\gone.mp3");
+    EXPECT_EQ(app.f().settings().StoredSound(), "C:\\gone.mp3");
     app.window().dragTo = {Point{500, 400}};
     Dispatch([&] { app.f().MouseDown(MouseButton::Left, 30, 110, ShiftState{true}); });
     app.Key(0x1B);
@@ -216,12 +227,12 @@ TEST(SettingsSoundLine, AStoredSoundThatIsGoneKeepsItsLineAfterADrag) {
 
 TEST_F(SettingsFile, AReadOnlyFileIsReplacedByAnOrdinaryOne) {
     disk().AddFile(kSettingsFile, "old").readOnly = true;
-    app.state.SettingsChanged = true;
-    app.f().saveMP3();
+    app.f().settings().WindowMayHaveMoved();
+    app.f().settings().saveMP3();
     EXPECT_EQ(BytesOf(disk(), kSettingsFile), WrittenSettings("C:\\before.mp3", 300, 200));
     EXPECT_FALSE(disk().files[kSettingsFile].readOnly);
     EXPECT_TRUE(app.host.messageBoxes.shown.empty());
-    EXPECT_FALSE(app.state.SettingsChanged);
+    EXPECT_FALSE(app.f().settings().Changed());
 }
 
 TEST_F(SettingsFile, AWriteThatFailsAtAnyStepLeavesTheOldFileAsItWas) {
@@ -275,8 +286,8 @@ TEST_F(SettingsFile, AWriteThatFailsAtAnyStepLeavesTheOldFileAsItWas) {
         c.prepare(disk());
         const InMemoryFiles::File before = disk().files[kSettingsFile];
 
-        app.state.SettingsChanged = true;
-        app.f().saveMP3();
+        app.f().settings().WindowMayHaveMoved();
+        app.f().settings().saveMP3();
 
         const InMemoryFiles::File& after = disk().files[kSettingsFile];
         EXPECT_EQ(after.bytes, old);
@@ -294,17 +305,17 @@ TEST_F(SettingsFile, AWriteThatFailsAtAnyStepLeavesTheOldFileAsItWas) {
         EXPECT_EQ(box.caption, "Fehler");
         EXPECT_EQ(box.text.rfind(kSavingError, 0), 0u) << box.text;
         EXPECT_EQ(box.text.substr(box.text.size() - 13), " (EFileError)") << box.text;
-        EXPECT_FALSE(app.state.SettingsChanged);
+        EXPECT_FALSE(app.f().settings().Changed());
         // Shown once: the exit does not try again.
-        app.f().saveMP3();
+        app.f().settings().saveMP3();
         EXPECT_EQ(app.host.messageBoxes.shown.size(), 1u);
     }
 }
 
 TEST_F(SettingsFile, TheErrorBoxGivesTheFailingStepsMessageAndType) {
     disk().failing = {FileStep::Replace};
-    app.state.SettingsChanged = true;
-    app.f().saveMP3();
+    app.f().settings().WindowMayHaveMoved();
+    app.f().settings().saveMP3();
     ASSERT_EQ(app.host.messageBoxes.shown.size(), 1u);
     EXPECT_EQ(app.host.messageBoxes.shown[0].text,
               kSavingError + "Die Datei \"" + kSettingsFile +
@@ -323,7 +334,7 @@ void DragWindow(App& app, int left, int top) {
 
 void ChooseInDialog(App& app, const std::string& file) {
     app.host.fileDialog.answer = file;
-    Dispatch([&] { app.f().btnOpenMP3NormalClick(nullptr); });
+    Dispatch([&] { app.f().sound().btnOpenMP3NormalClick(nullptr); });
 }
 
 // Several copies of the program run on one disk: what one copy wrote is on the disk the
@@ -344,7 +355,7 @@ TEST(SettingsSeveralCopies, EachCopyWritesOnlyWhatItChangedOverTheFileAsItIsAtEx
         moving.Running();
         App choosing({}, [&](HeadlessHost& machine) { machine.files = moving.host.files; });
         choosing.Running();
-        ASSERT_EQ(choosing.state.SoundFile, kOldSound);
+        ASSERT_EQ(choosing.f().settings().StoredSound(), kOldSound);
 
         ChooseInDialog(choosing, kNewSound);
         DragWindow(moving, 640, 360);
@@ -394,7 +405,7 @@ TEST(SettingsSoundLine, ASoundLineThatWasNeverReadSurvivesAMove) {
         machine.files.AddFile(kOldSound, "");
     });
     app.Running();
-    EXPECT_EQ(app.state.SoundFile, "");
+    EXPECT_EQ(app.f().settings().StoredSound(), "");
     app.host.files.files[kSettingsFile].locked = false;
     DragWindow(app, 640, 360);
     app.Key(0x1B);
@@ -425,7 +436,7 @@ TEST(SettingsSoundLine, ASoundThatFailedToOpenIsNeverWritten) {
         if (c.byDialog) {
             ChooseInDialog(app, kNotASound);
         } else {
-            Dispatch([&] { app.f().WMDropFiles(&app.f(), {kNotASound}); });
+            Dispatch([&] { app.f().sound().WMDropFiles(&app.f(), {kNotASound}); });
         }
         ASSERT_EQ(app.host.messageBoxes.shown.size(), 1u) << "the device refused it";
         if (c.moved) {
@@ -468,7 +479,7 @@ TEST_F(SettingsFile, AFailedWriteNamesTheSettingsFileInItsBox) {
         app.host.messageBoxes.shown.clear();
         disk().failing = {c.step};
         Drag(640 + static_cast<int>(c.step), 360);
-        app.f().saveMP3();
+        app.f().settings().saveMP3();
         ASSERT_EQ(app.host.messageBoxes.shown.size(), 1u);
         EXPECT_EQ(app.host.messageBoxes.shown[0].text,
                   kSavingError + "Die Datei \"" + kSettingsFile + "\" " + c.what +

@@ -53,12 +53,13 @@ TEST(SettingsFolder, AnExistingFileIsUsedWhereItIsFoundTheProgramFolderFirst) {
             }
         });
         const bool fromProgramFolder = c.expectedFolder == kProgramFolder;
-        EXPECT_EQ(app.state.ConfigDir, c.expectedFolder);
+        EXPECT_EQ(app.f().settings().ConfigDir(), c.expectedFolder);
         EXPECT_EQ(app.host.files.currentFolder, c.expectedFolder);
-        EXPECT_EQ(app.state.SoundFile, fromProgramFolder ? "C:\\program.mp3" : "C:\\user.mp3");
+        EXPECT_EQ(app.f().settings().StoredSound(),
+                  fromProgramFolder ? "C:\\program.mp3" : "C:\\user.mp3");
         EXPECT_EQ(app.f().Left(), fromProgramFolder ? 100 : 300);
         EXPECT_EQ(app.f().Top(), fromProgramFolder ? 200 : 400);
-        EXPECT_EQ(app.state.ShowInfoAtStart, 0);
+        EXPECT_FALSE(app.f().InfoDueAtStart());
         // Found files are read, not rewritten.
         if (c.inProgramFolder) {
             EXPECT_EQ(BytesOf(app.host.files, kProgramFolder + "Vorlane.ini"), programFile);
@@ -79,14 +80,14 @@ TEST(SettingsFolder, NoSettingsAnywhereIsAFirstRunThatMakesTheUserFolderWithItsP
                               "C:\\Users\\Ben\\AppData\\Roaming", folder.c_str()}) {
         EXPECT_TRUE(app.host.files.FolderExists(level)) << level;
     }
-    EXPECT_EQ(app.state.ConfigDir, folder);
+    EXPECT_EQ(app.f().settings().ConfigDir(), folder);
     EXPECT_EQ(app.host.files.currentFolder, folder);
     // First run: placed by the first-run rule and written at once.
-    EXPECT_EQ(app.state.ShowInfoAtStart, 1);
+    EXPECT_TRUE(app.f().InfoDueAtStart());
     EXPECT_EQ(app.f().Left(), 1234);
     EXPECT_EQ(app.f().Top(), 421);
     EXPECT_EQ(BytesOf(app.host.files, folder + "Vorlane.ini"), WrittenSettings("", 1234, 421));
-    EXPECT_FALSE(app.state.SettingsChanged);
+    EXPECT_FALSE(app.f().settings().Changed());
     EXPECT_TRUE(app.host.messageBoxes.shown.empty());
 }
 
@@ -109,7 +110,7 @@ TEST(SettingsFolder, TheUserFolderIsAbsoluteAndOnAMappedDriveUniversal) {
             machine.files.currentFolder = "D:\\Work\\";
             machine.files.appDataFolder = c.appData;
         });
-        EXPECT_EQ(app.state.ConfigDir, c.expectedFolder);
+        EXPECT_EQ(app.f().settings().ConfigDir(), c.expectedFolder);
         EXPECT_EQ(BytesOf(app.host.files, c.expectedFolder + "Vorlane.ini"),
                   WrittenSettings("", 1234, 421));
     }
@@ -132,7 +133,7 @@ TEST(SettingsFolder, TheFormerFileIsImportedSetAsideAndItsSettingsWrittenAtOnce)
             machine.files.AddFile(kFormer, former);
             machine.files.AddFile("C:\\Sounds\\gong.mp3", "");
         });
-        EXPECT_EQ(app.state.ConfigDir, c.expectedFolder);
+        EXPECT_EQ(app.f().settings().ConfigDir(), c.expectedFolder);
         EXPECT_EQ(app.host.files.currentFolder, c.expectedFolder);
         // Read, then set aside under its new name.
         EXPECT_FALSE(app.host.files.FileExists(kFormer));
@@ -140,12 +141,12 @@ TEST(SettingsFolder, TheFormerFileIsImportedSetAsideAndItsSettingsWrittenAtOnce)
         EXPECT_EQ(app.f().Left(), 500);
         EXPECT_EQ(app.f().Top(), 300);
         // The sound file is carried over together with the window's place.
-        EXPECT_EQ(app.state.SoundFile, "C:\\Sounds\\gong.mp3");
+        EXPECT_EQ(app.f().settings().StoredSound(), "C:\\Sounds\\gong.mp3");
         EXPECT_EQ(BytesOf(app.host.files, c.expectedFolder + "Vorlane.ini"),
                   WrittenSettings("C:\\Sounds\\gong.mp3", 500, 300));
-        EXPECT_FALSE(app.state.SettingsChanged);
+        EXPECT_FALSE(app.f().settings().Changed());
         // Not a first run.
-        EXPECT_EQ(app.state.ShowInfoAtStart, 0);
+        EXPECT_FALSE(app.f().InfoDueAtStart());
         EXPECT_TRUE(app.host.messageBoxes.shown.empty());
     }
     App beside({"-p"}, [](HeadlessHost& machine) {
@@ -176,7 +177,7 @@ TEST(SettingsFolder, AFormerSoundThatDoesNotOpenIsNotCarriedOver) {
         EXPECT_EQ(BytesOf(app.host.files, kUserFolder + "Vorlane.ini"),
                   WrittenSettings("", 500, 300));
         EXPECT_EQ(app.host.messageBoxes.shown.size(), c.boxes);
-        EXPECT_EQ(app.state.SoundLoaded, 0);
+        EXPECT_FALSE(app.f().sound().Loaded());
     }
 }
 
@@ -197,7 +198,7 @@ TEST(SettingsFolder, AFormerFileThatCannotBeSetAsideIsStillImportedOnlyOnce) {
             c.prepare(machine.files);
         });
         EXPECT_TRUE(first.host.files.FileExists(kFormer));
-        EXPECT_EQ(first.state.ShowInfoAtStart, 0);
+        EXPECT_FALSE(first.f().InfoDueAtStart());
         EXPECT_EQ(BytesOf(first.host.files, kUserFolder + "Vorlane.ini"),
                   WrittenSettings("C:\\gong.mp3", 500, 300));
         EXPECT_TRUE(first.host.messageBoxes.shown.empty());
@@ -208,7 +209,7 @@ TEST(SettingsFolder, AFormerFileThatCannotBeSetAsideIsStillImportedOnlyOnce) {
             machine.files.failing.clear();
             machine.files.files[kFormer].bytes = "C:\\other.mp3\r\n9\r\n9\r\n";
         });
-        EXPECT_EQ(next.state.SoundFile, "C:\\gong.mp3");
+        EXPECT_EQ(next.f().settings().StoredSound(), "C:\\gong.mp3");
         EXPECT_EQ(next.f().Left(), 500);
         EXPECT_TRUE(next.host.files.FileExists(kFormer));
     }
@@ -219,8 +220,8 @@ TEST(SettingsFolder, AMalformedFormerFileStillCountsAsImported) {
         machine.files.AddFile(kFormer, "C:\\only.mp3");
         machine.files.AddFile("C:\\only.mp3", "");
     });
-    EXPECT_EQ(app.state.SoundFile, "C:\\only.mp3");
-    EXPECT_EQ(app.state.ShowInfoAtStart, 0);
+    EXPECT_EQ(app.f().settings().StoredSound(), "C:\\only.mp3");
+    EXPECT_FALSE(app.f().InfoDueAtStart());
     EXPECT_TRUE(app.host.files.FileExists(kSetAside));
     // The window kept its place, and that is what was written.
     EXPECT_EQ(BytesOf(app.host.files, kUserFolder + "Vorlane.ini"),
@@ -244,9 +245,9 @@ TEST(SettingsFolder, ARejectedUserFolderShowsTheLoadingErrorAndStartsAsAFirstRun
         EXPECT_EQ(texts[0], kLoadingError + folder + "Vorlane.ini");
         // The first run's write into the folder that could not be made fails in its turn.
         EXPECT_EQ(texts[1].rfind(kSavingError, 0), 0u) << texts[1];
-        EXPECT_EQ(app.state.ShowInfoAtStart, 1);
+        EXPECT_TRUE(app.f().InfoDueAtStart());
         EXPECT_EQ(app.f().Left(), 1234);
-        EXPECT_FALSE(app.state.SettingsChanged);
+        EXPECT_FALSE(app.f().settings().Changed());
     }
 }
 
@@ -254,7 +255,7 @@ TEST(SettingsFolder, AUserFolderThatMayNotBeMadeIsReportedOnlyByTheWrite) {
     App app({}, [](HeadlessHost& machine) {
         machine.files.deniedFolders.insert("C:\\Users\\Anna\\AppData\\Roaming");
     });
-    EXPECT_EQ(app.state.ConfigDir, kUserFolder);
+    EXPECT_EQ(app.f().settings().ConfigDir(), kUserFolder);
     EXPECT_FALSE(app.host.files.FolderExists(kUserFolder));
     EXPECT_EQ(app.host.files.currentFolder, "C:\\Windows\\System32\\") << "left as it was";
     const std::vector<std::string> texts = BoxTexts(app);
@@ -262,7 +263,7 @@ TEST(SettingsFolder, AUserFolderThatMayNotBeMadeIsReportedOnlyByTheWrite) {
     EXPECT_EQ(texts[0], kSavingError + "Die Datei \"" + kUserFolder +
                             "Vorlane.ini\" kann nicht erstellt werden: Der Pfad wurde nicht "
                             "gefunden. (EFileError)");
-    EXPECT_EQ(app.state.ShowInfoAtStart, 1);
+    EXPECT_TRUE(app.f().InfoDueAtStart());
 }
 
 TEST(SettingsFolder, TheMenuShowsTheSettingsFileSelectedInTheFileManager) {

@@ -40,7 +40,7 @@ public:
             Dispatch([field = field, text = text] { field->TextTyped(text); });
         }
         Dispatch([&f] { f.FocusControl(f.mplMediaPlayer); });
-        ASSERT_EQ(app.state.RemainingSeconds, kTypedStart);
+        ASSERT_EQ(app.f().countdown().RemainingSeconds(), kTypedStart);
         startedAtMs_ = app.host.monotonicClock.nowMs;
     }
 
@@ -74,11 +74,11 @@ private:
         const double elapsedMs = static_cast<double>(app.host.monotonicClock.nowMs - startedAtMs_);
         const auto elapsed = static_cast<std::int32_t>(std::nearbyint(elapsedMs / 1000.0));
         const std::int32_t expected = kTypedStart - elapsed;
-        if (app.state.RemainingSeconds != expected && mismatches_++ == 0) {
+        if (app.f().countdown().RemainingSeconds() != expected && mismatches_++ == 0) {
             std::ostringstream where;
             where << "tick " << ticks_ << " at " << dayMs_ << " ms into the day, " << elapsedMs
-                  << " ms after the reset: " << app.state.RemainingSeconds << " remaining, "
-                  << expected << " expected";
+                  << " ms after the reset: " << app.f().countdown().RemainingSeconds()
+                  << " remaining, " << expected << " expected";
             firstMismatch_ = where.str();
         }
     }

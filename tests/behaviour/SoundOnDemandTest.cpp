@@ -51,11 +51,11 @@ protected:
         }
     }
     void ReachZero() {
-        while (app.state.RemainingSeconds > 0) {
+        while (app.f().countdown().RemainingSeconds() > 0) {
             Press(f().btnMinusFive);
         }
         app.Tick();
-        ASSERT_TRUE(app.state.AlarmActive);
+        ASSERT_TRUE(app.f().countdown().AlarmActive());
     }
 
     App app;
@@ -77,7 +77,7 @@ TEST_F(SoundOnDemandAtStart, TheSoundIsCheckedAfterTheWindowShowsAndNotKeptOpen)
     app.Running();
     EXPECT_EQ(NewCalls(), (Calls{"open " + kAlarm, "close"}));
     EXPECT_EQ(device().mode, MediaMode::NoDevice);
-    EXPECT_EQ(app.state.SoundLoaded, 1);
+    EXPECT_TRUE(app.f().sound().Loaded());
     EXPECT_TRUE(f().mnuPlayMP3OrNot->Checked);
     EXPECT_TRUE(app.host.messageBoxes.shown.empty());
 }
@@ -153,11 +153,11 @@ TEST_F(SoundOnDemand, TheAlarmOpensTheSoundPlaysItAndLetsGoOfItAtItsEnd) {
     NewCalls();
     ReachZero();
     EXPECT_EQ(NewCalls(), (Calls{"open " + kAlarm, "play"}));
-    EXPECT_TRUE(app.state.IsPlaying);
+    EXPECT_TRUE(app.f().sound().Playing());
     EXPECT_TRUE(f().btnPlay.Active.Visible());
     device().PlayToEnd();
     EXPECT_EQ(NewCalls(), Calls{"close"});
-    EXPECT_FALSE(app.state.IsPlaying);
+    EXPECT_FALSE(app.f().sound().Playing());
     app.Tick();
     EXPECT_TRUE(NewCalls().empty()) << "played once, not at every alarm tick";
 }
@@ -165,24 +165,24 @@ TEST_F(SoundOnDemand, TheAlarmOpensTheSoundPlaysItAndLetsGoOfItAtItsEnd) {
 // The last seconds before zero, a tick a second, with what the device is asked at each.
 TEST_F(SoundOnDemand, TheSoundIsOpenedAFewSecondsAheadSoTheAlarmPlaysItAtOnce) {
     OneMinuteLeft();
-    ASSERT_EQ(app.state.RemainingSeconds, 60);
+    ASSERT_EQ(app.f().countdown().RemainingSeconds(), 60);
     NewCalls();
     std::vector<std::pair<std::int32_t, Calls>> seen;
-    while (!app.state.AlarmActive) {
+    while (!app.f().countdown().AlarmActive()) {
         app.Tick(1000);
         const Calls calls = NewCalls();
         if (!calls.empty()) {
-            seen.emplace_back(app.state.RemainingSeconds, calls);
+            seen.emplace_back(app.f().countdown().RemainingSeconds(), calls);
         }
     }
     EXPECT_EQ(seen, (std::vector<std::pair<std::int32_t, Calls>>{{3, {"open " + kAlarm}},
                                                                  {0, {"rewind", "play"}}}));
-    EXPECT_TRUE(app.state.IsPlaying);
+    EXPECT_TRUE(app.f().sound().Playing());
 }
 
 TEST_F(SoundOnDemand, ASoundOpenedAheadIsLetGoWhenTheAlarmIsNoLongerNear) {
     OneMinuteLeft();
-    while (app.state.RemainingSeconds > 2) {
+    while (app.f().countdown().RemainingSeconds() > 2) {
         app.Tick(1000);
     }
     ASSERT_EQ(device().mode, MediaMode::Stopped) << "not opened ahead";
@@ -197,15 +197,15 @@ TEST_F(SoundOnDemand, ASoundOpenedAheadIsLetGoWhenTheAlarmIsNoLongerNear) {
 TEST_F(SoundOnDemand, ASoundThatFailsToOpenAheadIsReportedOnceAtTheAlarm) {
     device().openFailures[kAlarm] = 277;
     OneMinuteLeft();
-    while (app.state.RemainingSeconds > 1) {
+    while (app.f().countdown().RemainingSeconds() > 1) {
         app.Tick(1000);
-        EXPECT_TRUE(app.host.messageBoxes.shown.empty()) << app.state.RemainingSeconds;
+        EXPECT_TRUE(app.host.messageBoxes.shown.empty()) << app.f().countdown().RemainingSeconds();
     }
     app.Tick(1000);
     app.Tick(1000);
-    EXPECT_TRUE(app.state.AlarmActive);
+    EXPECT_TRUE(app.f().countdown().AlarmActive());
     EXPECT_EQ(app.host.messageBoxes.shown.size(), 1u);
-    EXPECT_EQ(app.state.SoundLoaded, 0);
+    EXPECT_FALSE(app.f().sound().Loaded());
 }
 
 // The file was fine when chosen and is locked or gone when the alarm comes: the box of a
@@ -229,8 +229,8 @@ TEST_F(SoundOnDemand, ASoundThatFailsToOpenAtTheAlarmGivesTheBoxOfAFailedChoiceO
     EXPECT_EQ(alarmBox.text, chooser.host.messageBoxes.shown[0].text);
     EXPECT_EQ(alarmBox.caption, chooser.host.messageBoxes.shown[0].caption);
 
-    EXPECT_EQ(app.state.SoundLoaded, 0);
-    EXPECT_FALSE(app.state.IsPlaying);
+    EXPECT_FALSE(app.f().sound().Loaded());
+    EXPECT_FALSE(app.f().sound().Playing());
     EXPECT_FALSE(f().btnPlay.Active.Visible());
     EXPECT_FALSE(f().mnuPlayMP3OrNot->Checked);
     EXPECT_EQ(f().edtSecondTextLine.Text(), "MP3 auswählen");
@@ -249,7 +249,7 @@ TEST_F(SoundOnDemandAtStart, ASoundTheDeviceCannotOpenAtStartGivesItsBoxOnceTheW
     EXPECT_TRUE(app.host.messageBoxes.shown.empty());
     app.Running();
     ASSERT_EQ(app.host.messageBoxes.shown.size(), 1u);
-    EXPECT_EQ(app.state.SoundLoaded, 0);
+    EXPECT_FALSE(app.f().sound().Loaded());
     EXPECT_FALSE(f().mnuPlayMP3OrNot->Checked);
     EXPECT_EQ(f().edtSecondTextLine.Text(), "MP3 auswählen");
 }

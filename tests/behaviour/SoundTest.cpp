@@ -49,7 +49,9 @@ protected:
     headless::RecordingMediaPlayer& player() { return app.host.mediaPlayer; }
     headless::RecordingFileDialog& dialog() { return app.host.fileDialog; }
 
-    SoundState State() { return {app.state.SoundLoaded != 0, app.state.IsPlaying, player().mode}; }
+    SoundState State() {
+        return {app.f().sound().Loaded(), app.f().sound().Playing(), player().mode};
+    }
     // The device operations since the last call.
     Calls NewCalls() {
         Calls calls(player().calls.begin() + static_cast<long>(seen_), player().calls.end());
@@ -72,11 +74,11 @@ protected:
     }
     // The user takes the countdown to zero with -5 and the next tick raises the alarm.
     void ReachZero() {
-        while (app.state.RemainingSeconds > 0) {
+        while (app.f().countdown().RemainingSeconds() > 0) {
             Press(f().btnMinusFive);
         }
         app.Tick();
-        ASSERT_TRUE(app.state.AlarmActive);
+        ASSERT_TRUE(app.f().countdown().AlarmActive());
     }
 
     App app;
@@ -177,12 +179,12 @@ TEST_F(Sound, TheSwitchFollowsTheFileAndADropAlwaysMarksTheSettings) {
     Drop({kAlarm});
     EXPECT_TRUE(f().mnuPlayMP3OrNot->Checked);
     EXPECT_EQ(f().edtSecondTextLine.Text(), " Wecker.mp3");
-    EXPECT_TRUE(app.state.SettingsChanged);
+    EXPECT_TRUE(app.f().settings().Changed());
 
-    app.state.SettingsChanged = false;
+    app.SettingsSaved();
     Drop({});
     EXPECT_FALSE(f().mnuPlayMP3OrNot->Checked);
-    EXPECT_TRUE(app.state.SettingsChanged);
+    EXPECT_TRUE(app.f().settings().Changed());
     EXPECT_EQ(State(), kReady);
 
     // A path too long for the file system names no file either.
@@ -293,24 +295,24 @@ TEST_F(Sound, OfThreeDroppedFilesOnlyTheFirstIsOpened) {
     EXPECT_EQ(NewCalls(), Calls{"open " + kGong});
     EXPECT_EQ(f().edtSecondTextLine.Text(), " Gong.wav");
     EXPECT_EQ(State(), kReady);
-    EXPECT_TRUE(app.state.SettingsChanged);
+    EXPECT_TRUE(app.f().settings().Changed());
 }
 
 TEST_F(Sound, AFolderDroppedWhileASoundIsOpenLeavesTheSoundOpen) {
     Choose(kAlarm);
-    app.state.SettingsChanged = false;
+    app.SettingsSaved();
     NewCalls();
     Drop({kMusic});
     EXPECT_TRUE(NewCalls().empty());
     EXPECT_EQ(State(), kReady);
     EXPECT_EQ(f().edtSecondTextLine.Text(), " Wecker.mp3");
     EXPECT_FALSE(f().mnuPlayMP3OrNot->Checked);
-    EXPECT_TRUE(app.state.SettingsChanged);
+    EXPECT_TRUE(app.f().settings().Changed());
 }
 
 TEST_F(Sound, TheCancelledDialogChangesNothingAndTheCountdownCatchesUp) {
     Choose(kAlarm);
-    app.state.SettingsChanged = false;
+    app.SettingsSaved();
     NewCalls();
     const std::string line = f().edtSecondTextLine.Text();
     bool countdownOnWhileOpen = true;
@@ -328,7 +330,7 @@ TEST_F(Sound, TheCancelledDialogChangesNothingAndTheCountdownCatchesUp) {
     EXPECT_EQ(app.host.log.calls.front(), "update") << "the pressed look is painted at once";
     EXPECT_TRUE(f().tmrCountdown.Enabled());
     EXPECT_FALSE(f().btnOpenMP3.Active.Visible());
-    EXPECT_FALSE(app.state.SettingsChanged);
+    EXPECT_FALSE(app.f().settings().Changed());
     EXPECT_TRUE(NewCalls().empty());
     EXPECT_EQ(f().edtSecondTextLine.Text(), line);
     EXPECT_EQ(State(), kReady);
@@ -360,7 +362,8 @@ TEST_F(Sound, AClosedDialogLeavesTheTicksOffWhileATimeIsBeingEntered) {
              Dispatch([&] { a.f().FocusControl(a.f().edtTimeMinutes); });
              Dispatch([&] { a.f().edtTimeMinutes.TextTyped("42"); });
          }},
-        {"clock-time list", [](App& a) { Dispatch([&] { a.f().btnSelectTimeclick(nullptr); }); }},
+        {"clock-time list",
+         [](App& a) { Dispatch([&] { a.f().selection().btnSelectTimeclick(nullptr); }); }},
     };
     for (const auto& way : ways) {
         SCOPED_TRACE(way.entering);
@@ -387,14 +390,14 @@ TEST_F(Sound, AClosedDialogLeavesTheTicksOffWhileATimeIsBeingEntered) {
     app.Tick();
     EXPECT_EQ(f().edtTimeMinutes.Text(), "42");
     Dispatch([&] { f().FocusControl(f().mplMediaPlayer); });
-    EXPECT_EQ(app.state.RemainingSeconds, 42 * 60);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 42 * 60);
     EXPECT_TRUE(f().tmrCountdown.Enabled());
 }
 
 TEST_F(Sound, TheCountdownGoesOnWhileTheDialogIsOpenAndTheAlarmComes) {
     Choose(kAlarm);
     NewCalls();
-    const std::int32_t before = app.state.RemainingSeconds;
+    const std::int32_t before = app.f().countdown().RemainingSeconds();
     std::int32_t afterASecond = 0;
     std::string tipAfterASecond;
     std::string displayAfterASecond;
@@ -402,12 +405,12 @@ TEST_F(Sound, TheCountdownGoesOnWhileTheDialogIsOpenAndTheAlarmComes) {
     MediaMode modeWhileOpen = MediaMode::NoDevice;
     dialog().whileOpen = [&] {
         app.Tick(1000);
-        afterASecond = app.state.RemainingSeconds;
+        afterASecond = app.f().countdown().RemainingSeconds();
         displayAfterASecond = app.Display();
         tipAfterASecond = f().TrayIcon.Hint();
         app.Tick(static_cast<std::int64_t>(before) * 1000);
         app.Tick();
-        alarmWhileOpen = app.state.AlarmActive;
+        alarmWhileOpen = app.f().countdown().AlarmActive();
         modeWhileOpen = player().mode;
     };
     Choose(std::nullopt);
@@ -426,21 +429,20 @@ TEST_F(Sound, AChosenFileIsOpenedMarkedForTheSettingsAndTheFocusParked) {
     EXPECT_TRUE(app.Logged("focus mplMediaPlayer"));
     EXPECT_EQ(State(), kReady);
     EXPECT_EQ(player().FileName(), kAlarm);
-    EXPECT_TRUE(app.state.SettingsChanged);
+    EXPECT_TRUE(app.f().settings().Changed());
     EXPECT_TRUE(f().mnuPlayMP3OrNot->Checked);
     EXPECT_TRUE(f().tmrCountdown.Enabled());
     EXPECT_FALSE(f().btnOpenMP3.Active.Visible());
 
     // A choice of a file that is gone by the time the dialog closes changes nothing.
-    app.state.SettingsChanged = false;
+    app.SettingsSaved();
     NewCalls();
     Choose(kMusic + "Weg.mp3");
     EXPECT_TRUE(NewCalls().empty());
-    EXPECT_FALSE(app.state.SettingsChanged);
+    EXPECT_FALSE(app.f().settings().Changed());
 }
 
 TEST_F(Sound, TheDialogAsksForAMultimediaFileAndStartsInTheRightFolder) {
-    app.state.ConfigDir = "C:\\Users\\Ida\\AppData\\Roaming\\Vorlane\\";
     Choose(kAlarm);
     ASSERT_EQ(dialog().shown.size(), 1u);
     const OpenDialogSettings& first = dialog().shown[0];
@@ -453,14 +455,15 @@ TEST_F(Sound, TheDialogAsksForAMultimediaFileAndStartsInTheRightFolder) {
     EXPECT_EQ(first.defaultExtension, "adw");
     EXPECT_TRUE(first.pathMustExist);
     EXPECT_TRUE(first.fileMustExist);
-    EXPECT_EQ(first.initialFolder, app.state.ConfigDir) << "no sound yet: the settings folder";
+    EXPECT_EQ(first.initialFolder, app.f().settings().ConfigDir())
+        << "no sound yet: the settings folder";
 
     Choose(std::nullopt);
     EXPECT_EQ(dialog().shown[1].initialFolder, kMusic) << "the open sound's folder";
 
     // The open sound's file is gone: the folder stays what it was.
     app.host.files.files.erase(kAlarm);
-    f().FileOpenDialog.initialFolder = "D:\\Zuletzt\\";
+    f().sound().FileOpenDialog.initialFolder = "D:\\Zuletzt\\";
     Choose(std::nullopt);
     EXPECT_EQ(dialog().shown[2].initialFolder, "D:\\Zuletzt\\");
 }
@@ -489,7 +492,7 @@ TEST_F(Sound, AFileThatCannotBeOpenedPaintsTheLineRedAndSaysWhy) {
     EXPECT_EQ(app.host.messageBoxes.shown[0].icon, MessageIcon::Error);
     // The player keeps the name, but a sound it did not open is never written to the settings.
     EXPECT_EQ(player().FileName(), notASound);
-    EXPECT_TRUE(app.state.SettingsChanged);
+    EXPECT_TRUE(app.f().settings().Changed());
     EXPECT_TRUE(f().tmrCountdown.Enabled());
 
     app.Tick();
@@ -557,13 +560,13 @@ TEST_F(Sound, PauseShowsItsLookEvenWhenThereIsNothingToPause) {
 TEST_F(Sound, PlayAndPauseKeepTheirPressedLooksWhileTheirModeLasts) {
     Choose(kAlarm);
     Press(f().btnPlay);
-    Dispatch([&] { f().examineVisibleObjects(); });
+    Dispatch([&] { f().looks().examineVisibleObjects(); });
     EXPECT_TRUE(f().btnPlay.Active.Visible());
     Press(f().btnPause);
-    Dispatch([&] { f().examineVisibleObjects(); });
+    Dispatch([&] { f().looks().examineVisibleObjects(); });
     EXPECT_TRUE(f().btnPause.Active.Visible());
     Press(f().btnStop);
-    Dispatch([&] { f().examineVisibleObjects(); });
+    Dispatch([&] { f().looks().examineVisibleObjects(); });
     EXPECT_FALSE(f().btnPause.Active.Visible());
     EXPECT_FALSE(f().btnPlay.Active.Visible());
 }

@@ -18,7 +18,7 @@ TEST(StartUp, CreationLaysOutTheWindowAndPlacesAFirstRun) {
     EXPECT_EQ(app.window().region.bottom, 240);
     EXPECT_EQ(app.Display(), "12:00");
     EXPECT_EQ(f.TrayIcon.Hint(), "12:00");
-    EXPECT_EQ(app.state.RemainingSeconds, 720);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 720);
     EXPECT_EQ(f.edtSecondTextLine.Text(), "MP3 auswählen");
     EXPECT_EQ(f.edtFirstTextLine.Text(), "Vezov!");
     EXPECT_EQ(f.edtFirstTextLine.Hint(), "Vezov!");
@@ -28,15 +28,12 @@ TEST(StartUp, CreationLaysOutTheWindowAndPlacesAFirstRun) {
     // No settings file yet: first-run position, info dialog wished, settings written at once.
     EXPECT_EQ(f.Left(), 1234);
     EXPECT_EQ(f.Top(), 421);
-    EXPECT_EQ(app.state.ShowInfoAtStart, 1);
-    EXPECT_FALSE(app.state.SettingsChanged);
-    EXPECT_TRUE(app.host.files.FileExists(app.state.ConfigDir + "Vorlane.ini"));
+    EXPECT_TRUE(app.f().InfoDueAtStart());
+    EXPECT_FALSE(app.f().settings().Changed());
+    EXPECT_TRUE(app.host.files.FileExists(app.f().settings().ConfigDir() + "Vorlane.ini"));
     EXPECT_TRUE(f.tmrFirstStart.Enabled());
     EXPECT_FALSE(f.tmrStartAfter300ms.Enabled());
     EXPECT_FALSE(f.tmrCountdown.Enabled());
-    EXPECT_EQ(app.state.TextTargetTime, "Zielzeit:");
-    EXPECT_EQ(app.state.TextMinutes, "Minuten:");
-    EXPECT_EQ(app.state.TextSeconds, "Sekunden:");
 }
 
 TEST(StartUp, WindowIsAToolWindowWithoutTaskbarButtonAndStartsOnTop) {
@@ -81,7 +78,7 @@ TEST(StartUp, StagesRunInOrderAndSwitchOnTheCountdown) {
     EXPECT_TRUE(f.tmrCountdown.Enabled());
     EXPECT_FALSE(app.window().topmost);
     EXPECT_FALSE(f.StayOnTop);
-    EXPECT_EQ(app.state.ShowInfoAtStart, 0);
+    EXPECT_FALSE(app.f().InfoDueAtStart());
     // A first start (there is no settings file yet) ends with the info dialog, centred.
     EXPECT_EQ(app.host.log.calls,
               (std::vector<std::string>{
@@ -96,7 +93,7 @@ TEST(StartUp, TimeSpentStartingIsNotCounted) {
     app.FinishStartUp();
     app.TimePasses(5000); // a slow first tick
     app.Fire(app.f().tmrCountdown);
-    EXPECT_EQ(app.state.IsStarting, 0);
+    EXPECT_FALSE(app.f().countdown().Starting());
     EXPECT_EQ(app.f().tmrCountdown.Interval(), 300);
     EXPECT_EQ(app.Display(), "12:00");
     app.Tick(1000);
@@ -132,7 +129,7 @@ TEST(StartUp, ReminderArgumentsGiveTheReminderLayout) {
         EXPECT_FALSE(hidden->Visible()) << hidden->Name();
     }
     app.Running();
-    EXPECT_TRUE(app.state.AlarmActive);
+    EXPECT_TRUE(app.f().countdown().AlarmActive());
 }
 
 TEST(StartUp, ReminderTextWithoutZeroTimeKeepsTheCountdownLayout) {

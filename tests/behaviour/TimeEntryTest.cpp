@@ -45,19 +45,23 @@ TEST_F(TimeEntry, AFieldWithTheFocusStopsTheTicksAndItsValueCountsFromLeaving) {
     Leave();
     EXPECT_TRUE(f().tmrCountdown.Enabled());
     EXPECT_FALSE(f().edtHinweiseLabel.Visible());
-    EXPECT_EQ(app.state.RemainingSeconds, 42 * 60);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 42 * 60);
     app.Tick(1000);
     EXPECT_EQ(app.Display(), "41:59");
+
+    // The seconds field has its own label.
+    Focus(f().edtTimeSeconds);
+    EXPECT_EQ(f().edtHinweiseLabel.Text(), "Sekunden:");
 }
 
 TEST_F(TimeEntry, TheSameValueAppliesNothingAndTheTimeInTheFieldIsStillCounted) {
-    const std::int32_t before = app.state.RemainingSeconds;
+    const std::int32_t before = app.f().countdown().RemainingSeconds();
     Type(f().edtTimeMinutes, "5"); // the field showed 05
     app.TimePasses(20000);
     Leave();
-    EXPECT_EQ(app.state.RemainingSeconds, before);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), before);
     app.Tick(300);
-    EXPECT_EQ(app.state.RemainingSeconds, before - 20);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), before - 20);
 }
 
 TEST_F(TimeEntry, MinutesAndSecondsTakeTheirLimits) {
@@ -81,12 +85,12 @@ TEST_F(TimeEntry, MinutesAndSecondsTakeTheirLimits) {
         TFormVorlane& g = fresh.f();
         fresh.TimePasses(1000);
         fresh.Tick(0); // 04:59 shown
-        const std::int32_t before = fresh.state.RemainingSeconds;
+        const std::int32_t before = fresh.f().countdown().RemainingSeconds();
         TControl& field = c.typeSeconds ? g.edtTimeSeconds : g.edtTimeMinutes;
         Dispatch([&] { g.FocusControl(field); });
         Dispatch([&] { field.TextTyped(c.typeSeconds ? c.seconds : c.minutes); });
         Dispatch([&] { g.FocusControl(g.mplMediaPlayer); });
-        EXPECT_EQ(fresh.state.RemainingSeconds, c.remaining < 0 ? before : c.remaining);
+        EXPECT_EQ(fresh.f().countdown().RemainingSeconds(), c.remaining < 0 ? before : c.remaining);
         EXPECT_TRUE(g.tmrCountdown.Enabled());
     }
 }
@@ -133,10 +137,10 @@ TEST(TimeEntryLimits, HoldWhicheverWayAFieldIsLeft) {
             Dispatch([&] { field->TextTyped(text); });
         }
         Dispatch([&] { second.KeyPress(13); });
-        EXPECT_EQ(app.state.RemainingSeconds, c.remaining);
+        EXPECT_EQ(app.f().countdown().RemainingSeconds(), c.remaining);
         app.Tick(0);
-        EXPECT_GE(app.state.RemainingSeconds, 0);
-        EXPECT_LE(app.state.RemainingSeconds, 59999);
+        EXPECT_GE(app.f().countdown().RemainingSeconds(), 0);
+        EXPECT_LE(app.f().countdown().RemainingSeconds(), 59999);
     }
 }
 
@@ -145,16 +149,16 @@ TEST_F(TimeEntry, ZeroRaisesTheAlarmAndANewValueEndsIt) {
     Type(f().edtTimeMinutes, "0");
     Type(f().edtTimeSeconds, "0");
     Leave();
-    EXPECT_EQ(app.state.RemainingSeconds, 0);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 0);
     app.Tick(300);
-    EXPECT_TRUE(app.state.AlarmActive);
+    EXPECT_TRUE(app.f().countdown().AlarmActive());
     EXPECT_TRUE(app.window().topmost);
-    ASSERT_TRUE(app.state.IsPlaying) << "the alarm plays the sound";
+    ASSERT_TRUE(app.f().sound().Playing()) << "the alarm plays the sound";
     Type(f().edtTimeMinutes, "3");
     Leave();
-    EXPECT_FALSE(app.state.IsPlaying) << "the entry stopped the sound";
+    EXPECT_FALSE(app.f().sound().Playing()) << "the entry stopped the sound";
     app.Tick(300);
-    EXPECT_FALSE(app.state.AlarmActive);
+    EXPECT_FALSE(app.f().countdown().AlarmActive());
     EXPECT_EQ(app.Display(), "03:00");
 }
 
@@ -172,19 +176,19 @@ TEST_F(TimeEntry, OnlyDigitsAndBackspaceReachAFieldAndEnterCommits) {
     Dispatch([&] { f().edtTimeMinutes.TextTyped("17"); });
     EXPECT_EQ(Press(f().edtTimeMinutes, 13), 0) << "Enter is not typed";
     EXPECT_EQ(f().Focused(), &f().mplMediaPlayer);
-    EXPECT_EQ(app.state.RemainingSeconds, 17 * 60 + 0);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 17 * 60 + 0);
 }
 
 TEST_F(TimeEntry, PastedTextThatIsNoNumberIsIgnoredWithoutAMessage) {
-    const std::int32_t before = app.state.RemainingSeconds;
+    const std::int32_t before = app.f().countdown().RemainingSeconds();
     Focus(f().edtTimeMinutes);
     Dispatch([&] { f().edtTimeMinutes.TextTyped("zwölf"); }); // Shift+Insert passes no filter
     Leave();
-    EXPECT_EQ(app.state.RemainingSeconds, before);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), before);
     Focus(f().edtTimeSeconds);
     Dispatch([&] { f().edtTimeSeconds.TextTyped(std::string(10000, '7')); });
     Leave();
-    EXPECT_EQ(app.state.RemainingSeconds, before);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), before);
     EXPECT_TRUE(app.host.messageBoxes.shown.empty());
 }
 

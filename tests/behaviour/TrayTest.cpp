@@ -66,7 +66,7 @@ TEST_F(TrayMenu, TheMenuShowsItsGermanEntriesInOrderAndMinimiseOrRestoreByState)
     EXPECT_EQ(f().mnuMinimize->Caption, "&Minimieren");
     EXPECT_EQ(f().mnuRestore->Caption, "&Wiederherstellen");
 
-    Dispatch([&] { f().MinimizeToTray(); });
+    Dispatch([&] { f().windowAndTray().MinimizeToTray(); });
     const auto& inTray = RightClickTray();
     EXPECT_NE(std::find(inTray.shown.begin(), inTray.shown.end(), "mnuRestore"),
               inTray.shown.end());
@@ -76,7 +76,7 @@ TEST_F(TrayMenu, TheMenuShowsItsGermanEntriesInOrderAndMinimiseOrRestoreByState)
 
 TEST_F(TrayMenu, APresetFromTheMenuSetsTheCountdown) {
     RightClickTray("mnu15");
-    EXPECT_EQ(app.state.RemainingSeconds, 900);
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 900);
     app.Tick(300);
     EXPECT_EQ(app.Display(), "15:00");
     EXPECT_EQ(f().TrayIcon.Hint(), "15:00");
@@ -110,7 +110,7 @@ TEST_F(TrayMenu, TheClockTimeSelectionFromTheTrayBringsTheWindowBackFirst) {
     RightClickTray("mnuSelectTime");
     EXPECT_TRUE(app.window().visible);
     EXPECT_FALSE(application().minimized);
-    EXPECT_TRUE(app.state.SelectingTime);
+    EXPECT_TRUE(app.f().selection().Selecting());
     EXPECT_EQ(f().Focused(), &f().cmbEndTimeComboBox);
     // As a click on the icon does it, before the list takes the focus.
     const auto& calls = app.host.log.calls;
@@ -141,12 +141,12 @@ TEST_F(TrayMenu, TheMinimiseButtonIsRefusedAtZeroButClearsItsLooks) {
 }
 
 TEST_F(TrayMenu, ALeftPressOnTheBackgroundMovesTheWindowAndMarksTheSettings) {
-    app.state.SettingsChanged = false;
+    app.SettingsSaved();
     app.host.log.calls.clear();
     PressBackground(MouseButton::Left);
     // A press that did not move the window still marks its place for saving.
     EXPECT_TRUE(app.Logged("drag"));
-    EXPECT_TRUE(app.state.SettingsChanged);
+    EXPECT_TRUE(app.f().settings().Changed());
     EXPECT_EQ(f().Focused(), &f().mplMediaPlayer);
     EXPECT_TRUE(application().menusOpened.empty());
 }

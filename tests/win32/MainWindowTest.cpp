@@ -125,13 +125,13 @@ TEST_F(Win32Window, FieldColoursFollowTheLook) {
     };
     EXPECT_EQ(colours(minutes, WM_CTLCOLOREDIT),
               std::make_tuple(RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0)));
-    Dispatch([&] { form->ShowAlarmColors(); });
+    Dispatch([&] { form->countdown().ShowAlarmColors(); });
     EXPECT_EQ(colours(minutes, WM_CTLCOLOREDIT),
               std::make_tuple(RGB(96, 115, 137), RGB(96, 115, 137), RGB(255, 255, 255)));
     // The read-only colon asks as a static field.
     EXPECT_EQ(colours(colon, WM_CTLCOLORSTATIC),
               std::make_tuple(RGB(96, 115, 137), RGB(96, 115, 137), RGB(255, 255, 255)));
-    Dispatch([&] { form->ShowNormalColors(); });
+    Dispatch([&] { form->countdown().ShowNormalColors(); });
     EXPECT_EQ(colours(colon, WM_CTLCOLORSTATIC),
               std::make_tuple(RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0)));
     DeleteDC(dc);
@@ -159,7 +159,7 @@ TEST_F(Win32Window, TimersRunTheStartUpAndTheCountdownFromTheMessageLoop) {
     EXPECT_FALSE(form->tmrStartAfter300ms.Enabled());
     EXPECT_TRUE(form->tmrCountdown.Enabled());
     EXPECT_EQ(form->tmrCountdown.Interval(), 300);
-    EXPECT_EQ(state.IsStarting, 0);
+    EXPECT_FALSE(form->countdown().Starting());
     // Start-up released the stay-on-top state.
     EXPECT_EQ(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     const std::wstring minutes = TextOf(Field(kIdTimeMinutes));
@@ -183,16 +183,15 @@ TEST_F(Win32Window, EscapeInATimeFieldReachesThePreviewAndEndsTheLoop) {
 TEST_F(Win32Window, AlarmRaisesTheWindowFromTheTrayWithoutActivatingIt) {
     ShowWindow(window, SW_SHOWNORMAL);
     Pump(100);
-    Dispatch([&] { form->MinimizeToTray(); });
+    Dispatch([&] { form->windowAndTray().MinimizeToTray(); });
     EXPECT_FALSE(IsWindowVisible(window));
     HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
                                  nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(other);
     SetActiveWindow(other);
-    state.RemainingSeconds = 0;
-    state.IsStarting = 0;
+    form->countdown().SetRemainingSeconds(0);
     form->tmrCountdown.SetEnabled(true);
-    Dispatch([&] { form->tmrCountdownTimer(&form->tmrCountdown); });
+    Dispatch([&] { form->countdown().tmrCountdownTimer(&form->tmrCountdown); });
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_NE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_NE(GetActiveWindow(), window);

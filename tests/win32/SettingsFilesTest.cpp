@@ -257,7 +257,7 @@ TEST_F(FirstStart, MakesTheUserFolderWritesThePlaceAndWorksThere) {
     wchar_t current[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, current);
     EXPECT_EQ(fs::path(current), userFolder);
-    EXPECT_EQ(state.ConfigDir, Narrow(userFolder.wstring()) + "\\");
+    EXPECT_EQ(form->settings().ConfigDir(), Narrow(userFolder.wstring()) + "\\");
 }
 
 } // namespace

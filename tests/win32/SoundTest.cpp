@@ -270,30 +270,31 @@ TEST_F(Win32Sound, ADroppedSoundIsOpenedAndPlaysAgainAtZeroAfterItEnded) {
     ASSERT_TRUE(form->tmrCountdown.Enabled());
 
     DropOn(window, {folder + L"Glocke.wav", folder + L"Gong.mp3"});
-    EXPECT_EQ(state.SoundLoaded, 1);
+    EXPECT_TRUE(form->sound().Loaded());
     EXPECT_EQ(player().FileName(), first) << "only the first dropped file";
     EXPECT_EQ(player().Mode(), MediaMode::Stopped);
-    EXPECT_TRUE(state.SettingsChanged);
+    EXPECT_TRUE(form->settings().Changed());
     EXPECT_TRUE(form->mnuPlayMP3OrNot->Checked);
     wchar_t line[64] = {};
     GetWindowTextW(Field(kIdSecondTextLine), line, 64);
     EXPECT_STREQ(line, L" Glocke.wav");
 
     // The end of playback: the form lets go of the sound it played.
-    Dispatch([&] { form->btnPlayNormalClick(nullptr); });
-    EXPECT_TRUE(state.IsPlaying);
+    Dispatch([&] { form->sound().btnPlayNormalClick(nullptr); });
+    EXPECT_TRUE(form->sound().Playing());
     EXPECT_TRUE(form->btnPlay.Active.Visible());
-    ASSERT_TRUE(PumpUntil([&] { return !state.IsPlaying; }, 15000)) << "the end was not seen";
+    ASSERT_TRUE(PumpUntil([&] { return !form->sound().Playing(); }, 15000))
+        << "the end was not seen";
     EXPECT_FALSE(form->btnPlay.Active.Visible());
     EXPECT_EQ(player().Mode(), MediaMode::Stopped);
 
     // So the alarm at zero plays it once more.
-    state.RemainingSeconds = 0;
-    ASSERT_TRUE(PumpUntil([&] { return state.IsPlaying; }, 2000)) << "silent at zero";
-    EXPECT_TRUE(state.AlarmActive);
+    form->countdown().SetRemainingSeconds(0);
+    ASSERT_TRUE(PumpUntil([&] { return form->sound().Playing(); }, 2000)) << "silent at zero";
+    EXPECT_TRUE(form->countdown().AlarmActive());
     EXPECT_TRUE(form->btnPlay.Active.Visible());
-    EXPECT_TRUE(PumpUntil([&] { return !state.IsPlaying; }, 15000));
-    Dispatch([&] { form->btnPlusOneNormalClick(nullptr); });
+    EXPECT_TRUE(PumpUntil([&] { return !form->sound().Playing(); }, 15000));
+    Dispatch([&] { form->display().btnPlusOneNormalClick(nullptr); });
 }
 
 // The program keeps no sound device open while it waits: the chosen sound is opened for the
@@ -303,21 +304,22 @@ TEST_F(Win32Sound, TheDeviceIsOpenOnlyWhileTheAlarmSoundPlays) {
     const std::wstring wide = win32::Widen(sound);
     Pump(600); // start-up, until the countdown runs
     DropOn(window, {wide});
-    ASSERT_EQ(state.SoundLoaded, 1);
+    ASSERT_TRUE(form->sound().Loaded());
     EXPECT_EQ(mciGetDeviceIDW(wide.c_str()), 0u) << "open while the countdown runs";
     EXPECT_EQ(device().Mode(), MediaMode::NoDevice);
 
-    state.RemainingSeconds = 0;
-    ASSERT_TRUE(PumpUntil([&] { return state.IsPlaying; }, 2000)) << "silent at zero";
+    form->countdown().SetRemainingSeconds(0);
+    ASSERT_TRUE(PumpUntil([&] { return form->sound().Playing(); }, 2000)) << "silent at zero";
     EXPECT_EQ(device().Mode(), MediaMode::Playing);
     EXPECT_NE(mciGetDeviceIDW(wide.c_str()), 0u);
-    ASSERT_TRUE(PumpUntil([&] { return !state.IsPlaying; }, 15000)) << "the end was not seen";
+    ASSERT_TRUE(PumpUntil([&] { return !form->sound().Playing(); }, 15000))
+        << "the end was not seen";
     EXPECT_EQ(mciGetDeviceIDW(wide.c_str()), 0u) << "still open after its end";
 
-    Dispatch([&] { form->btnPlusOneNormalClick(nullptr); });
-    Dispatch([&] { form->btnPlayNormalClick(nullptr); });
+    Dispatch([&] { form->display().btnPlusOneNormalClick(nullptr); });
+    Dispatch([&] { form->sound().btnPlayNormalClick(nullptr); });
     EXPECT_EQ(device().Mode(), MediaMode::Playing);
-    Dispatch([&] { form->btnStopNormalClick(nullptr); });
+    Dispatch([&] { form->sound().btnStopNormalClick(nullptr); });
     EXPECT_EQ(mciGetDeviceIDW(wide.c_str()), 0u) << "still open after a stop";
     EXPECT_EQ(player().Mode(), MediaMode::Stopped);
 }
@@ -373,16 +375,29 @@ private:
 };
 
 TEST_F(Win32Sound, TheDialogAsksForAMultimediaFileAndTheChosenOneIsOpened) {
+    // While no sound is open the dialog starts in the settings folder: the files are made
+    // there for this test, and taken away again.
+    const std::wstring settingsFolder = win32::Widen(form->settings().ConfigDir());
+    const std::vector<std::wstring> names{L"Glocke.wav", L"Gong.mid", L"Notiz.txt"};
+    struct RemovedAtEnd {
+        const std::wstring& folder;
+        const std::vector<std::wstring>& names;
+        ~RemovedAtEnd() {
+            for (const std::wstring& name : names) {
+                DeleteFileW((folder + name).c_str());
+            }
+        }
+    } removed{settingsFolder, names};
+    folder = settingsFolder;
     const std::string sound = Make(L"Glocke.wav", testsupport::WaveSound(1.0));
     // MIDI files mostly end in .mid; a file of another kind is listed only when asked for.
     Make(L"Gong.mid", testsupport::MidiNote());
     Make(L"Notiz.txt", Bytes{'-'});
-    state.ConfigDir = win32::Narrow(folder);
     DialogFiller filler(folder + L"Glocke.wav");
     // The countdown runs, as it does once the program has started; the dialog leaves it on.
-    state.RemainingSeconds = 600;
+    form->countdown().SetRemainingSeconds(600);
     form->tmrCountdown.SetEnabled(true);
-    Dispatch([&] { form->btnOpenMP3NormalClick(nullptr); });
+    Dispatch([&] { form->sound().btnOpenMP3NormalClick(nullptr); });
     const auto seen = filler.Seen();
     ASSERT_TRUE(seen.has_value()) << "no dialog";
     EXPECT_EQ(seen->fileNameLabel, L"Dateiname:");
@@ -391,7 +406,7 @@ TEST_F(Win32Sound, TheDialogAsksForAMultimediaFileAndTheChosenOneIsOpened) {
     EXPECT_EQ(seen->fileTypes,
               (std::vector<std::wstring>{L"Multimedia-Dateien", L"Alle Dateien (*.*)"}));
     EXPECT_EQ(seen->listed, (std::vector<std::wstring>{L"Glocke.wav", L"Gong.mid"}));
-    EXPECT_EQ(seen->lookIn, L"vorlane-sound-test") << "the settings folder while no sound is open";
+    EXPECT_EQ(seen->lookIn, L"Vorlane") << "the settings folder while no sound is open";
     EXPECT_EQ(seen->owner, window);
 
     EXPECT_EQ(player().FileName(), sound);

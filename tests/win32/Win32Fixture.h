@@ -1,7 +1,12 @@
 #pragma once
 // The real main window in this process, created the way the program entry creates it.
+#include "app/AlarmSound.h"
 #include "app/ControlIds.h"
+#include "app/Countdown.h"
+#include "app/SettingsStore.h"
+#include "app/TimeDisplay.h"
 #include "app/Vorlane.h"
+#include "app/WindowAndTray.h"
 #include "platform/win32/Win32Host.h"
 
 #include <objbase.h>
@@ -43,7 +48,7 @@ protected:
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         host = std::make_unique<win32::Win32Host>(GetModuleHandleW(nullptr));
         info = std::make_unique<ShowInfoModule>(host->Services());
-        form = CreateApplication(*host, state, *info);
+        form = CreateApplication(*host, *info);
         window = FindWindowW(L"TFormVorlane", L"Vorlane");
         // Shown as the message loop shows it; its fields are made then.
         ShowWindow(window, SW_SHOWNORMAL);
@@ -76,7 +81,6 @@ protected:
 
     HWND Field(int id) { return GetDlgItem(window, id); }
 
-    VorlaneState state;
     std::unique_ptr<win32::Win32Host> host;
     std::unique_ptr<ShowInfoModule> info;
     std::unique_ptr<TFormVorlane> form;

@@ -1,5 +1,8 @@
 // Where the settings live, the one-time import of the former version's file, reading and
 // writing the settings file, and showing it in the file manager.
+#include "app/SettingsStore.h"
+#include "app/AlarmSound.h"
+#include "app/ErrorBoxes.h"
 #include "app/VorlaneSRC.h"
 #include "core/Centring.h"
 #include "core/ScreenCheck.h"
@@ -27,51 +30,71 @@ std::string PerUserFolder(Files& files) {
 
 } // namespace
 
-bool TFormVorlane::LocateConfigFolder() {
-    Files& files = services_.files;
+SettingsStore::SettingsStore(TFormVorlane& form) : f_(form) {
+    f_.mnuOpenConfigFolderHere->OnClick = [this](TComponent* sender) {
+        mnuOpenConfigFolderHereClick(sender);
+    };
+}
+
+bool SettingsStore::Load() {
+    if (!LocateConfigFolder()) {
+        return false;
+    }
+    loadMP3(configDir_ + kSettingsFileName);
+    return true;
+}
+
+void SettingsStore::SaveFirstRun() {
+    changed_ = true;
+    SaveWholeSettings();
+}
+
+bool SettingsStore::LocateConfigFolder() {
+    Files& files = f_.Services().files;
     bool available = false;
     try {
         const std::string programFolder = files.ProgramFolder();
         if (files.FileExists(programFolder + kSettingsFileName)) {
-            s_.ConfigDir = programFolder;
+            configDir_ = programFolder;
             available = true;
         } else {
             const std::string userFolder = PerUserFolder(files);
             if (files.FileExists(userFolder + kSettingsFileName)) {
-                s_.ConfigDir = userFolder;
+                configDir_ = userFolder;
                 available = true;
             } else {
                 available = ImportOldSettings();
                 // "-p" only decides where a new settings file goes.
-                s_.ConfigDir = s_.UseExeFolder ? programFolder : userFolder;
-                if (!s_.UseExeFolder && !files.FolderExists(userFolder)) {
+                configDir_ = useExeFolder_ ? programFolder : userFolder;
+                if (!useExeFolder_ && !files.FolderExists(userFolder)) {
                     files.CreateFolders(userFolder);
                 }
                 if (available) {
                     // Written at once, so the next start finds it and never imports again.
                     // The former file's sound is opened first: it is carried over only when
                     // the device takes it.
-                    s_.SettingsChanged = true;
-                    files.SetCurrentFolder(s_.ConfigDir);
-                    OpenSoundFile(s_.SoundFile);
+                    changed_ = true;
+                    files.SetCurrentFolder(configDir_);
+                    f_.sound().OpenSoundFile(storedSound_);
                     SaveWholeSettings();
                 }
             }
         }
-        files.SetCurrentFolder(s_.ConfigDir);
+        files.SetCurrentFolder(configDir_);
     } catch (const std::exception&) {
-        ShowErrorMessageBox("Ein unbekannte Fehler ist aufgetreten bei Laden der ini Datei:\r\n" +
-                                s_.ConfigDir + kSettingsFileName,
-                            "Fehler");
+        f_.errors().ShowErrorMessageBox(
+            "Ein unbekannte Fehler ist aufgetreten bei Laden der ini Datei:\r\n" + configDir_ +
+                kSettingsFileName,
+            "Fehler");
         return false;
     }
     return available;
 }
 
-bool TFormVorlane::ImportOldSettings() {
+bool SettingsStore::ImportOldSettings() {
     bool imported = false;
     try {
-        Files& files = services_.files;
+        Files& files = f_.Services().files;
         const std::string programFolder = files.ProgramFolder();
         if (files.FileExists(programFolder + kFormerSettingsFileName)) {
             loadMP3(programFolder + kFormerSettingsFileName);
@@ -86,77 +109,73 @@ bool TFormVorlane::ImportOldSettings() {
     return imported;
 }
 
-void TFormVorlane::loadMP3(const std::string& path) {
+void SettingsStore::loadMP3(const std::string& path) {
     try {
-        Files& files = services_.files;
+        Files& files = f_.Services().files;
         // One byte beyond the limit, so that a larger file is recognised as such.
         const SettingsFileContent content =
             ParseSettingsFile(files.Read(path, kSettingsFileMaxBytes + 1),
                               [&files](std::string_view ansi) { return files.AnsiToUtf8(ansi); });
         if (content.soundFile) {
-            s_.SoundFile = *content.soundFile;
+            storedSound_ = *content.soundFile;
         }
         if (!content.windowPosition) {
             return;
         }
-        const ScreenSize window{Width(), Height()};
-        const ScreenSize primary{services_.screen.Width(), services_.screen.Height()};
+        const ScreenSize window{f_.Width(), f_.Height()};
+        const ScreenSize primary{f_.Services().screen.Width(), f_.Services().screen.Height()};
         try {
-            const Rect all = services_.screen.VirtualScreen();
+            const Rect all = f_.Services().screen.VirtualScreen();
             const ScreenPoint at =
                 KeepOnScreen(*content.windowPosition, window,
                              ScreenRect{all.left, all.top, all.width, all.height}, primary);
-            SetPosition(at.left, at.top);
+            f_.SetPosition(at.left, at.top);
         } catch (const std::exception&) {
             const ScreenPoint centre = CentredOnScreen(primary, window);
-            SetPosition(centre.left, centre.top);
+            f_.SetPosition(centre.left, centre.top);
         }
     } catch (const std::exception&) {
         // Reading reports nothing: what was taken over so far stays.
     }
 }
 
-std::string TFormVorlane::OpenedSound() {
-    // A sound the device refused would greet every later start with the same error; a stored
-    // sound that no longer exists is not handed to the device either.
-    return s_.SoundLoaded != 0 ? services_.mediaPlayer.FileName() : std::string();
-}
-
-void TFormVorlane::NoteChosenSound(const std::string& path) {
-    if (s_.SoundLoaded != 0 && services_.mediaPlayer.FileName() == path) {
-        s_.SoundChosen = true;
+void SettingsStore::SoundChosen(const std::string& path) {
+    changed_ = true;
+    if (f_.sound().Loaded() && f_.Services().mediaPlayer.FileName() == path) {
+        soundChosen_ = true;
     }
 }
 
-void TFormVorlane::NoteSettledPlace() {
-    s_.SettledLeft = Left();
-    s_.SettledTop = Top();
+void SettingsStore::NoteSettledPlace() {
+    settledLeft_ = f_.Left();
+    settledTop_ = f_.Top();
 }
 
-void TFormVorlane::SaveWholeSettings() {
-    if (!s_.SettingsChanged) {
+void SettingsStore::SaveWholeSettings() {
+    if (!changed_) {
         return;
     }
     WriteSettings([this](Files& files, const std::string& path) {
-        files.WriteReplacing(path, FormatSettingsFile(OpenedSound(), ScreenPoint{Left(), Top()}));
+        files.WriteReplacing(
+            path, FormatSettingsFile(f_.sound().OpenedSound(), ScreenPoint{f_.Left(), f_.Top()}));
     });
 }
 
 // Other copies of the program may have written the file since this one read it: only what
 // this copy changed goes into the file as it is on the disk now.
-void TFormVorlane::saveMP3() {
-    if (!s_.SettingsChanged) {
+void SettingsStore::saveMP3() {
+    if (!changed_) {
         return;
     }
     SettingsChanges changes;
-    if (s_.SoundChosen && s_.SoundLoaded != 0) {
-        changes.soundFile = services_.mediaPlayer.FileName();
+    if (soundChosen_ && f_.sound().Loaded()) {
+        changes.soundFile = f_.Services().mediaPlayer.FileName();
     }
-    if (Left() != s_.SettledLeft || Top() != s_.SettledTop) {
-        changes.windowPosition = ScreenPoint{Left(), Top()};
+    if (f_.Left() != settledLeft_ || f_.Top() != settledTop_) {
+        changes.windowPosition = ScreenPoint{f_.Left(), f_.Top()};
     }
     if (!changes.soundFile && !changes.windowPosition) {
-        s_.SettingsChanged = false;
+        changed_ = false;
         return;
     }
     WriteSettings([this, &changes](Files& files, const std::string& path) {
@@ -164,7 +183,8 @@ void TFormVorlane::saveMP3() {
             path, kSettingsFileMaxBytes + 1, [&](const std::optional<std::string>& current) {
                 if (!current) {
                     // Nothing to keep: the whole file, as on a first run.
-                    return FormatSettingsFile(OpenedSound(), ScreenPoint{Left(), Top()});
+                    return FormatSettingsFile(f_.sound().OpenedSound(),
+                                              ScreenPoint{f_.Left(), f_.Top()});
                 }
                 return MergeSettingsFile(
                     *current, [&files](std::string_view ansi) { return files.AnsiToUtf8(ansi); },
@@ -173,22 +193,23 @@ void TFormVorlane::saveMP3() {
     });
 }
 
-void TFormVorlane::WriteSettings(const std::function<void(Files&, const std::string&)>& write) {
+void SettingsStore::WriteSettings(const std::function<void(Files&, const std::string&)>& write) {
     try {
-        write(services_.files, s_.ConfigDir + kSettingsFileName);
+        write(f_.Services().files, configDir_ + kSettingsFileName);
     } catch (const std::exception& error) {
-        ShowErrorMessageBox("Es ist ein Fehler beim Speichern der Einstellungen aufgetreten:\r\n" +
-                                ErrorDescription(error),
-                            "Fehler");
+        f_.errors().ShowErrorMessageBox(
+            "Es ist ein Fehler beim Speichern der Einstellungen aufgetreten:\r\n" +
+                ErrorDescription(error),
+            "Fehler");
     }
     // Also after a failure: the box is shown once, not again at exit.
-    s_.SettingsChanged = false;
+    changed_ = false;
 }
 
-void TFormVorlane::mnuOpenConfigFolderHereClick(TComponent* /*sender*/) {
+void SettingsStore::mnuOpenConfigFolderHereClick(TComponent* /*sender*/) {
     try {
-        services_.shell.Open("explorer.exe",
-                             "/select,\"" + s_.ConfigDir + kSettingsFileName + "\"");
+        f_.Services().shell.Open("explorer.exe",
+                                 "/select,\"" + configDir_ + kSettingsFileName + "\"");
     } catch (const std::exception&) {
         // Best effort: the command shows nothing of its own.
     }

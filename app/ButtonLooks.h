@@ -1,0 +1,38 @@
+#pragma once
+#include "platform/Component.h"
+#include "platform/Control.h"
+
+namespace vorlane {
+
+class TFormVorlane;
+struct ImageButton;
+struct ImageButtonRow;
+
+// The three looks of the image buttons: resting, hovered and pressed, the pressed looks that
+// stay while their function is on, and parking the focus when the pointer leaves the window.
+class ButtonLooks {
+public:
+    explicit ButtonLooks(TFormVorlane& form);
+
+    // The pointer moved over a button's resting look.
+    void NormalMouseMove(const ImageButtonRow& row);
+    // A mouse button went down on a button's hover look: any button shows the pressed look;
+    // only a left release makes a click.
+    void HoverMouseDown(ImageButton& button);
+    void imgFormMouseMove(TComponent* sender, ShiftState shift, int x, int y);
+    void examineVisibleObjects();
+    void FormMouseLeave(TComponent* sender);
+
+    // Some button's hover look is on since the last reset.
+    bool HoverShown() const { return hoverShown_; }
+
+private:
+    void ShowHoverLook(ImageButton& button);
+    // Whether the function that keeps this pressed look on is on.
+    bool LatchHolds(const ImageButtonRow& row);
+
+    TFormVorlane& f_;
+    bool hoverShown_ = false;
+};
+
+} // namespace vorlane

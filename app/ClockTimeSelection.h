@@ -1,0 +1,40 @@
+#pragma once
+#include "platform/Component.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vorlane {
+
+class TFormVorlane;
+
+// Counting down to a chosen clock time: the list of clock times in place of the display,
+// the check of what was typed into it and the confirmation. The countdown waits meanwhile.
+class ClockTimeSelection {
+public:
+    explicit ClockTimeSelection(TFormVorlane& form);
+
+    void btnSelectTimeclick(TComponent* sender);
+    void mnuSelectTimeClick(TComponent* sender);
+    void btnSetTimeClick(TComponent* sender);
+    void btnTimeSelectionOkayClick(TComponent* sender);
+    void ParseTargetTime();
+    void cmbEndTimeComboBoxExit(TComponent* sender);
+    void cmbEndTimeComboBoxKeyPress(TComponent* sender, char16_t& key);
+
+    // The list is shown and a clock time is being chosen.
+    bool Selecting() const { return selecting_; }
+    // The list's text when the selection opened: the clock time then.
+    const std::string& SelectionStartText() const { return selectionStartText_; }
+
+private:
+    TFormVorlane& f_;
+    bool selecting_ = false;
+    std::uint16_t targetHour_ = 0;
+    std::uint16_t targetMinute_ = 0;
+    std::string selectionStartText_;
+    // A confirmation is under way: the focus moves it makes confirm nothing a second time.
+    bool confirming_ = false;
+};
+
+} // namespace vorlane

@@ -1,0 +1,32 @@
+#pragma once
+#include "platform/Component.h"
+
+#include <string>
+
+namespace vorlane {
+
+class TFormVorlane;
+
+// The reminder: a text given on the command line, shown above the display, and at zero a
+// button that postpones it (by opening the clock-time selection).
+class Reminder {
+public:
+    explicit Reminder(TFormVorlane& form);
+
+    // The reminder line before the command line is read: no reminder, hidden.
+    void SetNoReminder();
+    // A reminder text from the command line.
+    void ShowReminder(const std::string& text);
+    // The reminder line's hint is its text; a reminder started at zero shows only its text
+    // and the postpone button.
+    void ArrangeAtStart(bool atZero);
+    // After the clock-time selection: the reminder's line if there is a reminder, else the
+    // sound's line.
+    void ShowTextLine();
+    void edtFirstTextLineClick(TComponent* sender);
+
+private:
+    TFormVorlane& f_;
+};
+
+} // namespace vorlane

@@ -1,0 +1,109 @@
+// The minutes:seconds display, the quick buttons and the presets.
+#include "app/TimeDisplay.h"
+#include "app/AlarmSound.h"
+#include "app/ClockTimeSelection.h"
+#include "app/Countdown.h"
+#include "app/ErrorBoxes.h"
+#include "app/VorlaneSRC.h"
+#include "core/DisplayText.h"
+
+#include <algorithm>
+#include <string>
+
+namespace vorlane {
+
+namespace {
+// The longest time the display shows (999:59); rounding up never names more.
+constexpr std::int32_t kLongestShown = 999 * 60 + 59;
+} // namespace
+
+TimeDisplay::TimeDisplay(TFormVorlane& form) : f_(form) {}
+
+void TimeDisplay::ShowRemainingTime() {
+    const std::int32_t remaining = f_.countdown().RemainingSeconds();
+    try {
+        const DisplayText text = FormatRemaining(remaining);
+        f_.edtTimeMinutes.SetText(text.minutes);
+        f_.edtTimeSeconds.SetText(text.seconds);
+    } catch (const std::exception&) {
+        f_.errors().ShowErrorMessageBox(
+            "Falsches Zeitformat! Sekunden des Timers: " + std::to_string(remaining), "Fehler");
+    }
+    // Read back from the fields, so the tip always matches what the window shows.
+    f_.TrayIcon.SetHint(TrayTipText(f_.edtTimeMinutes.Text(), f_.edtTimeSeconds.Text()));
+    AnnounceRemainingTime();
+}
+
+void TimeDisplay::PlusMinutes(int seconds, std::int32_t limit) {
+    Countdown& countdown = f_.countdown();
+    if (f_.selection().Selecting() || countdown.RemainingSeconds() > limit) {
+        return;
+    }
+    f_.btnTerminVerschieben.Hide();
+    f_.edtTimeMinutes.Show();
+    f_.edtTimeColon.Show();
+    f_.edtTimeSeconds.Show();
+    countdown.SetRemainingSeconds(countdown.RemainingSeconds() + seconds);
+    if (countdown.AlarmActive()) {
+        f_.sound().stopMediaPlayer();
+    }
+    f_.Window().SetTopmost(false);
+    ShowRemainingTime();
+}
+
+void TimeDisplay::MinusMinutes(int seconds) {
+    if (f_.selection().Selecting()) {
+        return;
+    }
+    Countdown& countdown = f_.countdown();
+    countdown.SetRemainingSeconds(std::max(countdown.RemainingSeconds() - seconds, 0));
+    ShowRemainingTime();
+}
+
+void TimeDisplay::btnPlusOneNormalClick(TComponent* /*sender*/) {
+    PlusMinutes(60, 59939);
+}
+void TimeDisplay::btnPlusFiveNormalClick(TComponent* /*sender*/) {
+    PlusMinutes(300, 59699);
+}
+void TimeDisplay::btnMinusOneNormalClick(TComponent* /*sender*/) {
+    MinusMinutes(60);
+}
+void TimeDisplay::btnMinusFiveNormalClick(TComponent* /*sender*/) {
+    MinusMinutes(300);
+}
+
+void TimeDisplay::mnuSetClick(TComponent* sender) {
+    f_.countdown().SetRemainingSeconds(sender->Tag * 60);
+    if (f_.countdown().AlarmActive()) {
+        f_.sound().stopMediaPlayer();
+    }
+}
+
+std::int32_t TimeDisplay::SpokenSeconds() const {
+    // Whole minutes, rounded up, until the last minute, so a reader is told of a change at
+    // most once a minute; then every second.
+    const std::int32_t seconds = std::max(f_.countdown().RemainingSeconds(), 0);
+    return seconds >= 60 ? std::min((seconds + 59) / 60 * 60, kLongestShown) : seconds;
+}
+
+std::string TimeDisplay::SpokenRemainingTime() const {
+    const DisplayText text = FormatRemaining(SpokenSeconds());
+    return "Verbleibende Zeit " + text.minutes + ":" + text.seconds;
+}
+
+// Runs with every display update (each tick): compares a number, and builds no text.
+void TimeDisplay::AnnounceRemainingTime() {
+    const std::int32_t spoken = SpokenSeconds();
+    if (spoken == spokenSeconds_) {
+        return;
+    }
+    // The first name is no change: readers learn it when they first read the window.
+    const bool changed = spokenSeconds_ >= 0;
+    spokenSeconds_ = spoken;
+    if (changed) {
+        f_.Window().AccessibleNameChanged(f_.edtTimeMinutes);
+    }
+}
+
+} // namespace vorlane

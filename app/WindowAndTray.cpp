@@ -1,0 +1,120 @@
+// The tray icon and its menu, hiding the window to the tray and bringing it back, moving the
+// window by its background, and the info and web-page commands.
+#include "app/WindowAndTray.h"
+#include "app/Countdown.h"
+#include "app/SettingsStore.h"
+#include "app/VorlaneSRC.h"
+#include "core/Snap.h"
+#include "core/WindowShape.h"
+
+#include "VorlaneVersion.h"
+
+namespace vorlane {
+
+namespace {
+// The sibling product's German site; the slashes after the scheme are stored as backslashes.
+constexpr char kArdewayGermanPage[] = "https:\\\\www.ardeway-de.example";
+} // namespace
+
+WindowAndTray::WindowAndTray(TFormVorlane& form, ShowInfoModule& info) : f_(form), info_(info) {
+    f_.TrayIcon.OnClick = [this](TComponent* sender) { TrayIconClick(sender); };
+    f_.TrayIcon.PopupMenu = &f_.pmnPopupSymbol;
+    f_.pmnPopupSymbol.OnPopup = [this](TComponent* sender) { pmnPopupSymbolPopup(sender); };
+    f_.App().OnRestore = [this](TComponent* sender) { ApplicationEventsOnRestore(sender); };
+    const TMouseDownEvent formMouseDown = [this](TComponent* sender, MouseButton button,
+                                                 ShiftState shift, int x, int y) {
+        FormMouseDown(sender, button, shift, x, y);
+    };
+    f_.OnMouseDown = formMouseDown;
+    f_.imgForm.OnMouseDown = formMouseDown;
+    f_.imgBackgroundBlink.OnMouseDown = formMouseDown;
+    f_.OnMoving = [this](TComponent* sender, Rect& proposed) { FormMoving(sender, proposed); };
+    f_.OnDpiChanged = [this](TComponent* sender) { FormDpiChanged(sender); };
+    f_.mnuMinimize->OnClick = [this](TComponent* sender) { mnuMinimizeClick(sender); };
+    f_.mnuRestore->OnClick = [this](TComponent* sender) { mnuRestoreClick(sender); };
+    f_.mnuInfo->OnClick = [this](TComponent* sender) { mnuInfoClick(sender); };
+    f_.mnuVisitArdeway->OnClick = [this](TComponent* sender) { mnuVisitArdewayClick(sender); };
+}
+
+void WindowAndTray::MinimizeToTray() {
+    f_.FocusControl(f_.mplMediaPlayer);
+    f_.App().Minimize();
+    f_.Window().Hide();
+}
+
+void WindowAndTray::mnuMinimizeClick(TComponent* /*sender*/) {
+    // At zero the alarm may be running: the window stays where the user can see it.
+    if (f_.countdown().RemainingSeconds() > 0) {
+        MinimizeToTray();
+    }
+    f_.btnMinimize.Active.Hide();
+    f_.btnMinimize.Hover.Hide();
+}
+
+void WindowAndTray::TrayIconClick(TComponent* /*sender*/) {
+    f_.App().Restore();
+    f_.App().HideOwnerWindow();
+    f_.Window().BringToForeground();
+}
+
+void WindowAndTray::mnuRestoreClick(TComponent* sender) {
+    TrayIconClick(sender);
+}
+
+void WindowAndTray::pmnPopupSymbolPopup(TComponent* /*sender*/) {
+    const bool inTray = f_.App().Minimized();
+    f_.mnuRestore->Visible = inTray;
+    f_.mnuMinimize->Visible = !inTray;
+}
+
+void WindowAndTray::ApplicationEventsOnRestore(TComponent* /*sender*/) {
+    f_.App().HideOwnerWindow();
+}
+
+void WindowAndTray::FormMouseDown(TComponent* /*sender*/, MouseButton /*button*/, ShiftState shift,
+                                  int /*x*/, int /*y*/) {
+    if (shift.left) {
+        f_.DragMove();
+        // Also a press that did not move the window: its place is written at exit.
+        f_.settings().WindowMayHaveMoved();
+    } else if (shift.right) {
+        if (const std::optional<Point> at = f_.App().PointerPosition()) {
+            f_.pmnPopupSymbol.Popup(at->x, at->y);
+        }
+    }
+    f_.FocusControl(f_.mplMediaPlayer);
+}
+
+void WindowAndTray::FormMoving(TComponent* /*sender*/, Rect& proposed) {
+    // The monitor the window is being moved onto: each has its own work area.
+    const Rect area = f_.Services().screen.WorkAreaOf(proposed);
+    const ScreenRect snapped = SnapToWorkArea(
+        ScreenRect{proposed.left, proposed.top, proposed.width, proposed.height},
+        ScreenRect{area.left, area.top, area.width, area.height}, f_.Scaled(kSnapDistance));
+    proposed = Rect{snapped.left, snapped.top, snapped.width, snapped.height};
+}
+
+void WindowAndTray::ApplyWindowShape() {
+    const Rect& design = f_.imgForm.DesignBounds();
+    const WindowEllipse ellipse = EllipseAt(ScreenSize{design.width, design.height}, f_.Dpi());
+    f_.Window().SetEllipticRegion(ellipse.left, ellipse.top, ellipse.right, ellipse.bottom);
+}
+
+void WindowAndTray::FormDpiChanged(TComponent* /*sender*/) {
+    ApplyWindowShape();
+}
+
+void WindowAndTray::mnuInfoClick(TComponent* /*sender*/) {
+    info_.ShowInfo("DEUTSCH", VORLANE_VERSION_SHOWN);
+}
+
+void WindowAndTray::btnHelpNormalClick(TComponent* sender) {
+    mnuInfoClick(sender);
+}
+
+void WindowAndTray::mnuVisitArdewayClick(TComponent* /*sender*/) {
+    // Nothing to tell the user when the shell cannot open the page.
+    f_.Services().shell.Open(kArdewayGermanPage, "");
+}
+
+} // namespace vorlane
