@@ -30,11 +30,10 @@ void DesignField(TControl& field, const std::string& text, TextAlign align, bool
 
 } // namespace
 
-std::array<ImageButton*, 12> TFormVorlane::ImageButtons() {
-    std::array<ImageButton*, 12> buttons{};
-    const auto rows = ImageButtonRows();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        buttons.at(i) = &(this->*rows[i].button);
+std::vector<ImageButton*> TFormVorlane::ImageButtons() {
+    std::vector<ImageButton*> buttons;
+    for (const ImageButtonRow& row : ImageButtonRows()) {
+        buttons.push_back(&(this->*row.button));
     }
     return buttons;
 }

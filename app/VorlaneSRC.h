@@ -6,7 +6,6 @@
 #include "platform/Timer.h"
 #include "platform/TrayIcon.h"
 
-#include <array>
 #include <cstdint>
 #include <exception>
 #include <memory>
@@ -92,8 +91,8 @@ public:
     TMenuItem* mnuRestore = nullptr;
     TMenuItem* mnuExit = nullptr;
 
-    // The twelve image buttons in the order of their table (app/ImageButtonTable.cpp).
-    std::array<ImageButton*, 12> ImageButtons();
+    // The image buttons in the order of their table (app/ImageButtonTable.cpp).
+    std::vector<ImageButton*> ImageButtons();
 
     // The services of the platform the window runs on.
     PlatformServices& Services() { return services_; }
