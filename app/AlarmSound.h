@@ -31,16 +31,11 @@ public:
     bool OpenTakenSound();
     void WMDropFiles(TComponent* sender, const std::vector<std::string>& paths);
     void btnOpenMP3NormalClick(TComponent* sender);
-    void playMediaPlayer();
     void stopMediaPlayer();
-    void rewindMediaPlayer();
     void closeMediaPlayer();
     void btnPlayNormalClick(TComponent* sender);
     void btnPauseNormalClick(TComponent* sender);
     void btnStopNormalClick(TComponent* sender);
-    void mnuPlayMP3OrNotClick(TComponent* sender);
-    // The device reports that the sound has played to its end by itself.
-    void mplMediaPlayerPlaybackEnded(TComponent* sender);
     // The media player's mode, which keeps the pressed looks of pause and play.
     bool MediaPlayerPaused();
     bool MediaPlayerPlaying();
@@ -61,6 +56,11 @@ public:
     OpenDialogSettings FileOpenDialog;
 
 private:
+    void playMediaPlayer();
+    void rewindMediaPlayer();
+    void mnuPlayMP3OrNotClick(TComponent* sender);
+    // The device reports that the sound has played to its end by itself.
+    void mplMediaPlayerPlaybackEnded(TComponent* sender);
     // The box and the looks of a sound the device could not open; the sound is dropped.
     void SoundFailedToOpen(const std::exception& error);
     // A sound taken at start is opened only after the window shows: until then there is

@@ -14,19 +14,19 @@ class ButtonLooks {
 public:
     explicit ButtonLooks(TFormVorlane& form);
 
+    void examineVisibleObjects();
+
+    // Some button's hover look is on since the last reset.
+    bool HoverShown() const { return hoverShown_; }
+
+private:
     // The pointer moved over a button's resting look.
     void NormalMouseMove(const ImageButtonRow& row);
     // A mouse button went down on a button's hover look: any button shows the pressed look;
     // only a left release makes a click.
     void HoverMouseDown(ImageButton& button);
     void imgFormMouseMove(TComponent* sender, ShiftState shift, int x, int y);
-    void examineVisibleObjects();
     void FormMouseLeave(TComponent* sender);
-
-    // Some button's hover look is on since the last reset.
-    bool HoverShown() const { return hoverShown_; }
-
-private:
     void ShowHoverLook(ImageButton& button);
     // Whether the function that keeps this pressed look on is on.
     bool LatchHolds(const ImageButtonRow& row);

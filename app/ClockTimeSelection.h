@@ -15,12 +15,9 @@ public:
     explicit ClockTimeSelection(TFormVorlane& form);
 
     void btnSelectTimeclick(TComponent* sender);
-    void mnuSelectTimeClick(TComponent* sender);
     void btnSetTimeClick(TComponent* sender);
     void btnTimeSelectionOkayClick(TComponent* sender);
     void ParseTargetTime();
-    void cmbEndTimeComboBoxExit(TComponent* sender);
-    void cmbEndTimeComboBoxKeyPress(TComponent* sender, char16_t& key);
 
     // The list is shown and a clock time is being chosen.
     bool Selecting() const { return selecting_; }
@@ -28,6 +25,9 @@ public:
     const std::string& SelectionStartText() const { return selectionStartText_; }
 
 private:
+    void mnuSelectTimeClick(TComponent* sender);
+    void cmbEndTimeComboBoxExit(TComponent* sender);
+    void cmbEndTimeComboBoxKeyPress(TComponent* sender, char16_t& key);
     TFormVorlane& f_;
     bool selecting_ = false;
     std::uint16_t targetHour_ = 0;

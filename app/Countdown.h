@@ -16,7 +16,6 @@ public:
     Countdown(TFormVorlane& form, MonotonicClock& clock);
 
     void tmrCountdownTimer(TComponent* sender);
-    std::int32_t TimeInSeconds();
     void ShowNormalColors();
     void ShowAlarmColors();
 
@@ -33,6 +32,7 @@ public:
     void ResetTimeBase();
 
 private:
+    std::int32_t TimeInSeconds();
     // The five display fields, in the order the looks are painted.
     void ColorDisplay(Color background, Color text);
 

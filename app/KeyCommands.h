@@ -14,13 +14,12 @@ class KeyCommands {
 public:
     explicit KeyCommands(TFormVorlane& form);
 
+private:
     void FormKeyDown(TComponent* sender, std::uint16_t& key, ShiftState shift);
     // The keys for the buttons; returns whether the key ran one.
     bool RunButtonKey(std::uint16_t key, ShiftState shift);
     // A time field has the focus: it takes its keys itself.
     bool TimeFieldFocused() const;
-
-private:
     TFormVorlane& f_;
 };
 

@@ -23,9 +23,9 @@ public:
     // After the clock-time selection: the reminder's line if there is a reminder, else the
     // sound's line.
     void ShowTextLine();
-    void edtFirstTextLineClick(TComponent* sender);
 
 private:
+    void edtFirstTextLineClick(TComponent* sender);
     TFormVorlane& f_;
 };
 

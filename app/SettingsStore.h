@@ -24,14 +24,8 @@ public:
     // A first run: the settings as they stand are written at once.
     void SaveFirstRun();
 
-    bool LocateConfigFolder();
-    bool ImportOldSettings();
     void loadMP3(const std::string& path);
     void saveMP3();
-    // Writes the whole settings file (when they changed): on a first run and after an import,
-    // when there is no file to keep anything of.
-    void SaveWholeSettings();
-    void mnuOpenConfigFolderHereClick(TComponent* sender);
 
     // A sound was chosen in the dialog or dropped: remembered if the device opened it.
     void SoundChosen(const std::string& path);
@@ -48,6 +42,12 @@ public:
     bool Changed() const { return changed_; }
 
 private:
+    bool LocateConfigFolder();
+    bool ImportOldSettings();
+    // Writes the whole settings file (when they changed): on a first run and after an import,
+    // when there is no file to keep anything of.
+    void SaveWholeSettings();
+    void mnuOpenConfigFolderHereClick(TComponent* sender);
     // Runs a write of the settings file; a failure is shown once.
     void WriteSettings(const std::function<void(Files&, const std::string&)>& write);
 

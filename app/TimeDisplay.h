@@ -23,10 +23,10 @@ public:
 
     // The remaining time as a screen reader says it.
     std::string SpokenRemainingTime() const;
-    // The seconds the spoken time names: whole minutes, rounded up, then every second.
-    std::int32_t SpokenSeconds() const;
 
 private:
+    // The seconds the spoken time names: whole minutes, rounded up, then every second.
+    std::int32_t SpokenSeconds() const;
     void PlusMinutes(int seconds, std::int32_t limit);
     void MinusMinutes(int seconds);
     // Tells readers of a changed spoken time.

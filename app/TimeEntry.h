@@ -14,6 +14,7 @@ class TimeEntry {
 public:
     explicit TimeEntry(TFormVorlane& form);
 
+private:
     void edtTimeMinutesEnter(TComponent* sender);
     void edtTimeSecondsEnter(TComponent* sender);
     void edtTimeMinutesExit(TComponent* sender);
@@ -22,8 +23,6 @@ public:
     void edtTimeSecondsClick(TComponent* sender);
     void edtTimeKeyPress(TComponent* sender, char16_t& key);
     void edtOnContextPopup(TComponent* sender, int x, int y, bool& handled);
-
-private:
     // Reads a time field for its enter handler; an error report when it is no number.
     static std::int32_t FieldValueOnEnter(const TControl& field);
     // The countdown from a newly typed value, counted from now.

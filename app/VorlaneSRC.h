@@ -97,17 +97,16 @@ public:
     // The services of the platform the window runs on.
     PlatformServices& Services() { return services_; }
 
-    // The behaviours, each with its own state; they reach each other through the form.
+    // The behaviours, each with its own state; they reach each other through the form. Typed
+    // entry and the keys only answer their controls' events, so nothing asks for them.
     Countdown& countdown() { return *countdown_; }
     TimeDisplay& display() { return *display_; }
-    TimeEntry& timeEntry() { return *timeEntry_; }
     ClockTimeSelection& selection() { return *selection_; }
     Reminder& reminder() { return *reminder_; }
     AlarmSound& sound() { return *sound_; }
     SettingsStore& settings() { return *settings_; }
     WindowAndTray& windowAndTray() { return *windowAndTray_; }
     ButtonLooks& looks() { return *looks_; }
-    KeyCommands& keys() { return *keys_; }
     ErrorBoxes& errors() { return *errors_; }
 
     // Start-up and exit.

@@ -17,6 +17,12 @@ public:
     void MinimizeToTray();
     void mnuMinimizeClick(TComponent* sender);
     void TrayIconClick(TComponent* sender);
+    // Cuts the window to its round shape at the window's DPI.
+    void ApplyWindowShape();
+    void mnuInfoClick(TComponent* sender);
+    void btnHelpNormalClick(TComponent* sender);
+
+private:
     void mnuRestoreClick(TComponent* sender);
     void pmnPopupSymbolPopup(TComponent* sender);
     void ApplicationEventsOnRestore(TComponent* sender);
@@ -25,13 +31,7 @@ public:
     void FormMoving(TComponent* sender, Rect& proposed);
     // The window came to a monitor of another DPI: its round shape follows the new size.
     void FormDpiChanged(TComponent* sender);
-    // Cuts the window to its round shape at the window's DPI.
-    void ApplyWindowShape();
-    void mnuInfoClick(TComponent* sender);
-    void btnHelpNormalClick(TComponent* sender);
     void mnuVisitArdewayClick(TComponent* sender);
-
-private:
     TFormVorlane& f_;
     ShowInfoModule& info_;
 };
