@@ -113,16 +113,16 @@ public:
     void CreateParams(WindowParams& params) override;
     std::vector<AccessibleItem> AccessibleItems() override;
     void FormCreate(TComponent* sender);
-    void ReadCommandLine();
-    void tmrFirstStartTimer(TComponent* sender);
-    void tmrStartAfter300msTimer(TComponent* sender);
     void mnuExitClick(TComponent* sender);
-    void FormCloseQuery(TComponent* sender, bool& canClose);
-    void ApplicationEventsOnException(TComponent* sender, const std::exception& error);
     // The info dialog is still to come once start-up has finished (a first run, a failed read).
     bool InfoDueAtStart() const { return showInfoAtStart_; }
 
 private:
+    void ReadCommandLine();
+    void tmrFirstStartTimer(TComponent* sender);
+    void tmrStartAfter300msTimer(TComponent* sender);
+    void FormCloseQuery(TComponent* sender, bool& canClose);
+    void ApplicationEventsOnException(TComponent* sender, const std::exception& error);
     void CreateDesignTimeControls();
     void CreatePopupMenu();
     void DrawTheApplicationAtStartup();
