@@ -1,6 +1,6 @@
 # Vorlane: build, test and run on Debian (as root: missing packages are installed).
 #   make run    build Vorlane.exe and start it under Wine
-#   make test   build everything and run every test layer
+#   make test   check the layout of the sources, build everything and run every test layer
 #   make fuzz   run each parser's fuzz target for FUZZ_SECONDS (60) seconds
 #   make bench  measure start-up, memory, idle and paint cost against empty Win32 windows
 #   make dist   build the installer, the portable zip and SHA256SUMS into build/dist
@@ -16,7 +16,7 @@ export SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct)
 
 .PHONY: all deps native native-asan fuzzers windows-configure windows windows-exe test \
 	test-native test-sanitizers test-fuzzers test-windows fuzz run bench dist repro-check format \
-	clean
+	format-check clean
 
 all: native windows
 
@@ -51,7 +51,12 @@ windows: windows-configure
 windows-exe: windows-configure
 	cmake --build --preset windows --target Vorlane -j$(JOBS)
 
-test: test-native test-windows
+# The layout check comes first: it takes a second, the builds take minutes.
+test: format-check test-native test-windows
+
+# Every C++ file laid out as .clang-format says (`make format` does it).
+format-check: deps
+	@bash tools/format-check.sh
 
 # Core rules and the window's behaviour, natively; then the same tests under the sanitizers,
 # and each parser's fuzz target briefly over its committed corpus.

@@ -15,6 +15,7 @@
 // exe makes to Shell_NotifyIconW, SetWindowTextW, InvalidateRect and CreatePopupMenu go through
 // counting entries patched into its import table (ImportPatch.h); an opening counts only when
 // the dialog's or the menu's window was seen open and drawn, and closed again afterwards.
+#include "BenchMain.h"
 #include "BenchSupport.h"
 #include "ImportPatch.h"
 
@@ -444,6 +445,8 @@ std::vector<Measured> GrowthOverOpenings(const std::string& key, const std::stri
                          after, openings.seen > 0);
 }
 
+} // namespace
+
 int Run(int argc, wchar_t** argv) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: PaintBench FIGURES_FILE [REPAINTS] [LOOK_CHANGES] "
@@ -654,11 +657,4 @@ int Run(int argc, wchar_t** argv) {
     return 0;
 }
 
-} // namespace
 } // namespace vorlane::bench
-
-int wmain(int argc, wchar_t** argv) {
-    const int result = vorlane::bench::Run(argc, argv);
-    std::fflush(stdout);
-    return result;
-}

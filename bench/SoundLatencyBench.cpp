@@ -14,6 +14,7 @@
 // opens, plays, stops and closes the file OPENINGS (5) times, delivering messages as the
 // program's loop does, and writes one line per opening: milliseconds to Open() returned and to
 // playing, or "error" and the device's text. The figures go into FIGURES_FILE (BenchSupport.h).
+#include "BenchMain.h"
 #include "BenchSupport.h"
 #include "platform/win32/MciPlayer.h"
 #include "tests/support/SoundFiles.h"
@@ -173,6 +174,8 @@ double Median(std::vector<double> values) {
     return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+} // namespace
+
 int Run(int argc, wchar_t** argv) {
     if (argc >= 5 && std::wstring(argv[1]) == L"--measure") {
         return Measure(argv[2], std::max(1, static_cast<int>(std::wcstol(argv[3], nullptr, 10))),
@@ -247,11 +250,4 @@ int Run(int argc, wchar_t** argv) {
     return 1;
 }
 
-} // namespace
 } // namespace vorlane::bench
-
-int wmain(int argc, wchar_t** argv) {
-    const int result = vorlane::bench::Run(argc, argv);
-    std::fflush(stdout);
-    return result;
-}

@@ -37,10 +37,13 @@
 //   key TAB label TAB unit TAB vorlane values TAB baseline TAB baseline values TAB target
 // [TAB values without a sound], values separated by commas; the target is "ratio<=X",
 // "nosound<=X", "below=X" or "zero" (no growth).
+#include "BenchMain.h"
 #include "BenchSupport.h"
 #include "core/Placement.h"
 #include "core/SettingsFile.h"
+#include "tests/support/ScreenGrabber.h"
 #include "tests/support/SoundFiles.h"
+#include "tests/support/TopLevelWindows.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -50,6 +53,10 @@
 
 namespace vorlane::bench {
 namespace {
+
+using testsupport::FindTopLevelWindow;
+using testsupport::ScreenGrabber;
+using testsupport::Visibility;
 
 constexpr double kTimeoutMs = 15000.0;
 // Vorlane's window, which the empty window copies.
@@ -72,86 +79,6 @@ struct Target {
     std::vector<std::uint32_t> reference;
     std::vector<std::uint32_t> desktop;
 };
-
-// A rectangle of the screen as 0x00RRGGBB pixels, top-down.
-class ScreenGrabber {
-public:
-    ScreenGrabber() : screen_(GetDC(nullptr)), memory_(CreateCompatibleDC(screen_)) {}
-    ~ScreenGrabber() {
-        if (bitmap_ != nullptr) {
-            DeleteObject(bitmap_);
-        }
-        DeleteDC(memory_);
-        ReleaseDC(nullptr, screen_);
-    }
-    ScreenGrabber(const ScreenGrabber&) = delete;
-    ScreenGrabber& operator=(const ScreenGrabber&) = delete;
-
-    std::vector<std::uint32_t> Grab(const RECT& rect) {
-        const int width = rect.right - rect.left;
-        const int height = rect.bottom - rect.top;
-        if (width != width_ || height != height_) {
-            if (bitmap_ != nullptr) {
-                DeleteObject(bitmap_);
-            }
-            BITMAPINFO info{};
-            info.bmiHeader.biSize = sizeof(info.bmiHeader);
-            info.bmiHeader.biWidth = width;
-            info.bmiHeader.biHeight = -height;
-            info.bmiHeader.biPlanes = 1;
-            info.bmiHeader.biBitCount = 32;
-            info.bmiHeader.biCompression = BI_RGB;
-            bitmap_ = CreateDIBSection(memory_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
-            SelectObject(memory_, bitmap_);
-            width_ = width;
-            height_ = height;
-        }
-        BitBlt(memory_, 0, 0, width, height, screen_, rect.left, rect.top, SRCCOPY);
-        GdiFlush();
-        const auto* pixels = static_cast<const std::uint32_t*>(bits_);
-        std::vector<std::uint32_t> result(pixels, pixels + static_cast<size_t>(width * height));
-        for (auto& pixel : result) {
-            pixel &= 0x00FFFFFF;
-        }
-        return result;
-    }
-
-private:
-    HDC screen_;
-    HDC memory_;
-    HBITMAP bitmap_ = nullptr;
-    void* bits_ = nullptr;
-    int width_ = 0;
-    int height_ = 0;
-};
-
-struct FindWindowOf {
-    DWORD pid;
-    const wchar_t* windowClass;
-    HWND found;
-};
-
-BOOL CALLBACK FindWindowProc(HWND window, LPARAM data) {
-    auto* find = reinterpret_cast<FindWindowOf*>(data);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != find->pid) {
-        return TRUE;
-    }
-    wchar_t name[128] = {};
-    GetClassNameW(window, name, 128);
-    if (std::wstring(name) == find->windowClass) {
-        find->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND TopLevelWindow(DWORD pid, const std::wstring& windowClass) {
-    FindWindowOf find{pid, windowClass.c_str(), nullptr};
-    EnumWindows(FindWindowProc, reinterpret_cast<LPARAM>(&find));
-    return find.found;
-}
 
 bool WriteSettingsFile(const std::string& soundFile, std::string& error);
 
@@ -212,6 +139,9 @@ public:
 
 double FractionDiffering(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b,
                          const std::vector<size_t>& mask) {
+    if (a.size() != b.size()) {
+        return 1.0; // a frame that could not be read
+    }
     size_t differing = 0;
     for (size_t index : mask) {
         if (a[index] != b[index]) {
@@ -263,7 +193,8 @@ bool Learn(ScreenGrabber& grabber, const std::vector<std::uint32_t>& desktop, Ta
             return false;
         }
         if (started.window == nullptr) {
-            started.window = TopLevelWindow(started.pid, target.windowClass);
+            started.window =
+                FindTopLevelWindow(started.pid, target.windowClass.c_str(), Visibility::Any);
         }
         if (visibleAt < 0 && started.window != nullptr && IsWindowVisible(started.window)) {
             visibleAt = NowMs();
@@ -271,8 +202,7 @@ bool Learn(ScreenGrabber& grabber, const std::vector<std::uint32_t>& desktop, Ta
         if (visibleAt >= 0 && NowMs() - visibleAt >= 1000.0) {
             // A message box (a sound that could not be opened) would make every figure of
             // this target one of something else.
-            const HWND box = TopLevelWindow(started.pid, L"#32770");
-            if (box != nullptr && IsWindowVisible(box)) {
+            if (FindTopLevelWindow(started.pid, L"#32770", Visibility::Shown) != nullptr) {
                 error = "a message box shows";
                 return false;
             }
@@ -320,7 +250,8 @@ StartRun TimedStart(ScreenGrabber& grabber, const Target& target, DWORD pollMs) 
     while (NowMs() - started.startMs < kTimeoutMs) {
         const double now = NowMs() - started.startMs;
         if (started.window == nullptr) {
-            started.window = TopLevelWindow(started.pid, target.windowClass);
+            started.window =
+                FindTopLevelWindow(started.pid, target.windowClass.c_str(), Visibility::Any);
         }
         if (run.visibleMs < 0 && started.window != nullptr && IsWindowVisible(started.window)) {
             run.visibleMs = now;
@@ -331,6 +262,10 @@ StartRun TimedStart(ScreenGrabber& grabber, const Target& target, DWORD pollMs) 
         if (run.visibleMs >= 0) {
             const double seenMs = NowMs() - started.startMs;
             const std::vector<std::uint32_t> frame = grabber.Grab(target.rect);
+            if (frame.size() != target.reference.size()) {
+                run.error = "the screen could not be read";
+                return run;
+            }
             if (run.firstPixelsMs < 0 && FractionDiffering(frame, target.desktop, mask) >= 0.5) {
                 run.firstPixelsMs = seenMs;
             }
@@ -399,7 +334,7 @@ IdleFigures Idle(const Target& target, int idleSeconds) {
         return figures;
     }
     while (started.window == nullptr && NowMs() - started.startMs < kTimeoutMs) {
-        HWND window = TopLevelWindow(started.pid, target.windowClass);
+        HWND window = FindTopLevelWindow(started.pid, target.windowClass.c_str(), Visibility::Any);
         if (window != nullptr && (target.hidden || IsWindowVisible(window))) {
             started.window = window;
         }
@@ -632,6 +567,8 @@ std::vector<std::string> WriteSoundFiles() {
     return paths;
 }
 
+} // namespace
+
 int Run(int argc, wchar_t** argv) {
     if (argc < 5) {
         std::fprintf(stderr, "usage: StartupBench VORLANE_EXE EMPTY_EXE FLOOR_EXE FIGURES_FILE "
@@ -685,6 +622,10 @@ int Run(int argc, wchar_t** argv) {
     // The desktop before any of the programs runs: what a window changes is measured against it.
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const std::vector<std::uint32_t> desktop = grabber.Grab(screen);
+    if (desktop.empty()) {
+        std::printf("The screen could not be read\n");
+        return 1;
+    }
     std::printf("Start to first paint: %d starts each (%d with each sound) after one warm-up, "
                 "alternating; window and screen read every %lu ms\n",
                 runs, soundRuns, pollMs);
@@ -861,11 +802,4 @@ int Run(int argc, wchar_t** argv) {
                : 1;
 }
 
-} // namespace
 } // namespace vorlane::bench
-
-int wmain(int argc, wchar_t** argv) {
-    const int result = vorlane::bench::Run(argc, argv);
-    std::fflush(stdout);
-    return result;
-}

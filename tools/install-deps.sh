@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building and testing Vorlane needs on Debian 12, and nothing that is already
-# there. Run as root. Prints one line per action it takes and nothing when all is in place, so
-# the Makefile can call it before every build.
+# there. It installs packages and writes no file: the silent sound device that the tests need on
+# a machine without a sound card belongs to the test session (tools/wine-session.sh). Run as
+# root. Prints one line per action it takes and nothing when all is in place, so the Makefile
+# can call it before every build.
 set -euo pipefail
 
 packages=(
@@ -39,38 +41,4 @@ if ((${#missing[@]} > 0)); then
     # With recommends: Wine's fonts (fonts-wine, fonts-liberation) decide how the program's
     # text renders, and the tests were measured with them.
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
-
-# Without a sound card, ALSA has no default device and Wine's MCI cannot open WAV or MP3
-# files, so the alarm-sound tests could not run. A null device accepts and discards the
-# samples. ALSA has no control-device type that opens without a card, so ctl.!default names
-# card 0 directly: opening it then fails plainly instead of through the noisy default-card
-# lookup, and Wine only opens controls of cards it has enumerated anyway (here: none).
-no_sound_card() {
-    [[ ! -r /proc/asound/cards ]] || grep -q 'no soundcards' /proc/asound/cards
-}
-
-asoundrc="${HOME:-/root}/.asoundrc"
-if no_sound_card; then
-    # Add only the entries the file lacks; an existing file keeps everything it has.
-    add=""
-    if [[ ! -e $asoundrc ]] || ! grep -q 'pcm\.!default' "$asoundrc"; then
-        add+=$'pcm.!default { type null }\n'
-    fi
-    if [[ ! -e $asoundrc ]] || ! grep -q 'ctl\.!default' "$asoundrc"; then
-        add+=$'ctl.!default { type hw card 0 }\n'
-    fi
-    if [[ -n $add ]]; then
-        existed=$([[ -e $asoundrc ]] && echo yes || echo no)
-        {
-            [[ $existed == yes ]] && echo
-            echo "# Silent default sound device: this machine has no sound card (tools/install-deps.sh)"
-            printf '%s' "$add"
-        } >>"$asoundrc"
-        if [[ $existed == yes ]]; then
-            echo "install-deps: added a null default sound device to $asoundrc"
-        else
-            echo "install-deps: wrote $asoundrc (null default sound device, no sound card here)"
-        fi
-    fi
 fi

@@ -2,7 +2,8 @@
 # A private Wine session for the Win32 and end-to-end tests:
 #
 #   tools/wine-session.sh start DIR   own Xvfb display, fresh Wine prefix in DIR/prefix,
-#                                     persistent primed wineserver, DIR/env.sh to source
+#                                     persistent primed wineserver, a silent sound device
+#                                     where there is no sound card, DIR/env.sh to source
 #   tools/wine-session.sh stop DIR    ends that wineserver and that Xvfb, nothing else
 #
 # The tests never use the user's screen: a virtual display of their own keeps them independent
@@ -31,6 +32,24 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 log() { echo "wine-session: $*"; }
+
+# Without a sound card, ALSA has no default device and Wine's MCI cannot open WAV or MP3 files,
+# so the alarm-sound tests could not run. The session's programs get a null device that accepts
+# and discards the samples: ALSA reads its own configuration and then DIR/asound.conf
+# (ALSA_CONFIG_PATH), which nothing outside the session sees. ALSA has no control-device type
+# that opens without a card, so ctl.!default names card 0 directly: opening it then fails
+# plainly instead of through the noisy default-card lookup, and Wine only opens controls of
+# cards it has enumerated anyway (here: none).
+no_sound_card() {
+    [[ ! -r /proc/asound/cards ]] || grep -q 'no soundcards' /proc/asound/cards
+}
+
+silent_sound() {
+    printf '%s\n' '# Written by tools/wine-session.sh: this machine has no sound card.' \
+        'pcm.!default { type null }' 'ctl.!default { type hw card 0 }' >"$dir/asound.conf"
+    local alsa_conf=${ALSA_CONFIG_PATH:-${ALSA_CONFIG_DIR:-/usr/share/alsa}/alsa.conf}
+    export ALSA_CONFIG_PATH=$alsa_conf:$dir/asound.conf
+}
 
 # True when PID runs (a zombie, which has ended but not been reaped, does not count).
 alive() {
@@ -72,7 +91,7 @@ stop_session() {
         [[ $(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock") == "$pid" ]]; then
         rm -f "/tmp/.X$n-lock" "/tmp/.X11-unix/X$n"
     fi
-    rm -f "$dir/xvfb.pid" "$dir/display" "$dir/env.sh"
+    rm -f "$dir/xvfb.pid" "$dir/display" "$dir/env.sh" "$dir/asound.conf"
 }
 
 # A display number is taken while its lock file names a live process, or, without a lock
@@ -124,6 +143,10 @@ start_session() {
     start_xvfb
     display=$(cat "$dir/display")
     export DISPLAY=$display WINEPREFIX=$prefix
+    rm -f "$dir/asound.conf"
+    if no_sound_card; then
+        silent_sound
+    fi
 
     if ! wineboot -i >"$dir/wineboot.log" 2>&1; then
         echo "wine-session: wineboot failed, see $dir/wineboot.log" >&2
@@ -160,6 +183,9 @@ export WINEPREFIX=$prefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 EOF
+    if [[ -e $dir/asound.conf ]]; then
+        echo "export ALSA_CONFIG_PATH=\"$ALSA_CONFIG_PATH\"" >>"$dir/env.sh"
+    fi
     log "started on display $display, prefix $prefix ($(awk -v a="$t0" -v b="$(date +%s.%N)" \
         'BEGIN { printf "%.1f", b - a }') s)"
 }

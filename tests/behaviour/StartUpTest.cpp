@@ -80,12 +80,13 @@ TEST(StartUp, StagesRunInOrderAndSwitchOnTheCountdown) {
     EXPECT_FALSE(f.StayOnTop);
     EXPECT_FALSE(app.f().InfoDueAtStart());
     // A first start (there is no settings file yet) ends with the info dialog, centred.
-    EXPECT_EQ(app.host.log.calls,
-              (std::vector<std::string>{
-                  "focus mplMediaPlayer", "notopmost", "hints 400 25000",
-                  "ShowInfoDialog: bounds 0,0,483,456", "ShowInfoDialog: bounds 718,312,483,456",
-                  "ShowInfoDialog: caption Vorlane Version 2.9 Deutsch (64bit)",
-                  "ShowInfoDialog: show"}));
+    EXPECT_EQ(
+        app.host.log.calls,
+        (std::vector<std::string>{
+            "focus mplMediaPlayer", "notopmost", "hints 400 25000",
+            "ShowInfoDialog: bounds 0,0,483,456", "ShowInfoDialog: bounds 718,312,483,456",
+            "ShowInfoDialog: caption Vorlane Version " VORLANE_PROJECT_VERSION " Deutsch (64bit)",
+            "ShowInfoDialog: show"}));
 }
 
 TEST(StartUp, TimeSpentStartingIsNotCounted) {

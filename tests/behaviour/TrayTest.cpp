@@ -227,9 +227,10 @@ TEST_F(TrayMenu, TheInfoDialogOpensFromTheButtonF1AndTheMenuEachTimeANewOne) {
     RightClickTray("mnuInfo");
     EXPECT_EQ(shown(), 4);
     EXPECT_EQ(app.info.InfoLanguage, "DEUTSCH");
-    EXPECT_EQ(app.info.InfoVersionText, "2.9 Deutsch (64bit)");
+    EXPECT_EQ(app.info.InfoVersionText, VORLANE_PROJECT_VERSION " Deutsch (64bit)");
     ASSERT_NE(app.info.ShowInfoDialog, nullptr);
-    EXPECT_EQ(app.info.ShowInfoDialog->Caption(), "Vorlane Version 2.9 Deutsch (64bit)");
+    EXPECT_EQ(app.info.ShowInfoDialog->Caption(),
+              "Vorlane Version " VORLANE_PROJECT_VERSION " Deutsch (64bit)");
     // Nothing of this changed the main window's state.
     EXPECT_TRUE(app.window().visible);
     EXPECT_FALSE(application().minimized);

@@ -18,7 +18,7 @@ protected:
     // not come up.
     HWND Start(const std::wstring& args, bool closeInfoDialog = true) {
         app_ = std::make_unique<VorlaneProcess>(args);
-        EXPECT_TRUE(app_->Started()) << Utf8(app_->StartError());
+        EXPECT_TRUE(app_->Started()) << Narrow(app_->StartError());
         if (!app_->Started())
             return nullptr;
         HWND main = app_->WaitForMainWindow(kStartTimeout, closeInfoDialog);

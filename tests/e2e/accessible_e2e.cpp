@@ -92,7 +92,7 @@ public:
             long left = 0, top = 0, width = 0, height = 0;
             object->accLocation(&left, &top, &width, &height, Child(id));
             const long state = State(id);
-            tree += std::to_string(id) + " " + Utf8(role) + " \"" + Utf8(Name(id)) + "\"" +
+            tree += std::to_string(id) + " " + Narrow(role) + " \"" + Narrow(Name(id)) + "\"" +
                     ((state & STATE_SYSTEM_PRESSED) != 0 ? " pressed" : "") +
                     ((state & STATE_SYSTEM_FOCUSABLE) != 0 ? " focusable" : "") + " at " +
                     std::to_string(left) + "," + std::to_string(top) + " " + std::to_string(width) +
@@ -150,7 +150,7 @@ TEST_F(AccessibleTest, AReaderInAnotherProcessFindsEveryPart) {
     ASSERT_EQ(reader.Count(), static_cast<long>(std::size(expected))) << tree;
     for (long id = 1; id <= reader.Count(); ++id) {
         SCOPED_TRACE(id);
-        EXPECT_EQ(Utf8(reader.Name(id)), Utf8(expected[id - 1].name));
+        EXPECT_EQ(Narrow(reader.Name(id)), Narrow(expected[id - 1].name));
         EXPECT_EQ(reader.Role(id), expected[id - 1].role);
     }
     // The window itself is the system's client object.
@@ -172,7 +172,7 @@ TEST_F(AccessibleTest, TheDefaultActionOfPlusFiveAddsFiveMinutes) {
     ASSERT_TRUE(plusFive);
     BSTR action = nullptr;
     ASSERT_EQ(reader.object->get_accDefaultAction(Child(*plusFive), &action), S_OK);
-    EXPECT_EQ(Utf8(action != nullptr ? action : L""), "Drücken");
+    EXPECT_EQ(Narrow(action != nullptr ? action : L""), "Drücken");
     SysFreeString(action);
     ASSERT_EQ(reader.object->accDoDefaultAction(Child(*plusFive)), S_OK);
     EXPECT_TRUE(
@@ -193,7 +193,7 @@ TEST_F(AccessibleTest, HitTestAtThePlayButtonsCentreFindsIt) {
     hit.vt = VT_EMPTY;
     ASSERT_EQ(reader.object->accHitTest(centre.x, centre.y, &hit), S_OK);
     ASSERT_EQ(hit.vt, VT_I4);
-    EXPECT_EQ(Utf8(reader.Name(hit.lVal)), Utf8(kPlay));
+    EXPECT_EQ(Narrow(reader.Name(hit.lVal)), Narrow(kPlay));
     EXPECT_EQ(reader.Role(hit.lVal), ROLE_SYSTEM_PUSHBUTTON);
 }
 
@@ -210,7 +210,7 @@ TEST_F(AccessibleTest, TheInfoDialogsLinksAreLinks) {
     std::vector<std::string> links;
     for (long id = 1; id <= reader.Count(); ++id) {
         if (reader.Role(id) == ROLE_SYSTEM_LINK) {
-            links.push_back(Utf8(reader.Name(id)));
+            links.push_back(Narrow(reader.Name(id)));
         }
     }
     EXPECT_EQ(links, (std::vector<std::string>{"www.vorlane-de.example", "www.ardeway-de.example"}))
@@ -273,7 +273,7 @@ TEST_F(WinEventTest, TheAlarmRaisesAnAlertAboutTheTime) {
     ASSERT_TRUE(alert) << "no alert from the main window";
     Reader reader(main);
     ASSERT_EQ(reader.result, S_OK);
-    EXPECT_EQ(Utf8(reader.Name(alert->child)), "Verbleibende Zeit 00:00");
+    EXPECT_EQ(Narrow(reader.Name(alert->child)), "Verbleibende Zeit 00:00");
 }
 
 TEST_F(WinEventTest, TheTimesNameChangeIsToldInTheLastMinute) {
@@ -285,7 +285,7 @@ TEST_F(WinEventTest, TheTimesNameChangeIsToldInTheLastMinute) {
     ASSERT_TRUE(change) << "no name change from the main window";
     Reader reader(main);
     ASSERT_EQ(reader.result, S_OK);
-    EXPECT_EQ(Utf8(reader.Name(change->child)).substr(0, 21), "Verbleibende Zeit 00:");
+    EXPECT_EQ(Narrow(reader.Name(change->child)).substr(0, 21), "Verbleibende Zeit 00:");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "driver.h"
 
+#include "tests/support/ScreenGrabber.h"
+#include "tests/support/TopLevelWindows.h"
 #include "tests/support/WineHost.h"
 
 #include <shlobj.h>
@@ -11,8 +13,10 @@
 namespace vorlane::e2e {
 
 using testsupport::EnvW;
+using testsupport::FindTopLevelWindow;
 using testsupport::RunningUnderWine;
 using testsupport::ToWindowsPath;
+using testsupport::Visibility;
 
 namespace {
 
@@ -26,31 +30,6 @@ void RemoveSettingsFolder() {
         return;
     std::error_code ec;
     std::filesystem::remove_all(UserSettingsFile().parent_path(), ec);
-}
-
-// The first visible top-level window of the process with the class (case-insensitive).
-struct FindVisible {
-    DWORD pid;
-    const wchar_t* windowClass;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisibleProc(HWND w, LPARAM lp) {
-    auto* find = reinterpret_cast<FindVisible*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    if (pid == find->pid && IsWindowVisible(w) &&
-        _wcsicmp(ClassNameOf(w).c_str(), find->windowClass) == 0) {
-        find->found = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND FindVisibleWindow(DWORD pid, const wchar_t* windowClass) {
-    FindVisible find{pid, windowClass, nullptr};
-    EnumWindows(FindVisibleProc, reinterpret_cast<LPARAM>(&find));
-    return find.found;
 }
 
 void SendInputs(std::vector<INPUT> inputs) {
@@ -146,7 +125,7 @@ HWND VorlaneProcess::WaitForMainWindow(milliseconds timeout, bool closeInfoDialo
     HWND found = nullptr;
     WaitUntil(
         [&] {
-            found = FindVisibleWindow(pid_, kMainClass);
+            found = FindVisibleWindowOf(pid_, kMainClass);
             return found != nullptr || HasExited();
         },
         timeout);
@@ -163,7 +142,7 @@ void VorlaneProcess::DismissInfoDialog() {
     HWND dialog = nullptr;
     if (!WaitUntil(
             [&] {
-                dialog = FindVisibleWindow(pid_, L"TShowInfoDialog");
+                dialog = FindVisibleWindowOf(pid_, L"TShowInfoDialog");
                 return dialog != nullptr || HasExited();
             },
             milliseconds(2000)) ||
@@ -195,17 +174,6 @@ void VorlaneProcess::End() {
     WaitForExit(milliseconds(5000));
 }
 
-std::string Utf8(const std::wstring& w) {
-    if (w.empty())
-        return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,
-                                      nullptr, nullptr);
-    std::string s(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr,
-                        nullptr);
-    return s;
-}
-
 std::wstring ClassNameOf(HWND w) {
     wchar_t name[256] = {};
     GetClassNameW(w, name, 256);
@@ -233,7 +201,7 @@ std::optional<std::wstring> FieldText(HWND main, int id) {
 }
 
 std::string FieldUtf8(HWND main, int id) {
-    return Utf8(FieldText(main, id).value_or(L"?"));
+    return Narrow(FieldText(main, id).value_or(L"?"));
 }
 
 bool FieldShown(HWND main, int id) {
@@ -362,7 +330,7 @@ void DragPointer(POINT from, POINT to) {
 }
 
 HWND FindVisibleWindowOf(DWORD pid, const wchar_t* windowClass) {
-    return FindVisibleWindow(pid, windowClass);
+    return FindTopLevelWindow(pid, windowClass, Visibility::Shown);
 }
 
 HWND FindTrayIcon() {
@@ -379,38 +347,11 @@ POINT CentreOf(HWND w) {
 
 Image CaptureScreen(const RECT& area) {
     Image img;
-    img.width = area.right - area.left;
-    img.height = area.bottom - area.top;
-    if (img.width <= 0 || img.height <= 0)
-        return {};
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = img.width;
-    bi.bmiHeader.biHeight = -img.height; // top-down rows
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bmp != nullptr) {
-        HGDIOBJ old = SelectObject(mem, bmp);
-        if (BitBlt(mem, 0, 0, img.width, img.height, screen, area.left, area.top,
-                   SRCCOPY | CAPTUREBLT)) {
-            GdiFlush();
-            const auto* p = static_cast<const std::uint32_t*>(bits);
-            img.pixels.assign(p, p + static_cast<size_t>(img.width * img.height));
-            for (auto& px : img.pixels)
-                px &= 0x00FFFFFF;
-        }
-        SelectObject(mem, old);
-        DeleteObject(bmp);
-    }
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
+    img.pixels = testsupport::ScreenGrabber().Grab(area);
     if (img.pixels.empty())
         return {};
+    img.width = area.right - area.left;
+    img.height = area.bottom - area.top;
     return img;
 }
 
@@ -476,7 +417,7 @@ void SaveScreenshot(HWND w, const std::string& name, HWND alsoShow) {
 }
 
 HWND FindVisibleTooltip(DWORD pid) {
-    return FindVisibleWindow(pid, L"tooltips_class32");
+    return FindVisibleWindowOf(pid, L"tooltips_class32");
 }
 
 std::optional<std::wstring> TooltipText(HWND tip) {

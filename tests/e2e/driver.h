@@ -3,6 +3,8 @@
 // (SendInput, like a user) and looks at it only from outside the process (window manager
 // state, child-window texts, screen pixels). Every wait is bounded so a hung program fails a
 // test instead of blocking the run.
+#include "platform/win32/Utf16.h"
+
 #include <windows.h>
 
 #include <chrono>
@@ -77,7 +79,7 @@ private:
 };
 
 // Text of the program as UTF-8, for comparisons and test output.
-std::string Utf8(const std::wstring& w);
+using win32::Narrow;
 
 // Window queries from outside the process.
 std::wstring ClassNameOf(HWND w);

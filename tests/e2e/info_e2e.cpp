@@ -68,7 +68,9 @@ TEST(InfoDialogTest, F1OpensItCentredWithTheGermanCaptionAndEscapeClosesIt) {
             return dialog != nullptr;
         },
         milliseconds(2000)));
-    EXPECT_EQ(CaptionOf(dialog), L"Vorlane Version 2.9 Deutsch (64bit)");
+    // The version is the project's (major.minor), given by CMake.
+    EXPECT_EQ(Narrow(CaptionOf(dialog)),
+              "Vorlane Version " VORLANE_PROJECT_VERSION " Deutsch (64bit)");
     RECT r{};
     GetWindowRect(dialog, &r);
     // Centred on 1920 x 1080: 718.5 rounds to the even 718.

@@ -279,7 +279,7 @@ TEST_F(HintTest, PlusFiveShowsGermanHintOnWhitePlayShowsNone) {
 
     const std::optional<std::wstring> text = TooltipText(tip);
     ASSERT_TRUE(text) << "the hint window did not answer WM_GETTEXT";
-    EXPECT_EQ(Utf8(*text), Utf8(L"\"Countdown\" um f\u00fcnf Minuten verl\u00e4ngern"));
+    EXPECT_EQ(Narrow(*text), Narrow(L"\"Countdown\" um f\u00fcnf Minuten verl\u00e4ngern"));
 
     // The settings the hint window was given: white, 400 ms until it shows, 25 s it stays.
     EXPECT_EQ(Ask(tip, TTM_GETTIPBKCOLOR), std::optional<LRESULT>(RGB(255, 255, 255)));
@@ -330,7 +330,7 @@ TEST_F(HintTest, PlusFiveShowsGermanHintOnWhitePlayShowsNone) {
     }
     Screenshot(main, "play-no-hint");
     EXPECT_EQ(playTip, nullptr) << "play shows a hint: \""
-                                << (playTip ? Utf8(TooltipText(playTip).value_or(L"")) : "")
+                                << (playTip ? Narrow(TooltipText(playTip).value_or(L"")) : "")
                                 << "\"";
 }
 

@@ -23,8 +23,8 @@ constexpr POINT kOnPlusFive{141, 170};
 std::string Describe(HWND w) {
     if (w == nullptr)
         return "no window";
-    return "a window of class " + Utf8(ClassNameOf(w)) + " (id " + std::to_string(GetDlgCtrlID(w)) +
-           ")";
+    return "a window of class " + Narrow(ClassNameOf(w)) + " (id " +
+           std::to_string(GetDlgCtrlID(w)) + ")";
 }
 
 // One SendInput move straight to a point of the window, with nothing in between.
@@ -74,7 +74,7 @@ TEST_F(SingleMoveTest, LeavingTheWindowStraightFromTheMinutesFieldParksTheFocusO
     HWND player = GetDlgItem(main, kIdMediaPlayer);
     ASSERT_NE(minutes, nullptr);
     ASSERT_NE(player, nullptr);
-    ASSERT_EQ(Utf8(ClassNameOf(player)), "TMediaPlayer");
+    ASSERT_EQ(Narrow(ClassNameOf(player)), "TMediaPlayer");
 
     // Editing the minutes: a click puts the keyboard focus into the field.
     ClickAt(main, kInMinutes);

@@ -143,7 +143,7 @@ TEST(SettingsTest, TwoCopiesRunningAtOnceKeepEachOthersChoices) {
 
     choosing.End();
     ASSERT_TRUE(choosing.HasExited());
-    const std::string chosen = "\xEF\xBB\xBF" + Utf8(sound) + "\r\n";
+    const std::string chosen = "\xEF\xBB\xBF" + Narrow(sound) + "\r\n";
     EXPECT_EQ(BytesOf(UserSettingsFile()),
               chosen + std::to_string(placed.left) + "\r\n" + std::to_string(placed.top) + "\r\n");
     moving.End();

@@ -32,13 +32,6 @@ constexpr POINT kOnMinusOne{38, 205};
 // The background left of the display: no button, field or other picture lies there.
 constexpr POINT kOnBackground{30, 110};
 
-std::string Narrow(const std::wstring& w) {
-    std::string s;
-    for (wchar_t c : w)
-        s += c < 0x80 ? static_cast<char>(c) : '?';
-    return s;
-}
-
 bool SamePixels(const Image& a, const Image& b) {
     return !a.pixels.empty() && a.pixels == b.pixels;
 }

@@ -48,7 +48,7 @@ TEST_F(TrayTest, TheIconIsThereAndItsClickBringsTheHiddenWindowBack) {
 
 TEST_F(TrayTest, StartedInTheTrayTheWindowStaysHiddenAndTheIconBringsItBack) {
     app_ = std::make_unique<VorlaneProcess>(L"-m -t30");
-    ASSERT_TRUE(app_->Started()) << Utf8(app_->StartError());
+    ASSERT_TRUE(app_->Started()) << Narrow(app_->StartError());
     app_->DismissInfoDialog();
     HWND icon = nullptr;
     ASSERT_TRUE(WaitUntil(
@@ -100,12 +100,12 @@ TEST_F(TrayTest, TheIconsTipShowsTheRemainingTimeWhileThePointerRestsOnIt) {
         return shown == before || shown == after;
     };
     EXPECT_TRUE(tipMatchesDisplay())
-        << "tip " << Utf8(TooltipText(tip).value_or(L"?")) << ", window " << Utf8(display());
+        << "tip " << Narrow(TooltipText(tip).value_or(L"?")) << ", window " << Narrow(display());
     Sleep(2100);
     ASSERT_NE(FindVisibleTooltip(trayPid), nullptr);
     EXPECT_TRUE(tipMatchesDisplay())
-        << "two seconds later: tip " << Utf8(TooltipText(tip).value_or(L"?")) << ", window "
-        << Utf8(display());
+        << "two seconds later: tip " << Narrow(TooltipText(tip).value_or(L"?")) << ", window "
+        << Narrow(display());
 }
 
 TEST_F(TrayTest, APresetChosenFromTheTrayMenuShowsItsTime) {
@@ -137,8 +137,8 @@ TEST_F(TrayTest, APresetChosenFromTheTrayMenuShowsItsTime) {
         },
         milliseconds(300) - spent))
         << "15:00 within 300 ms of the choice; shows "
-        << Utf8(FieldText(main, kIdTimeMinutes).value_or(L"?")) << ":"
-        << Utf8(FieldText(main, kIdTimeSeconds).value_or(L"?"));
+        << Narrow(FieldText(main, kIdTimeMinutes).value_or(L"?")) << ":"
+        << Narrow(FieldText(main, kIdTimeSeconds).value_or(L"?"));
     EXPECT_EQ(FindVisibleWindowOf(app_->Pid(), L"#32768"), nullptr) << "the menu closed";
 }
 

@@ -19,7 +19,7 @@ using std::chrono::duration_cast;
 
 std::string FieldOrMissing(HWND main, int id) {
     auto text = FieldText(main, id);
-    return text ? Utf8(*text) : std::string("<no field ") + std::to_string(id) + ">";
+    return text ? Narrow(*text) : std::string("<no field ") + std::to_string(id) + ">";
 }
 
 // Each test starts its own Vorlane.exe; the process ends with the test (VorlaneProcess).
@@ -53,7 +53,7 @@ TEST_F(WindowTest, IsBorderlessEllipticToolWindowOwnedByHiddenApplicationWindow)
     ASSERT_NE(main, nullptr);
     Screenshot(main);
 
-    EXPECT_EQ(Utf8(CaptionOf(main)), "Vorlane");
+    EXPECT_EQ(Narrow(CaptionOf(main)), "Vorlane");
 
     RECT r{};
     ASSERT_TRUE(GetWindowRect(main, &r));
@@ -90,7 +90,7 @@ TEST_F(WindowTest, IsBorderlessEllipticToolWindowOwnedByHiddenApplicationWindow)
         HWND field = GetDlgItem(main, id);
         ASSERT_NE(field, nullptr) << "no child window with ID " << id;
         EXPECT_EQ(_wcsicmp(ClassNameOf(field).c_str(), L"Edit"), 0)
-            << id << " is a " << Utf8(ClassNameOf(field));
+            << id << " is a " << Narrow(ClassNameOf(field));
         EXPECT_TRUE(IsWindowVisible(field)) << "field " << id;
     }
     HWND reminder = GetDlgItem(main, kIdFirstTextLine);
@@ -99,7 +99,7 @@ TEST_F(WindowTest, IsBorderlessEllipticToolWindowOwnedByHiddenApplicationWindow)
     // No taskbar button: the window belongs to the program's hidden top-level window.
     HWND owner = GetWindow(main, GW_OWNER);
     ASSERT_NE(owner, nullptr);
-    EXPECT_EQ(Utf8(ClassNameOf(owner)), "TVorlaneApplication");
+    EXPECT_EQ(Narrow(ClassNameOf(owner)), "TVorlaneApplication");
     EXPECT_FALSE(IsWindowVisible(owner));
 }
 
@@ -113,7 +113,7 @@ struct StartCase {
 };
 
 void PrintTo(const StartCase& c, std::ostream* os) {
-    *os << "\"" << Utf8(c.args) << "\"";
+    *os << "\"" << Narrow(c.args) << "\"";
 }
 
 class StartTimeTest : public VorlaneTest, public ::testing::WithParamInterface<StartCase> {};
