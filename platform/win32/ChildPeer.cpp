@@ -143,6 +143,13 @@ void ChildPeer::Changed(TControl& /*control*/, Change what) {
             InvalidateRect(inner_, nullptr, TRUE);
         }
         break;
+    case Change::TabStop: {
+        const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
+        SetWindowLongPtrW(window_, GWL_STYLE,
+                          control_.TabStop ? (style | WS_TABSTOP)
+                                           : (style & ~LONG_PTR{WS_TABSTOP}));
+        break;
+    }
     case Change::ZOrder:
         SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         break;
@@ -165,7 +172,7 @@ LRESULT CALLBACK ChildPeer::SubclassProc(HWND window, UINT message, WPARAM wPara
 
 LRESULT ChildPeer::Input(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (form_.Model() != nullptr && KindInput(message, wParam, result)) {
+    if (form_.Model() != nullptr && KindInput(window, message, wParam, lParam, result)) {
         return result;
     }
     switch (message) {
@@ -203,13 +210,6 @@ LRESULT ChildPeer::Input(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         }
         break;
     }
-    case WM_LBUTTONUP:
-        if (control_.Kind() == ControlKind::Edit) {
-            result = DefSubclassProc(window, message, wParam, lParam);
-            Report([this] { control_.Click(); });
-            return result;
-        }
-        break;
     case WM_NCDESTROY:
         RemoveWindowSubclass(window, SubclassProc, kSubclassId);
         break;

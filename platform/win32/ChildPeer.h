@@ -50,9 +50,12 @@ protected:
     // Runs a handler of the model through Dispatch, while the form's model is alive.
     void Report(const std::function<void()>& handler);
     // Input only this kind answers; true when it has answered with result.
-    virtual bool KindInput(UINT message, WPARAM wParam, LRESULT& result) {
+    virtual bool KindInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                           LRESULT& result) {
+        (void)window;
         (void)message;
         (void)wParam;
+        (void)lParam;
         (void)result;
         return false;
     }

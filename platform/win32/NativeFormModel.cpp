@@ -43,6 +43,7 @@ void NativeForm::Changed(TControl& control, Change what) {
         break;
     case Change::Text:
     case Change::Font:
+    case Change::AutoSize:
         if (control.AutoSize) {
             Invalidate(control.Bounds());
             Measure(control);
@@ -52,6 +53,7 @@ void NativeForm::Changed(TControl& control, Change what) {
         break;
     case Change::Colors:
     case Change::ZOrder:
+    case Change::Picture:
         Invalidate(control.Bounds());
         break;
     default:
