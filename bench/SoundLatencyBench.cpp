@@ -15,7 +15,7 @@
 // program's loop does, and writes one line per opening: milliseconds to Open() returned and to
 // playing, or "error" and the device's text. The figures go into FIGURES_FILE (BenchSupport.h).
 #include "BenchSupport.h"
-#include "platform/win32/MciPlayer.h"
+#include "platform/win32/MciMediaPlayer.h"
 #include "tests/support/SoundFiles.h"
 
 #include <cstdio>

@@ -56,7 +56,7 @@ bool ChildPeer::Make() {
                         (control_.TabStop ? WS_TABSTOP : 0U);
     window_ =
         CreateWindowExW(0, windowClass_, Widen(control_.Text()).c_str(), style, control_.Left(),
-                        control_.Top(), control_.Width(), control_.Height(), form_.Handle(),
+                        control_.Top(), control_.Width(), control_.Height(), form_.Hwnd(),
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_.ControlId)),
                         form_.Instance(), nullptr);
     if (window_ == nullptr) {
@@ -128,7 +128,7 @@ void ChildPeer::Changed(TControl& /*control*/, Change what) {
     case Change::Text:
         // Nobody reads a field of a hidden window: in the tray the countdown's texts wait
         // for the window to come back instead of costing a round of messages every second.
-        if (!IsWindowVisible(form_.Handle())) {
+        if (!IsWindowVisible(form_.Hwnd())) {
             textPending_ = true;
             break;
         }

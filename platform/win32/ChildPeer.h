@@ -21,7 +21,7 @@ public:
     ChildPeer& operator=(const ChildPeer&) = delete;
 
     // Null while the child window has not been made (the control or the form was never shown).
-    HWND Handle() const { return window_; }
+    HWND Hwnd() const { return window_; }
     // Makes the child window if the control is shown and the form lets children be made.
     void MakeIfShown();
     // The form is being shown: the window is made, or takes the text it missed while hidden.

@@ -66,7 +66,7 @@ NativeForm::NativeForm(Win32Application& application, TForm& form, bool isMain)
 
     // The layout takes the DPI of the monitor the window was made on before anything is
     // mirrored; a later move to another monitor brings WM_DPICHANGED.
-    form.SetDpi(WindowDpi(Handle()));
+    form.SetDpi(WindowDpi(Hwnd()));
     form.AttachWindow(this);
     for (TControl* control : form.Controls()) {
         if (control->IsGraphic()) {
@@ -91,22 +91,22 @@ void NativeForm::MakeHintsAndTrayIcon() {
     }
     MakeHints();
     if (TTrayIcon* icon = form_->TrayIconOf()) {
-        trayIcon_ = std::make_unique<TrayIcon>(Handle(), Instance(), *icon);
+        trayIcon_ = std::make_unique<NotifyIcon>(Hwnd(), Instance(), *icon);
         trayIcon_->Changed(*icon);
     }
 }
 
 void NativeForm::MakeHints() {
-    hints_ = std::make_unique<HintTool>(Handle(), Instance(), form_->Dpi());
+    hints_ = std::make_unique<HintTool>(Hwnd(), Instance(), form_->Dpi());
     if (application_.CurrentHintStyle()) {
         hints_->SetStyle(*application_.CurrentHintStyle());
     }
     for (TControl* control : form_->Controls()) {
         const ChildPeer* peer = PeerOf(*control);
-        if (peer != nullptr && peer->Handle() == nullptr) {
+        if (peer != nullptr && peer->Hwnd() == nullptr) {
             continue; // its hint comes with its window
         }
-        hints_->Update(*control, peer != nullptr ? peer->Handle() : nullptr);
+        hints_->Update(*control, peer != nullptr ? peer->Hwnd() : nullptr);
     }
 }
 
@@ -126,7 +126,7 @@ void NativeForm::DpiChanged(int dpi, const RECT& suggested) {
         trayIcon_->DpiChanged();
     }
     RECT client;
-    GetClientRect(Handle(), &client);
+    GetClientRect(Hwnd(), &client);
     Invalidate(Rect{0, 0, client.right, client.bottom});
 }
 
@@ -172,7 +172,7 @@ GdiCache& NativeForm::Gdi() {
 }
 
 bool NativeForm::Owns(HWND window) const {
-    return window_.Valid() && (window == Handle() || IsChild(Handle(), window));
+    return window_.Valid() && (window == Hwnd() || IsChild(Hwnd(), window));
 }
 
 void NativeForm::Register(HWND window, ChildPeer* peer) {
@@ -185,8 +185,8 @@ HWND NativeForm::ChildWindowBefore(const TControl& control) const {
         if (&peer->Control() == &control) {
             break;
         }
-        if (peer->Handle() != nullptr) {
-            before = peer->Handle();
+        if (peer->Hwnd() != nullptr) {
+            before = peer->Hwnd();
         }
     }
     return before;

@@ -15,15 +15,15 @@ LRESULT CALLBACK NativeForm::WindowProc(HWND window, UINT message, WPARAM wParam
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
     }
     auto* self = reinterpret_cast<NativeForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr || self->form_ == nullptr || self->Handle() != window) {
+    if (self == nullptr || self->form_ == nullptr || self->Hwnd() != window) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return self->Handle(message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
 }
 
-LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT NativeForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     TForm& form = *form_;
-    HWND window = Handle();
+    HWND window = Hwnd();
     if ((message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) && message != WM_MOUSEWHEEL) {
         Mouse(message, wParam, lParam);
         return 0;
@@ -63,8 +63,8 @@ LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS: {
         // Coming back to the window gives the focus back to the control that had it.
         ChildPeer* peer = form.Focused() != nullptr ? PeerOf(*form.Focused()) : nullptr;
-        if (peer != nullptr && IsWindowVisible(peer->Handle())) {
-            ::SetFocus(peer->Handle());
+        if (peer != nullptr && IsWindowVisible(peer->Hwnd())) {
+            ::SetFocus(peer->Hwnd());
         }
         return 0;
     }
@@ -109,7 +109,7 @@ LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         Dispatch([&] { form.Moved(outer.left, outer.top); });
         return 0;
     }
-    case TrayIcon::kCallbackMessage:
+    case NotifyIcon::kCallbackMessage:
         if (trayIcon_ != nullptr) {
             trayIcon_->Callback(wParam, lParam);
         }

@@ -2,7 +2,7 @@
 #include "platform/Form.h"
 #include "platform/win32/GdiCache.h"
 #include "platform/win32/Handles.h"
-#include "platform/win32/Pictures.h"
+#include "platform/win32/PictureCache.h"
 
 #include <windows.h>
 

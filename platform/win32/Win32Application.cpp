@@ -4,7 +4,7 @@
 #include "platform/Dispatch.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/ModalLoop.h"
-#include "platform/win32/PopupMenu.h"
+#include "platform/win32/ShowPopupMenu.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/WindowSystem.h"
 
@@ -47,7 +47,7 @@ LRESULT CALLBACK Win32Application::OwnerProc(HWND window, UINT message, WPARAM w
 }
 
 HWND Win32Application::MainHandle() const {
-    return forms_.empty() ? nullptr : forms_.front()->Handle();
+    return forms_.empty() ? nullptr : forms_.front()->Hwnd();
 }
 
 void Win32Application::SetTitle(const std::string& title) {
@@ -117,7 +117,7 @@ void Win32Application::SetHintStyle(Color background, int delayMs, int displayMs
 void Win32Application::PopupMenu(TPopupMenu& menu, int x, int y) {
     const ModalLoop modal(*this);
     HWND owner = MainHandle() != nullptr ? MainHandle() : owner_.Get();
-    TrackPopupMenuOf(menu, owner, x, y, pictures_, WindowDpi(owner));
+    ShowPopupMenu(menu, owner, x, y, pictures_, WindowDpi(owner));
 }
 
 std::optional<Point> Win32Application::PointerPosition() {

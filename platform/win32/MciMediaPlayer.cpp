@@ -1,4 +1,4 @@
-#include "platform/win32/MciPlayer.h"
+#include "platform/win32/MciMediaPlayer.h"
 
 #include "platform/Dispatch.h"
 #include "platform/win32/Utf16.h"
