@@ -162,14 +162,9 @@ void PushButtonPeer::Command(WORD code) {
 }
 
 MediaPlayerPeer::MediaPlayerPeer(NativeForm& form, TControl& control) : ChildPeer(form, control) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = form.Instance();
-    windowClass.lpszClassName = kMediaPlayerClass;
     // Registered by the first player; later ones find the class there. Without it the window
     // is not made, which Create reports.
-    RegisterWindowClass(windowClass);
+    RegisterWindowClass(form.Instance(), kMediaPlayerClass, DefWindowProcW);
     Create(kMediaPlayerClass, 0);
 }
 

@@ -8,6 +8,7 @@
 #include "platform/Dispatch.h"
 #include "platform/win32/ChildPeers.h"
 #include "platform/win32/Dpi.h"
+#include "platform/win32/RectConversions.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/Win32Application.h"
 #include "platform/win32/WindowSystem.h"
@@ -17,21 +18,6 @@
 
 namespace vorlane::win32 {
 
-namespace {
-
-bool RegisterFormClass(HINSTANCE instance, const std::wstring& name, int icon, WNDPROC proc) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = proc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(icon));
-    windowClass.lpszClassName = name.c_str();
-    return RegisterWindowClass(windowClass);
-}
-
-} // namespace
-
 NativeForm::NativeForm(Win32Application& application, TForm& form, bool isMain)
     : application_(application), form_(&form), isMain_(isMain),
       painter_(application.Pictures(), application.Gdi()),
@@ -40,8 +26,10 @@ NativeForm::NativeForm(Win32Application& application, TForm& form, bool isMain)
     params.className = "T" + form.Name();
     form.CreateParams(params);
     const std::wstring className = Widen(params.className);
-    if (!RegisterFormClass(Instance(), className, params.icon != 0 ? params.icon : VORLANE_ICON_APP,
-                           WindowProc)) {
+    const int icon = params.icon != 0 ? params.icon : VORLANE_ICON_APP;
+    if (!RegisterWindowClass(Instance(), className.c_str(), WindowProc,
+                             LoadIconW(Instance(), MAKEINTRESOURCEW(icon)),
+                             LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)))) { // IDC_ARROW
         throw WindowSystemError("Die Fensterklasse \"" + params.className +
                                 "\" ist nicht registriert");
     }
@@ -111,8 +99,7 @@ void NativeForm::MakeHints() {
 }
 
 void NativeForm::DpiChanged(int dpi, const RECT& suggested) {
-    const Rect place{suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top};
+    const Rect place = FromRECT(suggested);
     // The model places every control again and tells its peers; fonts and pictures follow the
     // controls' DPI when they are next drawn.
     Dispatch([&] { form_->DpiChanged(dpi, place); });

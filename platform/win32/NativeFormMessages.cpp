@@ -4,17 +4,13 @@
 #include "platform/win32/NativeForm.h"
 
 #include "platform/Dispatch.h"
+#include "platform/win32/RectConversions.h"
+#include "platform/win32/WindowSystem.h"
 
 namespace vorlane::win32 {
 
 LRESULT CALLBACK NativeForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        auto* created = static_cast<NativeForm*>(create->lpCreateParams);
-        created->window_.Reset(window);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-    }
-    auto* self = reinterpret_cast<NativeForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = WindowOwner(window, message, lParam, &NativeForm::window_);
     if (self == nullptr || self->form_ == nullptr || self->Hwnd() != window) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -94,8 +90,7 @@ LRESULT NativeForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_MOVING: {
         auto* proposed = reinterpret_cast<RECT*>(lParam);
-        Rect bounds{proposed->left, proposed->top, proposed->right - proposed->left,
-                    proposed->bottom - proposed->top};
+        Rect bounds = FromRECT(*proposed);
         Dispatch([&] { form.Moving(bounds); });
         *proposed = ToRECT(bounds);
         return TRUE;

@@ -3,6 +3,7 @@
 // changed; the form's timers.
 #include "platform/win32/NativeForm.h"
 
+#include "platform/win32/RectConversions.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/WindowSystem.h"
 

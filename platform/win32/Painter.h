@@ -8,10 +8,6 @@
 
 namespace vorlane::win32 {
 
-inline RECT ToRECT(const Rect& bounds) {
-    return RECT{bounds.left, bounds.top, bounds.left + bounds.width, bounds.top + bounds.height};
-}
-
 // Paints one form's pictures and labels in their stacking order into an off-screen buffer
 // and copies the changed part to the window at once, so nothing flickers. The buffer keeps
 // the composed form: only what the model changed is composed again, and a paint that merely

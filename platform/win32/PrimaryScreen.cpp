@@ -1,5 +1,7 @@
 #include "platform/win32/PrimaryScreen.h"
 
+#include "platform/win32/RectConversions.h"
+
 #include <windows.h>
 
 namespace vorlane::win32 {
@@ -14,19 +16,17 @@ int PrimaryScreen::Height() {
 Rect PrimaryScreen::WorkArea() {
     RECT area{0, 0, Width(), Height()};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    return Rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
+    return FromRECT(area);
 }
 
 Rect PrimaryScreen::WorkAreaOf(const Rect& window) {
-    const RECT rect{window.left, window.top, window.left + window.width,
-                    window.top + window.height};
+    const RECT rect = ToRECT(window);
     MONITORINFO info{};
     info.cbSize = sizeof(info);
     if (!GetMonitorInfoW(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info)) {
         return WorkArea();
     }
-    const RECT& area = info.rcWork;
-    return Rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
+    return FromRECT(info.rcWork);
 }
 
 Rect PrimaryScreen::VirtualScreen() {

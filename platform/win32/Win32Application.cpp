@@ -15,13 +15,8 @@ constexpr wchar_t kOwnerClass[] = L"TVorlaneApplication";
 }
 
 Win32Application::Win32Application(HINSTANCE instance) : instance_(instance) {
-    WNDCLASSEXW owner{};
-    owner.cbSize = sizeof(owner);
-    owner.lpfnWndProc = OwnerProc;
-    owner.hInstance = instance;
-    owner.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(VORLANE_ICON_APP));
-    owner.lpszClassName = kOwnerClass;
-    if (RegisterWindowClass(owner)) {
+    if (RegisterWindowClass(instance, kOwnerClass, OwnerProc,
+                            LoadIconW(instance, MAKEINTRESOURCEW(VORLANE_ICON_APP)))) {
         owner_.Reset(CreateWindowExW(0, kOwnerClass, L"Vorlane", WS_POPUP, 0, 0, 0, 0, nullptr,
                                      nullptr, instance, nullptr));
     }
