@@ -24,7 +24,7 @@
 #include "app/Countdown.h"
 #include "app/TimeDisplay.h"
 #include "app/Vorlane.h"
-#include "platform/win32/TrayIcon.h"
+#include "platform/win32/NotifyIcon.h"
 #include "platform/win32/Win32Host.h"
 
 #include <commctrl.h>
@@ -386,7 +386,7 @@ void OpenAndCloseTrayMenu(Openings& openings) {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const auto pointer = static_cast<WPARAM>(static_cast<DWORD>(work.right - 1) & 0xFFFFU) |
                          (static_cast<WPARAM>(static_cast<DWORD>(work.bottom - 1) & 0xFFFFU) << 16);
-    PostMessageW(g_mainWindow, win32::TrayIcon::kCallbackMessage, pointer,
+    PostMessageW(g_mainWindow, win32::NotifyIcon::kCallbackMessage, pointer,
                  WM_CONTEXTMENU | (LPARAM{1} << 16));
     PumpUntil([] { return g_menuRound.over; }, 2 * kStepWaitMs);
     KillTimer(nullptr, timer);

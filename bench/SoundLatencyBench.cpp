@@ -16,7 +16,7 @@
 // playing, or "error" and the device's text. The figures go into FIGURES_FILE (BenchSupport.h).
 #include "BenchMain.h"
 #include "BenchSupport.h"
-#include "platform/win32/MciPlayer.h"
+#include "platform/win32/MciMediaPlayer.h"
 #include "tests/support/SoundFiles.h"
 
 #include <cstdio>

@@ -8,6 +8,14 @@ void TControl::Notify(Change what) {
     }
 }
 
+void TControl::PropertyChanged(Change what) {
+    if (what == Change::AutoSize && !AutoSize) {
+        Place(); // back to the design size
+        return;
+    }
+    Notify(what);
+}
+
 void TControl::SetBounds(int left, int top, int width, int height) {
     design_ = Rect{left, top, width, height};
     Place();
@@ -122,14 +130,6 @@ void TControl::SetItemIndex(int index) {
     itemIndex_ = index;
     text_ = std::move(shown);
     Notify(Change::ItemIndex);
-}
-
-void TControl::SetDroppedDown(bool dropped) {
-    if (dropped == droppedDown_) {
-        return;
-    }
-    droppedDown_ = dropped;
-    Notify(Change::DroppedDown);
 }
 
 void TControl::ItemChosen(int index, const std::string& text) {

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vorlane {
@@ -57,9 +59,13 @@ enum class Change {
     Font,
     Items,
     ItemIndex,
-    DroppedDown,
     SelectAll, // the whole text selected, so typing replaces it
-    ZOrder     // brought in front of the other child windows
+    ZOrder,    // brought in front of the other child windows
+    ReadOnly,
+    TabStop,
+    DropDownCount,
+    Picture,
+    AutoSize // switched on: the native side measures the text
 };
 
 // The native side of a control (a child window, or the form that paints a picture or label).
@@ -67,6 +73,47 @@ class ControlPeer {
 public:
     virtual ~ControlPeer() = default;
     virtual void Changed(TControl& control, Change what) = 0;
+};
+
+// A property the native side mirrors at any time: assigning a new value tells the peer, as
+// the setters do. Reads as its value.
+template <typename T> class RunTimeProperty {
+public:
+    RunTimeProperty(TControl& owner, Change change, T value)
+        : owner_(owner), change_(change), value_(std::move(value)) {}
+    RunTimeProperty(const RunTimeProperty&) = delete;
+    RunTimeProperty& operator=(const RunTimeProperty&) = delete;
+    RunTimeProperty& operator=(T value);
+    operator const T&() const { return value_; }
+    const T& Get() const { return value_; }
+    friend bool operator==(const RunTimeProperty& property, const T& value) {
+        return property.value_ == value;
+    }
+
+private:
+    TControl& owner_;
+    Change change_;
+    T value_;
+};
+
+// A property the native side takes when it makes the child window and that the window cannot
+// change afterwards: it is given before the control has its peer, and assigning it later
+// throws std::logic_error instead of being lost.
+template <typename T> class DesignProperty {
+public:
+    DesignProperty(const TControl& owner, T value) : owner_(owner), value_(std::move(value)) {}
+    DesignProperty(const DesignProperty&) = delete;
+    DesignProperty& operator=(const DesignProperty&) = delete;
+    DesignProperty& operator=(T value);
+    operator const T&() const { return value_; }
+    const T& Get() const { return value_; }
+    friend bool operator==(const DesignProperty& property, const T& value) {
+        return property.value_ == value;
+    }
+
+private:
+    const TControl& owner_;
+    T value_;
 };
 
 using TMouseMoveEvent = std::function<void(TComponent* sender, ShiftState shift, int x, int y)>;
@@ -79,8 +126,10 @@ using TKeyPressEvent = std::function<void(TComponent* sender, char16_t& key)>;
 // field's own menu closed.
 using TContextPopupEvent = std::function<void(TComponent* sender, int x, int y, bool& handled)>;
 
-// A visible part of a form: what it shows and the events it raises. Setting a property
-// tells the native peer, when one is attached, and nothing else.
+// A visible part of a form: what it shows and the events it raises. Every setter and every
+// RunTimeProperty tells the native peer, when one is attached, so a change made at any time
+// reaches the screen; a DesignProperty is fixed once the peer is there. TabOrder is the
+// form's own and read at each tab key.
 class TControl : public TComponent {
 public:
     TControl(std::string name, ControlKind kind) : TComponent(std::move(name)), kind_(kind) {}
@@ -107,8 +156,8 @@ public:
     int Dpi() const { return dpi_; }
     void SetDpi(int dpi);
     // A label that takes the size of its text: the native side measures it and reports
-    // the size back here, without echo. Its design size is not used.
-    bool AutoSize = false;
+    // the size back here, without echo. Its design size is not used while this is on.
+    RunTimeProperty<bool> AutoSize{*this, Change::AutoSize, false};
     void SizeMeasured(int width, int height) {
         bounds_.width = width;
         bounds_.height = height;
@@ -132,7 +181,7 @@ public:
 
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint);
-    bool ShowHint = false;
+    RunTimeProperty<bool> ShowHint{*this, Change::Hint, false};
 
     Color BackgroundColor() const { return background_; }
     Color FontColor() const { return fontColor_; }
@@ -143,28 +192,29 @@ public:
     void SetFont(const Font& font);
     void SetFontPoints(int points);
 
-    TextAlign Alignment = TextAlign::Left;
-    bool ReadOnly = false;
+    // A field's alignment: the native field takes it only when it is made.
+    DesignProperty<TextAlign> Alignment{*this, TextAlign::Left};
+    RunTimeProperty<bool> ReadOnly{*this, Change::ReadOnly, false};
     int TabOrder = 0;
-    bool TabStop = false;
+    RunTimeProperty<bool> TabStop{*this, Change::TabStop, false};
 
-    // The native child window's id, which outside tools find the field by (0: none).
-    int ControlId = 0;
+    // The native child window's id, which outside tools find the field by for the life of the
+    // window (0: none).
+    DesignProperty<int> ControlId{*this, 0};
 
-    // Combo box: the list, the chosen entry (-1: none) and whether the list is open.
+    // Combo box: the list, the chosen entry (-1: none), whether the list is open and how many
+    // entries it shows at once.
     const std::vector<std::string>& Items() const { return items_; }
     void SetItems(std::vector<std::string> items);
     int ItemIndex() const { return itemIndex_; }
     void SetItemIndex(int index);
     bool DroppedDown() const { return droppedDown_; }
-    void SetDroppedDown(bool dropped);
-    int DropDownCount = 8;
+    RunTimeProperty<int> DropDownCount{*this, Change::DropDownCount, 8};
     // What the native list reports: an entry chosen, the list opened or closed.
     void ItemChosen(int index, const std::string& text);
     void DropDownChanged(bool dropped);
 
     void AttachPeer(ControlPeer* peer) { peer_ = peer; }
-    ControlPeer* Peer() const { return peer_; }
 
     // Events. Pictures and labels raise the mouse events and clicks; fields raise enter,
     // exit, key press, change, context popup and clicks; combo boxes also drop-down and
@@ -188,12 +238,16 @@ public:
     bool ContextPopup(int x, int y);
 
     // A picture's resource name (images only).
-    std::string Picture;
+    RunTimeProperty<std::string> Picture{*this, Change::Picture, std::string()};
 
 protected:
     void Notify(Change what);
 
 private:
+    template <typename T> friend class RunTimeProperty;
+    template <typename T> friend class DesignProperty;
+    // A RunTimeProperty took a new value.
+    void PropertyChanged(Change what);
     // Scales the design place to the DPI and tells the peer when the place changed.
     void Place();
 
@@ -213,5 +267,22 @@ private:
     bool allSelected_ = false;
     ControlPeer* peer_ = nullptr;
 };
+
+template <typename T> RunTimeProperty<T>& RunTimeProperty<T>::operator=(T value) {
+    if (!(value_ == value)) {
+        value_ = std::move(value);
+        owner_.PropertyChanged(change_);
+    }
+    return *this;
+}
+
+template <typename T> DesignProperty<T>& DesignProperty<T>::operator=(T value) {
+    if (owner_.peer_ != nullptr) {
+        throw std::logic_error("\"" + owner_.Name() +
+                               "\": Eigenschaft nach dem Erstellen des Fensters geändert");
+    }
+    value_ = std::move(value);
+    return *this;
+}
 
 } // namespace vorlane

@@ -1,6 +1,6 @@
 #include "platform/Files.h"
 
-#include "platform/Errors.h"
+#include "platform/FileErrors.h"
 
 #include <chrono>
 #include <cstdint>
@@ -47,8 +47,7 @@ std::string Files::WriteBeside(const std::string& path, std::string_view bytes) 
             throw;
         }
     }
-    throw EFileError("Die Datei \"" + path +
-                     "\" kann nicht erstellt werden: Kein freier Name für die neue Fassung.");
+    throw FileError(path, FileAction::Create, "Kein freier Name für die neue Fassung.");
 }
 
 void Files::WriteReplacing(const std::string& path, std::string_view bytes) {

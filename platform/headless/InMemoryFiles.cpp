@@ -2,7 +2,7 @@
 
 #include "core/TextDecoding.h"
 
-#include "platform/Errors.h"
+#include "platform/FileErrors.h"
 
 #include <utility>
 #include <vector>
@@ -43,10 +43,9 @@ constexpr char kFileNotFound[] = "Die Datei wurde nicht gefunden.";
 constexpr char kPathNotFound[] = "Der Pfad wurde nicht gefunden.";
 constexpr char kInUse[] = "Die Datei wird von einem anderen Prozess verwendet.";
 
-// The error a file operation gives, in the words of the Windows one.
-[[noreturn]] void Fail(const std::string& path, const std::string& what,
-                       const std::string& reason) {
-    throw EFileError("Die Datei \"" + path + "\" " + what + ": " + reason);
+// The error a file operation gives, with the cause in the words Windows gives.
+[[noreturn]] void Fail(const std::string& path, FileAction action, const std::string& reason) {
+    throw FileError(path, action, reason);
 }
 
 } // namespace
@@ -77,7 +76,7 @@ InMemoryFiles::InMemoryFiles() {
 
 void InMemoryFiles::FailIfInjected(FileStep step, const std::string& path) const {
     if (failing.count(step) != 0) {
-        Fail(path, "ist nicht verfügbar",
+        Fail(path, FileAction::Reach,
              std::string("Eingespeister Fehler beim Schritt ") + ToString(step) + ".");
     }
 }
@@ -89,11 +88,11 @@ bool InMemoryFiles::InDeniedFolder(const std::string& path) const {
 std::string InMemoryFiles::Read(const std::string& path, std::size_t maxBytes) {
     const auto file = files.find(path);
     if (file == files.end()) {
-        Fail(path, "kann nicht gelesen werden",
+        Fail(path, FileAction::Read,
              folders.count(FolderKey(path)) != 0 ? kAccessDenied : kFileNotFound);
     }
     if (file->second.locked) {
-        Fail(path, "kann nicht gelesen werden", kInUse);
+        Fail(path, FileAction::Read, kInUse);
     }
     return file->second.bytes.substr(0, maxBytes);
 }
@@ -110,13 +109,13 @@ bool InMemoryFiles::WriteNewFile(const std::string& path, std::string_view bytes
                                  const std::string& shownPath) {
     FailIfInjected(FileStep::Create, shownPath);
     if (folders.count(ParentOf(path)) == 0) {
-        Fail(shownPath, "kann nicht erstellt werden", kPathNotFound);
+        Fail(shownPath, FileAction::Create, kPathNotFound);
     }
     if (files.count(path) != 0 || folders.count(FolderKey(path)) != 0) {
         return false;
     }
     if (InDeniedFolder(path)) {
-        Fail(shownPath, "kann nicht erstellt werden", kAccessDenied);
+        Fail(shownPath, FileAction::Create, kAccessDenied);
     }
     File& file = files[path];
     if (failing.count(FileStep::Write) != 0) {
@@ -132,15 +131,15 @@ void InMemoryFiles::MoveReplacing(const std::string& from, const std::string& to
     FailIfInjected(FileStep::Replace, to);
     const auto source = files.find(from);
     if (source == files.end()) {
-        Fail(from, "kann nicht verschoben werden", kFileNotFound);
+        Fail(from, FileAction::Move, kFileNotFound);
     }
     const auto target = files.find(to);
     if (InDeniedFolder(to) || folders.count(FolderKey(to)) != 0 ||
         (target != files.end() && target->second.readOnly)) {
-        Fail(to, "kann nicht ersetzt werden", kAccessDenied);
+        Fail(to, FileAction::Replace, kAccessDenied);
     }
     if (target != files.end() && target->second.locked) {
-        Fail(to, "kann nicht ersetzt werden", kInUse);
+        Fail(to, FileAction::Replace, kInUse);
     }
     File moved = source->second;
     files.erase(source);
@@ -156,7 +155,7 @@ void InMemoryFiles::SetReadOnly(const std::string& path, bool readOnly) {
     FailIfInjected(FileStep::SetAttributes, path);
     const auto file = files.find(path);
     if (file == files.end()) {
-        Fail(path, "kann nicht geändert werden", kFileNotFound);
+        Fail(path, FileAction::Change, kFileNotFound);
     }
     file->second.readOnly = readOnly;
 }
@@ -186,12 +185,12 @@ bool InMemoryFiles::FolderExists(const std::string& path) {
 
 void InMemoryFiles::CreateFolders(const std::string& path) {
     if (HasInvalidCharacters(path)) {
-        Fail(path, "kann nicht erstellt werden", "Der Dateiname ist ungültig.");
+        throw FolderNotCreatedError(path, "Der Dateiname ist ungültig.");
     }
     std::vector<std::string> missing;
     for (std::string level = FolderKey(path); folders.count(level) == 0; level = ParentOf(level)) {
         if (level.empty()) {
-            Fail(path, "kann nicht erstellt werden", "Das Laufwerk gibt es nicht.");
+            throw FolderNotCreatedError(path, "Das Laufwerk gibt es nicht.");
         }
         missing.push_back(level);
     }

@@ -56,7 +56,7 @@ bool ChildPeer::Make() {
                         (control_.TabStop ? WS_TABSTOP : 0U);
     window_ =
         CreateWindowExW(0, windowClass_, Widen(control_.Text()).c_str(), style, control_.Left(),
-                        control_.Top(), control_.Width(), control_.Height(), form_.Handle(),
+                        control_.Top(), control_.Width(), control_.Height(), form_.Hwnd(),
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_.ControlId)),
                         form_.Instance(), nullptr);
     if (window_ == nullptr) {
@@ -128,7 +128,7 @@ void ChildPeer::Changed(TControl& /*control*/, Change what) {
     case Change::Text:
         // Nobody reads a field of a hidden window: in the tray the countdown's texts wait
         // for the window to come back instead of costing a round of messages every second.
-        if (!IsWindowVisible(form_.Handle())) {
+        if (!IsWindowVisible(form_.Hwnd())) {
             textPending_ = true;
             break;
         }
@@ -143,6 +143,13 @@ void ChildPeer::Changed(TControl& /*control*/, Change what) {
             InvalidateRect(inner_, nullptr, TRUE);
         }
         break;
+    case Change::TabStop: {
+        const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
+        SetWindowLongPtrW(window_, GWL_STYLE,
+                          control_.TabStop ? (style | WS_TABSTOP)
+                                           : (style & ~LONG_PTR{WS_TABSTOP}));
+        break;
+    }
     case Change::ZOrder:
         SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         break;
@@ -165,7 +172,7 @@ LRESULT CALLBACK ChildPeer::SubclassProc(HWND window, UINT message, WPARAM wPara
 
 LRESULT ChildPeer::Input(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (form_.Model() != nullptr && KindInput(message, wParam, result)) {
+    if (form_.Model() != nullptr && KindInput(window, message, wParam, lParam, result)) {
         return result;
     }
     switch (message) {
@@ -203,13 +210,6 @@ LRESULT ChildPeer::Input(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         }
         break;
     }
-    case WM_LBUTTONUP:
-        if (control_.Kind() == ControlKind::Edit) {
-            result = DefSubclassProc(window, message, wParam, lParam);
-            Report([this] { control_.Click(); });
-            return result;
-        }
-        break;
     case WM_NCDESTROY:
         RemoveWindowSubclass(window, SubclassProc, kSubclassId);
         break;

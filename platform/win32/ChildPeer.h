@@ -21,7 +21,7 @@ public:
     ChildPeer& operator=(const ChildPeer&) = delete;
 
     // Null while the child window has not been made (the control or the form was never shown).
-    HWND Handle() const { return window_; }
+    HWND Hwnd() const { return window_; }
     // Makes the child window if the control is shown and the form lets children be made.
     void MakeIfShown();
     // The form is being shown: the window is made, or takes the text it missed while hidden.
@@ -50,9 +50,12 @@ protected:
     // Runs a handler of the model through Dispatch, while the form's model is alive.
     void Report(const std::function<void()>& handler);
     // Input only this kind answers; true when it has answered with result.
-    virtual bool KindInput(UINT message, WPARAM wParam, LRESULT& result) {
+    virtual bool KindInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                           LRESULT& result) {
+        (void)window;
         (void)message;
         (void)wParam;
+        (void)lParam;
         (void)result;
         return false;
     }

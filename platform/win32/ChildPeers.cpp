@@ -29,14 +29,28 @@ DWORD AlignmentStyle(TextAlign align) {
 } // namespace
 
 EditPeer::EditPeer(NativeForm& form, TControl& control) : ChildPeer(form, control) {
-    Create(L"EDIT", ES_AUTOHSCROLL | (control.ReadOnly ? ES_READONLY : 0U) |
-                        AlignmentStyle(control.Alignment));
+    Create(L"EDIT", ES_AUTOHSCROLL | AlignmentStyle(control.Alignment));
+}
+
+void EditPeer::Made() {
+    SendMessageW(window_, EM_SETREADONLY, control_.ReadOnly ? TRUE : FALSE, 0);
 }
 
 void EditPeer::ChangedKind(Change what) {
     if (what == Change::SelectAll) {
         SendMessageW(window_, EM_SETSEL, 0, -1);
+    } else if (what == Change::ReadOnly) {
+        SendMessageW(window_, EM_SETREADONLY, control_.ReadOnly ? TRUE : FALSE, 0);
     }
+}
+
+bool EditPeer::KindInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message != WM_LBUTTONUP) {
+        return false;
+    }
+    result = DefSubclassProc(window, message, wParam, lParam);
+    Report([this] { control_.Click(); });
+    return true;
 }
 
 void EditPeer::Command(WORD code) {
@@ -87,8 +101,8 @@ void ComboBoxPeer::ChangedKind(Change what) {
     case Change::ItemIndex:
         SendMessageW(window_, CB_SETCURSEL, static_cast<WPARAM>(control_.ItemIndex()), 0);
         break;
-    case Change::DroppedDown:
-        SendMessageW(window_, CB_SHOWDROPDOWN, control_.DroppedDown() ? TRUE : FALSE, 0);
+    case Change::DropDownCount:
+        SendMessageW(window_, CB_SETMINVISIBLE, static_cast<WPARAM>(control_.DropDownCount), 0);
         break;
     case Change::SelectAll:
         // From the first character to the end (-1) of the text part.
@@ -148,18 +162,14 @@ void PushButtonPeer::Command(WORD code) {
 }
 
 MediaPlayerPeer::MediaPlayerPeer(NativeForm& form, TControl& control) : ChildPeer(form, control) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = form.Instance();
-    windowClass.lpszClassName = kMediaPlayerClass;
     // Registered by the first player; later ones find the class there. Without it the window
     // is not made, which Create reports.
-    RegisterWindowClass(windowClass);
+    RegisterWindowClass(form.Instance(), kMediaPlayerClass, DefWindowProcW);
     Create(kMediaPlayerClass, 0);
 }
 
-bool MediaPlayerPeer::KindInput(UINT message, WPARAM /*wParam*/, LRESULT& result) {
+bool MediaPlayerPeer::KindInput(HWND /*window*/, UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/,
+                                LRESULT& result) {
     if (message == WM_SETFOCUS) {
         Report([this] { form_.Model()->FocusChanged(&control_); });
         result = 0;

@@ -13,7 +13,11 @@ public:
     void Command(WORD code) override;
 
 protected:
+    void Made() override;
     void ChangedKind(Change what) override;
+    // A click on the field: the model hears of it after the field has taken it.
+    bool KindInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                   LRESULT& result) override;
 };
 
 // An editable combo box with a drop-down list.
@@ -42,7 +46,8 @@ public:
     MediaPlayerPeer(NativeForm& form, TControl& control);
 
 protected:
-    bool KindInput(UINT message, WPARAM wParam, LRESULT& result) override;
+    bool KindInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                   LRESULT& result) override;
 };
 
 // The peer for a control of a kind that has a child window; null for painted ones.

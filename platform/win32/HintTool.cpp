@@ -1,6 +1,7 @@
 #include "platform/win32/HintTool.h"
 
 #include "platform/win32/GdiCache.h"
+#include "platform/win32/RectConversions.h"
 #include "platform/win32/Utf16.h"
 
 #include <commctrl.h>
@@ -48,8 +49,7 @@ void HintTool::Update(const TControl& control, HWND child) {
     }
     std::wstring text = Widen(control.Hint());
     tool.lpszText = text.data();
-    tool.rect = RECT{control.Left(), control.Top(), control.Left() + control.Width(),
-                     control.Top() + control.Height()};
+    tool.rect = ToRECT(control.Bounds());
     SendMessageW(tip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 

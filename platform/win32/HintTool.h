@@ -28,7 +28,6 @@ public:
     void Update(const TControl& control, HWND child);
     void Relay(UINT message, WPARAM wParam, LPARAM lParam);
     void SetStyle(const HintStyle& style);
-    HWND Handle() const { return tip_.Get(); }
 
 private:
     HWND window_;

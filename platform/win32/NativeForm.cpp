@@ -8,6 +8,7 @@
 #include "platform/Dispatch.h"
 #include "platform/win32/ChildPeers.h"
 #include "platform/win32/Dpi.h"
+#include "platform/win32/RectConversions.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/Win32Application.h"
 #include "platform/win32/WindowSystem.h"
@@ -17,21 +18,6 @@
 
 namespace vorlane::win32 {
 
-namespace {
-
-bool RegisterFormClass(HINSTANCE instance, const std::wstring& name, int icon, WNDPROC proc) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = proc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(icon));
-    windowClass.lpszClassName = name.c_str();
-    return RegisterWindowClass(windowClass);
-}
-
-} // namespace
-
 NativeForm::NativeForm(Win32Application& application, TForm& form, bool isMain)
     : application_(application), form_(&form), isMain_(isMain),
       painter_(application.Pictures(), application.Gdi()),
@@ -40,8 +26,10 @@ NativeForm::NativeForm(Win32Application& application, TForm& form, bool isMain)
     params.className = "T" + form.Name();
     form.CreateParams(params);
     const std::wstring className = Widen(params.className);
-    if (!RegisterFormClass(Instance(), className, params.icon != 0 ? params.icon : VORLANE_ICON_APP,
-                           WindowProc)) {
+    const int icon = params.icon != 0 ? params.icon : VORLANE_ICON_APP;
+    if (!RegisterWindowClass(Instance(), className.c_str(), WindowProc,
+                             LoadIconW(Instance(), MAKEINTRESOURCEW(icon)),
+                             LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)))) { // IDC_ARROW
         throw WindowSystemError("Die Fensterklasse \"" + params.className +
                                 "\" ist nicht registriert");
     }
@@ -66,7 +54,7 @@ NativeForm::NativeForm(Win32Application& application, TForm& form, bool isMain)
 
     // The layout takes the DPI of the monitor the window was made on before anything is
     // mirrored; a later move to another monitor brings WM_DPICHANGED.
-    form.SetDpi(WindowDpi(Handle()));
+    form.SetDpi(WindowDpi(Hwnd()));
     form.AttachWindow(this);
     for (TControl* control : form.Controls()) {
         if (control->IsGraphic()) {
@@ -91,28 +79,27 @@ void NativeForm::MakeHintsAndTrayIcon() {
     }
     MakeHints();
     if (TTrayIcon* icon = form_->TrayIconOf()) {
-        trayIcon_ = std::make_unique<TrayIcon>(Handle(), Instance(), *icon);
+        trayIcon_ = std::make_unique<NotifyIcon>(Hwnd(), Instance(), *icon);
         trayIcon_->Changed(*icon);
     }
 }
 
 void NativeForm::MakeHints() {
-    hints_ = std::make_unique<HintTool>(Handle(), Instance(), form_->Dpi());
+    hints_ = std::make_unique<HintTool>(Hwnd(), Instance(), form_->Dpi());
     if (application_.CurrentHintStyle()) {
         hints_->SetStyle(*application_.CurrentHintStyle());
     }
     for (TControl* control : form_->Controls()) {
         const ChildPeer* peer = PeerOf(*control);
-        if (peer != nullptr && peer->Handle() == nullptr) {
+        if (peer != nullptr && peer->Hwnd() == nullptr) {
             continue; // its hint comes with its window
         }
-        hints_->Update(*control, peer != nullptr ? peer->Handle() : nullptr);
+        hints_->Update(*control, peer != nullptr ? peer->Hwnd() : nullptr);
     }
 }
 
 void NativeForm::DpiChanged(int dpi, const RECT& suggested) {
-    const Rect place{suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top};
+    const Rect place = FromRECT(suggested);
     // The model places every control again and tells its peers; fonts and pictures follow the
     // controls' DPI when they are next drawn.
     Dispatch([&] { form_->DpiChanged(dpi, place); });
@@ -126,7 +113,7 @@ void NativeForm::DpiChanged(int dpi, const RECT& suggested) {
         trayIcon_->DpiChanged();
     }
     RECT client;
-    GetClientRect(Handle(), &client);
+    GetClientRect(Hwnd(), &client);
     Invalidate(Rect{0, 0, client.right, client.bottom});
 }
 
@@ -172,7 +159,7 @@ GdiCache& NativeForm::Gdi() {
 }
 
 bool NativeForm::Owns(HWND window) const {
-    return window_.Valid() && (window == Handle() || IsChild(Handle(), window));
+    return window_.Valid() && (window == Hwnd() || IsChild(Hwnd(), window));
 }
 
 void NativeForm::Register(HWND window, ChildPeer* peer) {
@@ -185,8 +172,8 @@ HWND NativeForm::ChildWindowBefore(const TControl& control) const {
         if (&peer->Control() == &control) {
             break;
         }
-        if (peer->Handle() != nullptr) {
-            before = peer->Handle();
+        if (peer->Hwnd() != nullptr) {
+            before = peer->Hwnd();
         }
     }
     return before;

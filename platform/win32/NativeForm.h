@@ -4,8 +4,8 @@
 #include "platform/win32/ChildPeer.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/HintTool.h"
+#include "platform/win32/NotifyIcon.h"
 #include "platform/win32/Painter.h"
-#include "platform/win32/TrayIcon.h"
 
 #include <windows.h>
 
@@ -33,7 +33,7 @@ public:
     NativeForm(const NativeForm&) = delete;
     NativeForm& operator=(const NativeForm&) = delete;
 
-    HWND Handle() const { return window_.Get(); }
+    HWND Hwnd() const { return window_.Get(); }
     HINSTANCE Instance() const;
     GdiCache& Gdi();
     // The hint of a control (child: its own window, or null for a painted control); nothing
@@ -97,12 +97,12 @@ public:
 private:
     // Posted by the first paint: the hints and the tray icon, which the first paint does not
     // need, are made after it.
-    static constexpr UINT kAfterFirstPaint = TrayIcon::kCallbackMessage + 1;
+    static constexpr UINT kAfterFirstPaint = NotifyIcon::kCallbackMessage + 1;
     // Posted by a reader's default action, with the control to click.
-    static constexpr UINT kAccessibleAction = TrayIcon::kCallbackMessage + 2;
+    static constexpr UINT kAccessibleAction = NotifyIcon::kCallbackMessage + 2;
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Mouse(UINT message, WPARAM wParam, LPARAM lParam);
     void DroppedFiles(HDROP drop);
     ChildPeer* PeerOf(HWND window) const;
@@ -130,7 +130,7 @@ private:
     Painter painter_;
     std::vector<std::unique_ptr<ChildPeer>> children_;
     std::map<HWND, ChildPeer*> peersByWindow_;
-    std::unique_ptr<TrayIcon> trayIcon_;
+    std::unique_ptr<NotifyIcon> trayIcon_;
     UINT taskbarCreated_ = 0;
     ComPtr<AccessibleClient> accessible_;
 };

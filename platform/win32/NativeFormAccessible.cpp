@@ -35,12 +35,12 @@ LRESULT NativeForm::AccessibleObject(WPARAM wParam, LPARAM lParam) {
     // Only the client area is ours to describe, and only where the model describes it.
     if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT) ||
         AccessibleItems().empty()) {
-        return DefWindowProcW(Handle(), WM_GETOBJECT, wParam, lParam);
+        return DefWindowProcW(Hwnd(), WM_GETOBJECT, wParam, lParam);
     }
     if (accessible_.Get() == nullptr) {
         // The reference handed over goes through COM.
         UseCom();
-        *accessible_.Put() = new AccessibleClient(*this, Handle());
+        *accessible_.Put() = new AccessibleClient(*this, Hwnd());
     }
     return LresultFromObject(__uuidof(IAccessible), wParam, accessible_.Get());
 }
@@ -53,7 +53,7 @@ void NativeForm::ForgetAccessible() {
 }
 
 void NativeForm::PostAccessibleAction(TControl& control) {
-    PostMessageW(Handle(), kAccessibleAction, 0, reinterpret_cast<LPARAM>(&control));
+    PostMessageW(Hwnd(), kAccessibleAction, 0, reinterpret_cast<LPARAM>(&control));
 }
 
 void NativeForm::RunAccessibleAction(LPARAM lParam) {
@@ -69,13 +69,13 @@ void NativeForm::RunAccessibleAction(LPARAM lParam) {
 void NativeForm::AccessibleNameChanged(const TControl& control) {
     const LONG child = ChildIdOf(form_->AccessibleItems(), &control);
     if (child != CHILDID_SELF && window_.Valid()) {
-        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Handle(), OBJID_CLIENT, child);
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Hwnd(), OBJID_CLIENT, child);
     }
 }
 
 void NativeForm::Alert(const TControl* about) {
     if (window_.Valid()) {
-        NotifyWinEvent(EVENT_SYSTEM_ALERT, Handle(), OBJID_CLIENT,
+        NotifyWinEvent(EVENT_SYSTEM_ALERT, Hwnd(), OBJID_CLIENT,
                        ChildIdOf(form_->AccessibleItems(), about));
     }
 }

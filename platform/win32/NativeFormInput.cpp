@@ -58,7 +58,7 @@ WPARAM MouseKeysNow() {
 
 void NativeForm::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     TForm& form = *form_;
-    HWND window = Handle();
+    HWND window = Hwnd();
     const int x = GET_X_LPARAM(lParam);
     const int y = GET_Y_LPARAM(lParam);
     const ShiftState shift = ShiftFromKeys(wParam);
@@ -96,13 +96,13 @@ void NativeForm::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     // The tip hears of the move after the model: a hint the move has just shown is known.
-    if (hints_ != nullptr && window_.Valid() && IsWindow(Handle())) {
+    if (hints_ != nullptr && window_.Valid() && IsWindow(Hwnd())) {
         hints_->Relay(message, wParam, lParam);
     }
 }
 
 void NativeForm::PointerNow() {
-    HWND window = Handle();
+    HWND window = Hwnd();
     POINT at;
     if (form_ == nullptr || !IsWindowVisible(window) || !GetCursorPos(&at) ||
         WindowFromPoint(at) != window) {

@@ -4,26 +4,22 @@
 #include "platform/win32/NativeForm.h"
 
 #include "platform/Dispatch.h"
+#include "platform/win32/RectConversions.h"
+#include "platform/win32/WindowSystem.h"
 
 namespace vorlane::win32 {
 
 LRESULT CALLBACK NativeForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        auto* created = static_cast<NativeForm*>(create->lpCreateParams);
-        created->window_.Reset(window);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-    }
-    auto* self = reinterpret_cast<NativeForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr || self->form_ == nullptr || self->Handle() != window) {
+    auto* self = WindowOwner(window, message, lParam, &NativeForm::window_);
+    if (self == nullptr || self->form_ == nullptr || self->Hwnd() != window) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return self->Handle(message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
 }
 
-LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT NativeForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     TForm& form = *form_;
-    HWND window = Handle();
+    HWND window = Hwnd();
     if ((message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) && message != WM_MOUSEWHEEL) {
         Mouse(message, wParam, lParam);
         return 0;
@@ -63,8 +59,8 @@ LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS: {
         // Coming back to the window gives the focus back to the control that had it.
         ChildPeer* peer = form.Focused() != nullptr ? PeerOf(*form.Focused()) : nullptr;
-        if (peer != nullptr && IsWindowVisible(peer->Handle())) {
-            ::SetFocus(peer->Handle());
+        if (peer != nullptr && IsWindowVisible(peer->Hwnd())) {
+            ::SetFocus(peer->Hwnd());
         }
         return 0;
     }
@@ -94,8 +90,7 @@ LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_MOVING: {
         auto* proposed = reinterpret_cast<RECT*>(lParam);
-        Rect bounds{proposed->left, proposed->top, proposed->right - proposed->left,
-                    proposed->bottom - proposed->top};
+        Rect bounds = FromRECT(*proposed);
         Dispatch([&] { form.Moving(bounds); });
         *proposed = ToRECT(bounds);
         return TRUE;
@@ -109,7 +104,7 @@ LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         Dispatch([&] { form.Moved(outer.left, outer.top); });
         return 0;
     }
-    case TrayIcon::kCallbackMessage:
+    case NotifyIcon::kCallbackMessage:
         if (trayIcon_ != nullptr) {
             trayIcon_->Callback(wParam, lParam);
         }

@@ -3,6 +3,7 @@
 // changed; the form's timers.
 #include "platform/win32/NativeForm.h"
 
+#include "platform/win32/RectConversions.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/WindowSystem.h"
 
@@ -18,7 +19,7 @@ void NativeForm::Measure(TControl& label) {
 void NativeForm::Invalidate(const Rect& bounds) {
     const RECT rect = ToRECT(bounds);
     painter_.Stale(rect);
-    InvalidateRect(Handle(), &rect, FALSE);
+    InvalidateRect(Hwnd(), &rect, FALSE);
 }
 
 void NativeForm::Changed(TControl& control, Change what) {
@@ -29,7 +30,7 @@ void NativeForm::Changed(TControl& control, Change what) {
     case Change::Bounds: {
         // What the control uncovered is not known here: everything is composed again.
         RECT client;
-        GetClientRect(Handle(), &client);
+        GetClientRect(Hwnd(), &client);
         Invalidate(Rect{0, 0, client.right, client.bottom});
         UpdateHint(control, nullptr);
         break;
@@ -43,6 +44,7 @@ void NativeForm::Changed(TControl& control, Change what) {
         break;
     case Change::Text:
     case Change::Font:
+    case Change::AutoSize:
         if (control.AutoSize) {
             Invalidate(control.Bounds());
             Measure(control);
@@ -52,6 +54,7 @@ void NativeForm::Changed(TControl& control, Change what) {
         break;
     case Change::Colors:
     case Change::ZOrder:
+    case Change::Picture:
         Invalidate(control.Bounds());
         break;
     default:
@@ -66,82 +69,82 @@ void NativeForm::Changed(TTimer& timer) {
     // The timer's own address is its id: no other timer of the window can have it.
     const auto id = reinterpret_cast<UINT_PTR>(&timer);
     if (!timer.Enabled()) {
-        KillTimer(Handle(), id);
-    } else if (SetTimer(Handle(), id, static_cast<UINT>(std::max(timer.Interval(), 1)), nullptr) ==
+        KillTimer(Hwnd(), id);
+    } else if (SetTimer(Hwnd(), id, static_cast<UINT>(std::max(timer.Interval(), 1)), nullptr) ==
                0) {
         ReportWindowSystemError("Der Zeitgeber \"" + timer.Name() + "\" läuft nicht");
     }
 }
 
 void NativeForm::SetBounds(int left, int top, int width, int height) {
-    SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Hwnd(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void NativeForm::SetCaption(const std::string& caption) {
-    SetWindowTextW(Handle(), Widen(caption).c_str());
+    SetWindowTextW(Hwnd(), Widen(caption).c_str());
 }
 
 void NativeForm::SetEllipticRegion(int left, int top, int right, int bottom) {
     UniqueGdiObject<HRGN> region(CreateEllipticRgn(left, top, right, bottom));
     // A region the window took belongs to the window system; one it refused stays ours.
-    if (region.Valid() && SetWindowRgn(Handle(), region.Get(), TRUE) != 0) {
+    if (region.Valid() && SetWindowRgn(Hwnd(), region.Get(), TRUE) != 0) {
         region.Release();
     }
 }
 
 void NativeForm::SetTopmost(bool topmost) {
     // Raised without taking the keyboard focus from the program the user is typing in.
-    SetWindowPos(Handle(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    SetWindowPos(Hwnd(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void NativeForm::SetWindowStateNormal() {
-    if (IsIconic(Handle())) {
-        ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+    if (IsIconic(Hwnd())) {
+        ShowWindow(Hwnd(), SW_SHOWNOACTIVATE);
     }
 }
 
 void NativeForm::Show() {
     form_->WindowShown();
-    ShowWindow(Handle(), SW_SHOW);
-    SetForegroundWindow(Handle());
+    ShowWindow(Hwnd(), SW_SHOW);
+    SetForegroundWindow(Hwnd());
 }
 
 void NativeForm::Hide() {
     // A window hidden before its first paint (started in the tray) still needs its icon there.
     MakeHintsAndTrayIcon();
-    ShowWindow(Handle(), SW_HIDE);
+    ShowWindow(Hwnd(), SW_HIDE);
     painter_.Release();
 }
 
 void NativeForm::BringToForeground() {
-    SetForegroundWindow(Handle());
+    SetForegroundWindow(Hwnd());
 }
 
 void NativeForm::Update() {
-    UpdateWindow(Handle());
+    UpdateWindow(Hwnd());
 }
 
 void NativeForm::SetFocus(TControl& control) {
     ChildPeer* peer = PeerOf(control);
     // Only the active window moves the native focus; otherwise the choice is kept and given
     // to the control when the window is next activated.
-    if (peer != nullptr && peer->Handle() != nullptr && GetActiveWindow() == Handle()) {
-        ::SetFocus(peer->Handle());
+    if (peer != nullptr && peer->Hwnd() != nullptr && GetActiveWindow() == Hwnd()) {
+        ::SetFocus(peer->Hwnd());
     } else {
         form_->FocusChanged(&control);
     }
 }
 
 void NativeForm::Close() {
-    SendMessageW(Handle(), WM_CLOSE, 0, 0);
+    SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
 }
 
 void NativeForm::AcceptDroppedFiles(bool accept) {
     // The style bit is all that accepting files means to the window system; setting it here
     // spares loading the shell before the window is on the screen.
-    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
-    SetWindowLongPtrW(Handle(), GWL_EXSTYLE,
+    const LONG_PTR style = GetWindowLongPtrW(Hwnd(), GWL_EXSTYLE);
+    SetWindowLongPtrW(Hwnd(), GWL_EXSTYLE,
                       accept ? (style | WS_EX_ACCEPTFILES)
                              : (style & ~LONG_PTR{WS_EX_ACCEPTFILES}));
 }
@@ -149,7 +152,7 @@ void NativeForm::AcceptDroppedFiles(bool accept) {
 void NativeForm::DragMove() {
     // As a press on a title bar: the window system moves the window until the release.
     ReleaseCapture();
-    SendMessageW(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    SendMessageW(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
 } // namespace vorlane::win32

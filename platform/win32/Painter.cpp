@@ -1,5 +1,7 @@
 #include "platform/win32/Painter.h"
 
+#include "platform/win32/RectConversions.h"
+
 #include "platform/win32/Utf16.h"
 
 #include <algorithm>

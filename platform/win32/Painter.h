@@ -2,15 +2,11 @@
 #include "platform/Form.h"
 #include "platform/win32/GdiCache.h"
 #include "platform/win32/Handles.h"
-#include "platform/win32/Pictures.h"
+#include "platform/win32/PictureCache.h"
 
 #include <windows.h>
 
 namespace vorlane::win32 {
-
-inline RECT ToRECT(const Rect& bounds) {
-    return RECT{bounds.left, bounds.top, bounds.left + bounds.width, bounds.top + bounds.height};
-}
 
 // Paints one form's pictures and labels in their stacking order into an off-screen buffer
 // and copies the changed part to the window at once, so nothing flickers. The buffer keeps

@@ -1,6 +1,6 @@
 #include "platform/win32/SystemFiles.h"
 
-#include "platform/Errors.h"
+#include "platform/FileErrors.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Utf16.h"
 
@@ -32,16 +32,13 @@ std::string SystemMessage(DWORD error) {
     return text.empty() ? "Systemfehler " + std::to_string(error) : Narrow(text);
 }
 
-// The last error of the calling thread, as an error that names the file: `what` says what
-// could not be done with it.
-[[noreturn]] void ThrowLastError(const std::string& subject, const std::string& path,
-                                 const char* what) {
-    const DWORD error = GetLastError();
-    throw EFileError(subject + " \"" + path + "\" " + what + ": " + SystemMessage(error));
+// The last error of the calling thread, in Windows' words, as the cause of a file error.
+std::string LastErrorMessage() {
+    return SystemMessage(GetLastError());
 }
 
-[[noreturn]] void ThrowFileError(const std::string& path, const char* what) {
-    ThrowLastError("Die Datei", path, what);
+[[noreturn]] void ThrowFileError(const std::string& path, FileAction action) {
+    throw FileError(path, action, LastErrorMessage());
 }
 
 // A handle of an open file, closed when it goes.
@@ -111,7 +108,7 @@ std::optional<std::wstring> UniversalName(const std::wstring& path) {
 std::string SystemFiles::Read(const std::string& path, std::size_t maxBytes) {
     std::optional<std::string> bytes = ReadIfThere(path, maxBytes);
     if (!bytes) {
-        ThrowFileError(path, "kann nicht gelesen werden");
+        ThrowFileError(path, FileAction::Read);
     }
     return std::move(*bytes);
 }
@@ -126,7 +123,7 @@ std::optional<std::string> SystemFiles::ReadIfThere(const std::string& path, std
             SetLastError(error);
             return std::nullopt;
         }
-        ThrowFileError(path, "kann nicht gelesen werden");
+        ThrowFileError(path, FileAction::Read);
     }
     std::string bytes;
     std::vector<char> chunk(64 * 1024);
@@ -134,7 +131,7 @@ std::optional<std::string> SystemFiles::ReadIfThere(const std::string& path, std
         const auto wanted = static_cast<DWORD>(std::min(chunk.size(), maxBytes - bytes.size()));
         DWORD got = 0;
         if (!ReadFile(file.Get(), chunk.data(), wanted, &got, nullptr)) {
-            ThrowFileError(path, "kann nicht gelesen werden");
+            ThrowFileError(path, FileAction::Read);
         }
         if (got == 0) {
             break;
@@ -152,7 +149,7 @@ bool SystemFiles::WriteNewFile(const std::string& path, std::string_view bytes,
         if (GetLastError() == ERROR_FILE_EXISTS) {
             return false;
         }
-        ThrowFileError(shownPath, "kann nicht erstellt werden");
+        ThrowFileError(shownPath, FileAction::Create);
     }
     std::size_t written = 0;
     while (written < bytes.size()) {
@@ -160,13 +157,13 @@ bool SystemFiles::WriteNewFile(const std::string& path, std::string_view bytes,
             static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1024 * 1024));
         DWORD done = 0;
         if (!WriteFile(file.Get(), bytes.data() + written, wanted, &done, nullptr) || done == 0) {
-            ThrowFileError(shownPath, "kann nicht geschrieben werden");
+            ThrowFileError(shownPath, FileAction::Write);
         }
         written += done;
     }
     // On the disk before it takes the old file's place.
     if (!FlushFileBuffers(file.Get()) || !file.Close()) {
-        ThrowFileError(shownPath, "kann nicht geschrieben werden");
+        ThrowFileError(shownPath, FileAction::Write);
     }
     return true;
 }
@@ -174,7 +171,7 @@ bool SystemFiles::WriteNewFile(const std::string& path, std::string_view bytes,
 void SystemFiles::MoveReplacing(const std::string& from, const std::string& to) {
     if (!MoveFileExW(Widen(from).c_str(), Widen(to).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        ThrowFileError(to, "kann nicht ersetzt werden");
+        ThrowFileError(to, FileAction::Replace);
     }
 }
 
@@ -187,7 +184,7 @@ void SystemFiles::SetReadOnly(const std::string& path, bool readOnly) {
     const std::wstring wide = Widen(path);
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
-        ThrowFileError(path, "kann nicht geändert werden");
+        ThrowFileError(path, FileAction::Change);
     }
     DWORD changed = readOnly ? attributes | FILE_ATTRIBUTE_READONLY
                              : attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
@@ -195,7 +192,7 @@ void SystemFiles::SetReadOnly(const std::string& path, bool readOnly) {
         changed = FILE_ATTRIBUTE_NORMAL;
     }
     if (!SetFileAttributesW(wide.c_str(), changed)) {
-        ThrowFileError(path, "kann nicht geändert werden");
+        ThrowFileError(path, FileAction::Change);
     }
 }
 
@@ -231,7 +228,7 @@ void SystemFiles::CreateFolders(const std::string& path) {
             // Reported by the first write into it.
             return;
         }
-        ThrowLastError("Der Ordner", path, "kann nicht erstellt werden");
+        throw FolderNotCreatedError(path, LastErrorMessage());
     }
 }
 
@@ -285,7 +282,7 @@ std::string SystemFiles::AbsoluteUniversal(const std::string& path) {
     std::wstring full(size, L'\0');
     const DWORD length = size == 0 ? 0 : GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
     if (length == 0 || length >= size) {
-        ThrowLastError("Der Pfad", path, "ist ungültig");
+        throw InvalidPathError(path, LastErrorMessage());
     }
     full.resize(length);
     // Only a network drive has a UNC form; asking the network provider about a local drive

@@ -4,7 +4,7 @@
 #include "platform/Dispatch.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/ModalLoop.h"
-#include "platform/win32/PopupMenu.h"
+#include "platform/win32/ShowPopupMenu.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/WindowSystem.h"
 
@@ -15,13 +15,8 @@ constexpr wchar_t kOwnerClass[] = L"TVorlaneApplication";
 }
 
 Win32Application::Win32Application(HINSTANCE instance) : instance_(instance) {
-    WNDCLASSEXW owner{};
-    owner.cbSize = sizeof(owner);
-    owner.lpfnWndProc = OwnerProc;
-    owner.hInstance = instance;
-    owner.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(VORLANE_ICON_APP));
-    owner.lpszClassName = kOwnerClass;
-    if (RegisterWindowClass(owner)) {
+    if (RegisterWindowClass(instance, kOwnerClass, OwnerProc,
+                            LoadIconW(instance, MAKEINTRESOURCEW(VORLANE_ICON_APP)))) {
         owner_.Reset(CreateWindowExW(0, kOwnerClass, L"Vorlane", WS_POPUP, 0, 0, 0, 0, nullptr,
                                      nullptr, instance, nullptr));
     }
@@ -47,7 +42,7 @@ LRESULT CALLBACK Win32Application::OwnerProc(HWND window, UINT message, WPARAM w
 }
 
 HWND Win32Application::MainHandle() const {
-    return forms_.empty() ? nullptr : forms_.front()->Handle();
+    return forms_.empty() ? nullptr : forms_.front()->Hwnd();
 }
 
 void Win32Application::SetTitle(const std::string& title) {
@@ -117,7 +112,7 @@ void Win32Application::SetHintStyle(Color background, int delayMs, int displayMs
 void Win32Application::PopupMenu(TPopupMenu& menu, int x, int y) {
     const ModalLoop modal(*this);
     HWND owner = MainHandle() != nullptr ? MainHandle() : owner_.Get();
-    TrackPopupMenuOf(menu, owner, x, y, pictures_, WindowDpi(owner));
+    ShowPopupMenu(menu, owner, x, y, pictures_, WindowDpi(owner));
 }
 
 std::optional<Point> Win32Application::PointerPosition() {

@@ -4,7 +4,7 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/HintTool.h"
 #include "platform/win32/NativeForm.h"
-#include "platform/win32/Pictures.h"
+#include "platform/win32/PictureCache.h"
 
 #include <windows.h>
 

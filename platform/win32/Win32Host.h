@@ -1,10 +1,14 @@
 #pragma once
 #include "platform/OnDemandMediaPlayer.h"
 #include "platform/ProgramHost.h"
-#include "platform/win32/FileOpenDialog.h"
-#include "platform/win32/MciPlayer.h"
-#include "platform/win32/Services.h"
+#include "platform/win32/LocalClock.h"
+#include "platform/win32/MciMediaPlayer.h"
+#include "platform/win32/PrimaryScreen.h"
+#include "platform/win32/SystemFileDialog.h"
 #include "platform/win32/SystemFiles.h"
+#include "platform/win32/SystemMessageBoxes.h"
+#include "platform/win32/SystemShell.h"
+#include "platform/win32/TickCountClock.h"
 #include "platform/win32/Win32Application.h"
 
 namespace vorlane::win32 {

@@ -4,12 +4,20 @@
 
 namespace vorlane::win32 {
 
-bool RegisterWindowClass(const WNDCLASSEXW& windowClass) {
+bool RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON icon,
+                         HCURSOR cursor) {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
-    if (GetClassInfoExW(windowClass.hInstance, windowClass.lpszClassName, &existing)) {
+    if (GetClassInfoExW(instance, name, &existing)) {
         return true;
     }
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = icon;
+    windowClass.hCursor = cursor;
+    windowClass.lpszClassName = name;
     return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 
 namespace vorlane::testing {
 namespace {
@@ -53,7 +54,12 @@ TEST(PeerChanges, EachRealChangeIsToldOnceAndTheSameValueAgainNothing) {
          },
          Change::Items},
         {"item index", [](TControl& c) { c.SetItemIndex(1); }, Change::ItemIndex},
-        {"dropped down", [](TControl& c) { c.SetDroppedDown(true); }, Change::DroppedDown},
+        {"read only", [](TControl& c) { c.ReadOnly = true; }, Change::ReadOnly},
+        {"tab stop", [](TControl& c) { c.TabStop = true; }, Change::TabStop},
+        {"list length", [](TControl& c) { c.DropDownCount = 14; }, Change::DropDownCount},
+        {"hint shown", [](TControl& c) { c.ShowHint = true; }, Change::Hint},
+        {"picture", [](TControl& c) { c.Picture = "btnPlayActive"; }, Change::Picture},
+        {"auto size", [](TControl& c) { c.AutoSize = true; }, Change::AutoSize},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -94,6 +100,30 @@ TEST(PeerChanges, WhatThePeerReportsIsNeverEchoedToIt) {
         EXPECT_NE(ViewOf(box.control), before);
         EXPECT_TRUE(peer.changes.empty());
     }
+}
+
+TEST(PeerChanges, AutoSizeSwitchedOffGivesTheLabelItsDesignSizeBack) {
+    TControl label{"lblLabel", ControlKind::Label};
+    label.SetBounds(10, 10, 200, 30);
+    RecordingPeer peer(label);
+    label.AutoSize = true;
+    label.SizeMeasured(48, 13);
+    label.AutoSize = false;
+    EXPECT_EQ(label.Bounds(), (Rect{10, 10, 200, 30}));
+    EXPECT_EQ(peer.changes, (std::vector<Change>{Change::AutoSize, Change::Bounds}));
+}
+
+// The alignment and the child window's id are taken when the window is made; a later change
+// could not reach it, so it is refused instead of being lost.
+TEST(PeerChanges, AlignmentAndIdAreFixedOnceThePeerIsThere) {
+    TControl field{"edtField", ControlKind::Edit};
+    field.Alignment = TextAlign::Right;
+    field.ControlId = 7;
+    RecordingPeer peer(field);
+    EXPECT_THROW(field.Alignment = TextAlign::Center, std::logic_error);
+    EXPECT_THROW(field.ControlId = 8, std::logic_error);
+    EXPECT_EQ(field.Alignment, TextAlign::Right);
+    EXPECT_EQ(field.ControlId, 7);
 }
 
 TEST(PeerChanges, NewItemsWithTheSameEntriesStillClearTheChosenOne) {

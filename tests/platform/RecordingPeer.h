@@ -11,8 +11,10 @@ namespace vorlane {
 
 // Readable changes in failure messages.
 inline void PrintTo(Change what, std::ostream* out) {
-    static const char* const names[] = {"Bounds", "Visible", "Text",      "Hint",       "Colors",
-                                        "Font",   "Items",   "ItemIndex", "DroppedDown"};
+    static const char* const names[] = {"Bounds",        "Visible", "Text",     "Hint",
+                                        "Colors",        "Font",    "Items",    "ItemIndex",
+                                        "SelectAll",     "ZOrder",  "ReadOnly", "TabStop",
+                                        "DropDownCount", "Picture", "AutoSize"};
     *out << names[static_cast<int>(what)];
 }
 
@@ -30,13 +32,20 @@ struct PeerView {
     std::vector<std::string> items;
     int itemIndex;
     bool droppedDown;
+    bool readOnly;
+    bool tabStop;
+    int dropDownCount;
+    bool showHint;
+    std::string picture;
+    bool autoSize;
     friend bool operator==(const PeerView&, const PeerView&) = default;
 };
 
 inline PeerView ViewOf(const TControl& control) {
-    return {control.Bounds(),          control.Visible(),    control.Text(),    control.Hint(),
-            control.BackgroundColor(), control.FontColor(),  control.GetFont(), control.Items(),
-            control.ItemIndex(),       control.DroppedDown()};
+    return {control.Bounds(),          control.Visible(),     control.Text(),    control.Hint(),
+            control.BackgroundColor(), control.FontColor(),   control.GetFont(), control.Items(),
+            control.ItemIndex(),       control.DroppedDown(), control.ReadOnly,  control.TabStop,
+            control.DropDownCount,     control.ShowHint,      control.Picture,   control.AutoSize};
 }
 
 class RecordingPeer : public ControlPeer {

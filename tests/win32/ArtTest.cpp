@@ -1,7 +1,7 @@
 // The pictures in the exe: each at its exact size, each button's Normal picture sitting
 // seamlessly on the background where the button is drawn, and the pre-decoded pixels equal to
 // what the Windows Imaging Component makes of the PNG masters.
-#include "platform/win32/Pictures.h"
+#include "platform/win32/PictureCache.h"
 #include "tests/support/WineHost.h"
 
 #include <gtest/gtest.h>

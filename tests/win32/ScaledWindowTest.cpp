@@ -4,7 +4,7 @@
 #include "Win32Fixture.h"
 
 #include "core/DisplayScale.h"
-#include "platform/win32/Pictures.h"
+#include "platform/win32/PictureCache.h"
 #include "tests/support/WineHost.h"
 
 #include <cstdint>

@@ -17,14 +17,14 @@ namespace vorlane::win32 {
 // shell. A tip is only seen while the pointer rests on the icon, and the shell reports every
 // move of the pointer over the icon: so a new tip is sent when the pointer arrives (before
 // the shell shows the tip) and then with each change while the pointer has not moved since.
-class TrayIcon : public TrayIconPeer {
+class NotifyIcon : public TrayIconPeer {
 public:
     static constexpr UINT kCallbackMessage = WM_APP + 1;
 
-    TrayIcon(HWND window, HINSTANCE instance, TTrayIcon& icon);
-    ~TrayIcon() override;
-    TrayIcon(const TrayIcon&) = delete;
-    TrayIcon& operator=(const TrayIcon&) = delete;
+    NotifyIcon(HWND window, HINSTANCE instance, TTrayIcon& icon);
+    ~NotifyIcon() override;
+    NotifyIcon(const NotifyIcon&) = delete;
+    NotifyIcon& operator=(const NotifyIcon&) = delete;
 
     void Changed(TTrayIcon& icon) override;
     void Callback(WPARAM wParam, LPARAM lParam);

@@ -1,7 +1,8 @@
-#include "platform/win32/MciPlayer.h"
+#include "platform/win32/MciMediaPlayer.h"
 
 #include "platform/Dispatch.h"
 #include "platform/win32/Utf16.h"
+#include "platform/win32/WindowSystem.h"
 
 #include <optional>
 
@@ -62,12 +63,7 @@ std::optional<std::wstring> NameTheDeviceTakes(const std::wstring& path) {
 } // namespace
 
 MciMediaPlayer::MciMediaPlayer(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kNotifyClass;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClass(instance, kNotifyClass, WindowProc);
     CreateWindowExW(0, kNotifyClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
 }
 
@@ -77,13 +73,7 @@ MciMediaPlayer::~MciMediaPlayer() {
 
 LRESULT CALLBACK MciMediaPlayer::WindowProc(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<MciMediaPlayer*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_.Reset(window);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<MciMediaPlayer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = WindowOwner(window, message, lParam, &MciMediaPlayer::window_);
     if (message == MM_MCINOTIFY && self != nullptr) {
         if (wParam == MCI_NOTIFY_SUCCESSFUL) {
             self->PlayNotified(static_cast<MCIDEVICEID>(lParam));

@@ -1,4 +1,4 @@
-#include "platform/win32/PopupMenu.h"
+#include "platform/win32/ShowPopupMenu.h"
 
 #include "platform/Dispatch.h"
 #include "platform/win32/Utf16.h"
@@ -50,7 +50,7 @@ UniqueMenu Build(TMenuItem& parent, std::vector<TMenuItem*>& byCommand, PictureC
 
 } // namespace
 
-void TrackPopupMenuOf(TPopupMenu& menu, HWND owner, int x, int y, PictureCache& pictures, int dpi) {
+void ShowPopupMenu(TPopupMenu& menu, HWND owner, int x, int y, PictureCache& pictures, int dpi) {
     std::vector<TMenuItem*> byCommand;
     const UniqueMenu native = Build(menu, byCommand, pictures, dpi);
     // The owner must be in front, or the menu does not close when the user clicks elsewhere;

@@ -1,4 +1,4 @@
-#include "platform/win32/FileOpenDialog.h"
+#include "platform/win32/SystemFileDialog.h"
 
 #include "platform/win32/Com.h"
 #include "platform/win32/ModalLoop.h"

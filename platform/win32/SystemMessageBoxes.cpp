@@ -1,58 +1,12 @@
-#include "platform/win32/Services.h"
+#include "platform/win32/SystemMessageBoxes.h"
 
-#include "core/DateTime.h"
-#include "platform/win32/Com.h"
 #include "platform/win32/ModalLoop.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/Win32Application.h"
 
-#include <shellapi.h>
-
 #include <vector>
 
 namespace vorlane::win32 {
-
-double LocalClock::Now() {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return EncodeDateTime(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond,
-                          now.wMilliseconds);
-}
-
-std::int64_t TickCountClock::NowMs() {
-    // 64 bits of milliseconds wrap after some 292 million years.
-    return static_cast<std::int64_t>(GetTickCount64());
-}
-
-int PrimaryScreen::Width() {
-    return GetSystemMetrics(SM_CXSCREEN);
-}
-int PrimaryScreen::Height() {
-    return GetSystemMetrics(SM_CYSCREEN);
-}
-
-Rect PrimaryScreen::WorkArea() {
-    RECT area{0, 0, Width(), Height()};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    return Rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
-}
-
-Rect PrimaryScreen::WorkAreaOf(const Rect& window) {
-    const RECT rect{window.left, window.top, window.left + window.width,
-                    window.top + window.height};
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    if (!GetMonitorInfoW(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info)) {
-        return WorkArea();
-    }
-    const RECT& area = info.rcWork;
-    return Rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
-}
-
-Rect PrimaryScreen::VirtualScreen() {
-    return Rect{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-}
 
 namespace {
 
@@ -119,16 +73,6 @@ void SystemMessageBoxes::Show(const std::string& text, const std::string& captio
     if (focus != nullptr && IsWindow(focus)) {
         SetFocus(focus);
     }
-}
-
-bool SystemShell::Open(const std::string& file, const std::string& parameters) {
-    UseCom(); // the shell may hand the file to an extension of its own
-    const std::wstring wideParameters = Widen(parameters);
-    const HINSTANCE result = ShellExecuteW(application_.OwnerHandle(), L"open", Widen(file).c_str(),
-                                           parameters.empty() ? nullptr : wideParameters.c_str(),
-                                           nullptr, SW_SHOWNORMAL);
-    // Above 32 means the shell took it.
-    return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
 } // namespace vorlane::win32

@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/Menu.h"
 #include "platform/win32/Handles.h"
-#include "platform/win32/Pictures.h"
+#include "platform/win32/PictureCache.h"
 
 #include <windows.h>
 
@@ -11,6 +11,6 @@ namespace vorlane::win32 {
 // generated command ids, pictures and check marks, tracked the way the shell expects of a
 // notification-area menu, and destroyed again; the chosen item's click runs through Dispatch.
 // dpi: the owner window's, for the size of the pictures.
-void TrackPopupMenuOf(TPopupMenu& menu, HWND owner, int x, int y, PictureCache& pictures, int dpi);
+void ShowPopupMenu(TPopupMenu& menu, HWND owner, int x, int y, PictureCache& pictures, int dpi);
 
 } // namespace vorlane::win32

@@ -1,4 +1,4 @@
-#include "platform/win32/Pictures.h"
+#include "platform/win32/PictureCache.h"
 
 #include "core/AreaResample.h"
 #include "platform/win32/Com.h"

@@ -1,4 +1,4 @@
-#include "platform/win32/TrayIcon.h"
+#include "platform/win32/NotifyIcon.h"
 
 #include "platform/win32/Dpi.h"
 
@@ -14,17 +14,17 @@ namespace {
 constexpr UINT kIconId = 1;
 }
 
-TrayIcon::TrayIcon(HWND window, HINSTANCE instance, TTrayIcon& icon)
+NotifyIcon::NotifyIcon(HWND window, HINSTANCE instance, TTrayIcon& icon)
     : window_(window), instance_(instance), icon_(icon) {
     icon_.AttachPeer(this);
 }
 
-TrayIcon::~TrayIcon() {
+NotifyIcon::~NotifyIcon() {
     icon_.AttachPeer(nullptr);
     Remove();
 }
 
-NOTIFYICONDATAW TrayIcon::Data(UINT flags) const {
+NOTIFYICONDATAW NotifyIcon::Data(UINT flags) const {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof(data);
     data.hWnd = window_;
@@ -36,7 +36,7 @@ NOTIFYICONDATAW TrayIcon::Data(UINT flags) const {
     return data;
 }
 
-void TrayIcon::Add() {
+void NotifyIcon::Add() {
     NOTIFYICONDATAW data = Data(NIF_ICON | NIF_TIP | NIF_SHOWTIP | NIF_MESSAGE);
     data.uCallbackMessage = kCallbackMessage;
     data.hIcon = SmallIcon();
@@ -48,13 +48,13 @@ void TrayIcon::Add() {
     }
 }
 
-HICON TrayIcon::SmallIcon() const {
+HICON NotifyIcon::SmallIcon() const {
     const int size = SmallIconSize(WindowDpi(window_));
     return static_cast<HICON>(
         LoadImageW(instance_, MAKEINTRESOURCEW(icon_.Icon()), IMAGE_ICON, size, size, LR_SHARED));
 }
 
-void TrayIcon::DpiChanged() {
+void NotifyIcon::DpiChanged() {
     if (!added_) {
         return;
     }
@@ -63,7 +63,7 @@ void TrayIcon::DpiChanged() {
     Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
-void TrayIcon::Remove() {
+void NotifyIcon::Remove() {
     if (!added_) {
         return;
     }
@@ -73,7 +73,7 @@ void TrayIcon::Remove() {
     pointerOnIcon_.reset();
 }
 
-void TrayIcon::SendTipIfChanged() {
+void NotifyIcon::SendTipIfChanged() {
     NOTIFYICONDATAW data = Data(NIF_TIP | NIF_SHOWTIP);
     if (sentTip_ == data.szTip) {
         return;
@@ -83,7 +83,7 @@ void TrayIcon::SendTipIfChanged() {
     }
 }
 
-bool TrayIcon::PointerRestsOnIcon() {
+bool NotifyIcon::PointerRestsOnIcon() {
     POINT now{};
     if (pointerOnIcon_ && GetCursorPos(&now) && now.x == pointerOnIcon_->x &&
         now.y == pointerOnIcon_->y) {
@@ -94,7 +94,7 @@ bool TrayIcon::PointerRestsOnIcon() {
     return false;
 }
 
-void TrayIcon::Changed(TTrayIcon& /*icon*/) {
+void NotifyIcon::Changed(TTrayIcon& /*icon*/) {
     if (icon_.Icon() == 0) {
         return;
     }
@@ -107,12 +107,12 @@ void TrayIcon::Changed(TTrayIcon& /*icon*/) {
     }
 }
 
-void TrayIcon::TaskbarCreated() {
+void NotifyIcon::TaskbarCreated() {
     added_ = false;
     Changed(icon_);
 }
 
-void TrayIcon::Callback(WPARAM wParam, LPARAM lParam) {
+void NotifyIcon::Callback(WPARAM wParam, LPARAM lParam) {
     // Version 4: the event in the low word, the pointer's screen position in wParam.
     switch (LOWORD(lParam)) {
     case WM_MOUSEMOVE: {

@@ -1,0 +1,37 @@
+#include "platform/win32/PrimaryScreen.h"
+
+#include "platform/win32/RectConversions.h"
+
+#include <windows.h>
+
+namespace vorlane::win32 {
+
+int PrimaryScreen::Width() {
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+int PrimaryScreen::Height() {
+    return GetSystemMetrics(SM_CYSCREEN);
+}
+
+Rect PrimaryScreen::WorkArea() {
+    RECT area{0, 0, Width(), Height()};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    return FromRECT(area);
+}
+
+Rect PrimaryScreen::WorkAreaOf(const Rect& window) {
+    const RECT rect = ToRECT(window);
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetMonitorInfoW(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info)) {
+        return WorkArea();
+    }
+    return FromRECT(info.rcWork);
+}
+
+Rect PrimaryScreen::VirtualScreen() {
+    return Rect{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+} // namespace vorlane::win32

@@ -1,0 +1,16 @@
+#pragma once
+#include "platform/Services.h"
+
+namespace vorlane::win32 {
+
+// The screens as the system reports them.
+class PrimaryScreen : public Screen {
+public:
+    int Width() override;
+    int Height() override;
+    Rect WorkArea() override;
+    Rect WorkAreaOf(const Rect& window) override;
+    Rect VirtualScreen() override;
+};
+
+} // namespace vorlane::win32
