@@ -1,5 +1,6 @@
 // The platform layer's native side with a second form beside the main window: frames, focus,
 // the timers' ids, popup menus built from the model, capture, moves and dropped files.
+#include "ClientPixels.h"
 #include "Win32Fixture.h"
 
 #include "platform/Dispatch.h"
@@ -121,18 +122,6 @@ public:
     }
     TControl picture{"imgPicture", ControlKind::Image};
 };
-
-std::vector<COLORREF> ClientPixels(HWND window, int width, int height) {
-    HDC dc = GetDC(window);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < height; y += 3) {
-        for (int x = 0; x < width; x += 3) {
-            pixels.push_back(GetPixel(dc, x, y));
-        }
-    }
-    ReleaseDC(window, dc);
-    return pixels;
-}
 
 TEST_F(Forms, TwoFormsShowTheSamePictureBothPainted) {
     PictureForm first(host->App(), "FirstPicture", 100);

@@ -1,5 +1,6 @@
 // Properties a program changes while the window is up reach the real child windows, the hint
 // tool and the painted controls at once, not only when a window is next made.
+#include "ClientPixels.h"
 #include "Win32Fixture.h"
 
 #include "platform/Dispatch.h"
@@ -100,17 +101,7 @@ protected:
         return text;
     }
 
-    std::vector<COLORREF> PicturePixels() const {
-        HDC dc = GetDC(shown);
-        std::vector<COLORREF> pixels;
-        for (int y = 0; y < 90; y += 3) {
-            for (int x = 0; x < 77; x += 3) {
-                pixels.push_back(GetPixel(dc, x, y));
-            }
-        }
-        ReleaseDC(shown, dc);
-        return pixels;
-    }
+    std::vector<COLORREF> PicturePixels() const { return ClientPixels(shown, 77, 90); }
 
     std::unique_ptr<PropertyForm> properties;
     HWND shown = nullptr;

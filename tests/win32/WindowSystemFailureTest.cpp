@@ -3,6 +3,7 @@
 // window that cannot be made ends the program with the error box, a field without its window
 // leaves the rest working, a window without a buffer still paints, a region the window did not
 // take is not kept.
+#include "ClientPixels.h"
 #include "Win32Fixture.h"
 
 #include "bench/ImportPatch.h"
@@ -133,15 +134,7 @@ public:
 std::vector<COLORREF> Shown(HWND window) {
     ShowWindow(window, SW_SHOWNOACTIVATE);
     UpdateWindow(window);
-    HDC dc = GetDC(window);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < 90; y += 3) {
-        for (int x = 0; x < 77; x += 3) {
-            pixels.push_back(GetPixel(dc, x, y));
-        }
-    }
-    ReleaseDC(window, dc);
-    return pixels;
+    return ClientPixels(window, 77, 90);
 }
 
 class WindowSystemFailure : public Win32Window {
