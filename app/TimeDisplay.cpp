@@ -56,7 +56,8 @@ void TimeDisplay::MinusMinutes(int seconds) {
         return;
     }
     Countdown& countdown = f_.countdown();
-    countdown.SetRemainingSeconds(std::max(countdown.RemainingSeconds() - seconds, 0));
+    // The countdown keeps the time at zero or above.
+    countdown.SetRemainingSeconds(countdown.RemainingSeconds() - seconds);
     ShowRemainingTime();
 }
 
@@ -83,7 +84,7 @@ void TimeDisplay::mnuSetClick(TComponent* sender) {
 std::int32_t TimeDisplay::SpokenSeconds() const {
     // Whole minutes, rounded up, until the last minute, so a reader is told of a change at
     // most once a minute; then every second.
-    const std::int32_t seconds = std::max(f_.countdown().RemainingSeconds(), 0);
+    const std::int32_t seconds = f_.countdown().RemainingSeconds();
     return seconds >= 60 ? std::min((seconds + 59) / 60 * 60, kLongestShown) : seconds;
 }
 
