@@ -213,4 +213,28 @@ void TForm::FocusChanged(TControl* focused) {
     }
 }
 
+namespace {
+void Raise(const TNotifyEvent& event, TComponent* sender) {
+    if (event) {
+        event(sender);
+    }
+}
+} // namespace
+
+void TForm::SessionEnding() {
+    Raise(OnSessionEnd, this);
+}
+
+void TForm::DisplayChanged() {
+    Raise(OnDisplayChange, this);
+}
+
+void TForm::ClockChanged() {
+    Raise(OnClockChange, this);
+}
+
+void TForm::Resumed() {
+    Raise(OnResume, this);
+}
+
 } // namespace vorlane

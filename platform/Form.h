@@ -132,6 +132,17 @@ public:
     void Moving(Rect& proposed);
     void FilesDropped(const std::vector<std::string>& paths);
 
+    // What the system tells every top-level window, as the native window reports it.
+    // The user's session ends (log off, shut down) or an installer asks the program to close
+    // for an update: the process ends right after this returns, with no time for a question.
+    void SessionEnding();
+    // Monitors came or went, changed their size or their work area (the taskbar moved).
+    void DisplayChanged();
+    // The wall clock was set or the time zone changed.
+    void ClockChanged();
+    // The computer woke from sleep or hibernation.
+    void Resumed();
+
     TKeyEvent OnKeyDown;
     TCloseQueryEvent OnCloseQuery;
     TNotifyEvent OnMouseLeave;
@@ -139,6 +150,10 @@ public:
     TMovingEvent OnMoving;
     TDropFilesEvent OnDropFiles;
     TNotifyEvent OnDpiChanged;
+    TNotifyEvent OnSessionEnd;
+    TNotifyEvent OnDisplayChange;
+    TNotifyEvent OnClockChange;
+    TNotifyEvent OnResume;
 
 private:
     Application& application_;
