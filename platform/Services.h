@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vorlane {
 
@@ -35,6 +36,9 @@ public:
     // most, else the nearest).
     virtual Rect WorkAreaOf(const Rect& window) = 0;
     virtual Rect VirtualScreen() = 0;
+    // Every monitor's rectangle, the primary's among them; a window is seen only where it
+    // lies on one of these, not everywhere in the box around them.
+    virtual std::vector<Rect> Monitors() = 0;
 };
 
 enum class MessageIcon { Error, Information };

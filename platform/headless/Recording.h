@@ -67,11 +67,23 @@ public:
     Rect VirtualScreen() override {
         return virtualScreen.width > 0 ? virtualScreen : Rect{0, 0, width, height};
     }
+    // The monitors a test set, or the primary screen alone.
+    std::vector<Rect> Monitors() override {
+        if (monitors.empty()) {
+            return {Rect{0, 0, width, height}};
+        }
+        std::vector<Rect> bounds;
+        for (const Monitor& monitor : monitors) {
+            bounds.push_back(monitor.bounds);
+        }
+        return bounds;
+    }
     int width = 1920;
     int height = 1080;
     Rect workArea;
     Rect virtualScreen;
-    // Further monitors: where each lies and its work area.
+    // The monitors, when a test sets them (the primary among them): where each lies and its
+    // work area.
     struct Monitor {
         Rect bounds;
         Rect workArea;

@@ -34,4 +34,19 @@ Rect PrimaryScreen::VirtualScreen() {
                 GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+std::vector<Rect> PrimaryScreen::Monitors() {
+    std::vector<Rect> monitors;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR, HDC, LPRECT bounds, LPARAM found) -> BOOL {
+            reinterpret_cast<std::vector<Rect>*>(found)->push_back(FromRECT(*bounds));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty()) {
+        monitors.push_back(Rect{0, 0, Width(), Height()});
+    }
+    return monitors;
+}
+
 } // namespace vorlane::win32

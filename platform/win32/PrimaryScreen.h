@@ -11,6 +11,7 @@ public:
     Rect WorkArea() override;
     Rect WorkAreaOf(const Rect& window) override;
     Rect VirtualScreen() override;
+    std::vector<Rect> Monitors() override;
 };
 
 } // namespace vorlane::win32
