@@ -333,6 +333,25 @@ HWND FindVisibleWindowOf(DWORD pid, const wchar_t* windowClass) {
     return FindTopLevelWindow(pid, windowClass, Visibility::Shown);
 }
 
+std::vector<HWND> TopLevelWindowsOf(DWORD pid) {
+    struct Search {
+        DWORD pid;
+        std::vector<HWND> found;
+    } all{pid, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == search->pid) {
+                search->found.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&all));
+    return all.found;
+}
+
 HWND FindTrayIcon() {
     HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
     return tray == nullptr ? nullptr

@@ -118,6 +118,8 @@ void DragPointer(POINT from, POINT to);
 
 // The first visible top-level window of class `windowClass` of process `pid`, or nullptr.
 HWND FindVisibleWindowOf(DWORD pid, const wchar_t* windowClass);
+// Every top-level window of process `pid`, shown or hidden, in the order the system lists them.
+std::vector<HWND> TopLevelWindowsOf(DWORD pid);
 // The first icon in the notification area (Wine's stand-alone tray without a window manager),
 // or nullptr.
 HWND FindTrayIcon();
