@@ -1,6 +1,7 @@
 // A form's window procedure: it only routes. Mouse messages go to the input routing, commands
 // and colour questions to the child peers, timers to the model's timers, moves, dropped files,
-// the tray callback and closing to the form; painting to the painter.
+// the tray callback, closing and what the system tells every window (the session's end, a
+// changed display, a set clock, waking up) to the form; painting to the painter.
 #include "platform/win32/NativeForm.h"
 
 #include "platform/Dispatch.h"
@@ -124,6 +125,39 @@ LRESULT NativeForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     }
+    case WM_QUERYENDSESSION:
+        // Never holds up a log-off, a shut-down or an installer that closes the program:
+        // what is worth keeping is saved when the end comes.
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam != FALSE && isMain_) {
+            // The process may be ended as soon as this is answered, and nobody is left to
+            // close a box: what the form's handler lets escape is dropped instead of shown.
+            try {
+                form.SessionEnding();
+            } catch (...) {
+            }
+            // Whatever the handler did, the program ends now, so that an installer sees it go
+            // and can replace its file: without the main window the message loop ends.
+            DestroyWindow(window);
+        }
+        return 0;
+    case WM_DISPLAYCHANGE:
+        Dispatch([&] { form.DisplayChanged(); });
+        return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETWORKAREA) {
+            Dispatch([&] { form.DisplayChanged(); });
+        }
+        break;
+    case WM_TIMECHANGE:
+        Dispatch([&] { form.ClockChanged(); });
+        return 0;
+    case WM_POWERBROADCAST:
+        if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) {
+            Dispatch([&] { form.Resumed(); });
+        }
+        return TRUE;
     case WM_DESTROY:
         ForgetAccessible();
         if (trayIcon_ != nullptr) {
