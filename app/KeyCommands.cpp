@@ -89,7 +89,7 @@ bool KeyCommands::RunButtonKey(std::uint16_t key, ShiftState shift) {
         f_.selection().btnSetTimeClick(&f_);
         return true;
     case keys::kM:
-        f_.windowAndTray().MinimizeToTray();
+        f_.windowAndTray().mnuMinimizeClick(&f_);
         return true;
     default:
         return false;

@@ -244,6 +244,16 @@ TEST_F(SoundOnDemand, ASoundThatFailsToOpenAtTheAlarmGivesTheBoxOfAFailedChoiceO
     EXPECT_EQ(app.host.messageBoxes.shown.size(), 1u) << "the box came again";
 }
 
+// The failed sound's box has its own message loop, which goes on delivering ticks while the
+// user reads it: screen readers are told of the alarm once all the same.
+TEST_F(SoundOnDemand, ASoundThatFailsAtZeroRaisesOneAlertWhileItsBoxRunsTicks) {
+    device().openFailures[kAlarm] = 277;
+    app.host.messageBoxes.whileOpen = [this] { app.Tick(299); };
+    ReachZero();
+    ASSERT_EQ(app.host.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(app.window().alerts, std::vector<std::string>{"edtTimeMinutes"});
+}
+
 TEST_F(SoundOnDemandAtStart, ASoundTheDeviceCannotOpenAtStartGivesItsBoxOnceTheWindowShows) {
     device().openFailures[kAlarm] = 277;
     EXPECT_TRUE(app.host.messageBoxes.shown.empty());
