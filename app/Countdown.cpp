@@ -76,6 +76,11 @@ void Countdown::ClockChanged() {
 
 void Countdown::Resumed() {
     TickNowIfRunning();
+    // The tick that finds zero is the one that rings: a countdown that reached zero asleep
+    // rings now, not a tick later.
+    if (remainingSeconds_ == 0 && !alarmActive_) {
+        TickNowIfRunning();
+    }
 }
 
 void Countdown::TickNowIfRunning() {

@@ -30,7 +30,7 @@ void KeyCommands::FormKeyDown(TComponent* /*sender*/, std::uint16_t& key, ShiftS
             key = 0;
             f_.App().RemovePendingChar();
         } else {
-            f_.Window().Close();
+            f_.mnuExitClick(&f_);
         }
         break;
     default:

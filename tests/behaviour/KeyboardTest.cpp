@@ -161,6 +161,27 @@ TEST(Keys, EachKeyGivesTheResultOfItsButton) {
     }
 }
 
+// Escape ends the program as the exit button does, also when the window cannot be closed.
+TEST(Keys, EscapeEndsTheProgramAsTheExitButtonDoes) {
+    const std::function<void(App&)> endings[] = {
+        [](App& a) { a.Click(a.f().btnExit.Normal); },
+        [](App& a) { a.Key(keys::kEscape); },
+    };
+    std::vector<std::vector<std::string>> boxes;
+    for (const auto& end : endings) {
+        App app;
+        app.Running();
+        app.host.log.failOn = "close";
+        end(app);
+        boxes.emplace_back();
+        for (const headless::ShownBox& box : app.host.messageBoxes.shown) {
+            boxes.back().push_back(box.text);
+        }
+    }
+    EXPECT_EQ(boxes[0], std::vector<std::string>{"Es ist ein Fehler beim Beenden aufgetreten!"});
+    EXPECT_EQ(boxes[1], boxes[0]);
+}
+
 TEST(Keys, NoKeyActsWhileATimeFieldHasTheFocus) {
     const std::uint16_t all[] = {keys::kUp,       keys::kDown,  keys::kPageUp,
                                  keys::kPageDown, keys::kSpace, keys::kS,

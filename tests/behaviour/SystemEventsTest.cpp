@@ -217,7 +217,6 @@ TEST(Wake, AfterSleepTheTimeShowsAtOnceAndAPassedZeroRings) {
     EXPECT_EQ(app.Display(), "01:00");
     Dispatch([&] { app.f().Resumed(); });
     EXPECT_EQ(app.Display(), "00:00");
-    Dispatch([&] { app.f().Resumed(); });
     EXPECT_TRUE(app.f().countdown().AlarmActive());
     EXPECT_TRUE(app.window().topmost);
     EXPECT_EQ(app.window().alerts.size(), 1u);
