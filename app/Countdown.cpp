@@ -8,6 +8,7 @@
 #include "core/ElapsedSeconds.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace vorlane {
 
