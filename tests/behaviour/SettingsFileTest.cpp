@@ -251,6 +251,23 @@ TEST_F(SettingsFile, ADragIsWrittenAtExitAndTheNextStartComesUpThere) {
 }
 
 // The line is not this run's to change: the sound may come back (a drive plugged in again).
+// A window moved straight along, to the side or up and down, has moved all the same.
+TEST(SettingsWindowPlace, ADragAlongOneAxisIsWritten) {
+    for (const Point to : {Point{640, 200}, Point{300, 360}}) {
+        SCOPED_TRACE(std::to_string(to.x) + ", " + std::to_string(to.y));
+        App app({}, [](HeadlessHost& machine) {
+            machine.files.AddFile(kSettingsFile, HandWrittenSettings("C:\\before.mp3", 300, 200));
+        });
+        app.Running();
+        ASSERT_EQ(app.f().Left(), 300);
+        app.window().dragTo = {to};
+        Dispatch([&] { app.f().MouseDown(MouseButton::Left, 30, 110, ShiftState{true}); });
+        app.Key(0x1B);
+        EXPECT_EQ(BytesOf(app.host.files, kSettingsFile),
+                  WrittenSettings("C:\\before.mp3", to.x, to.y));
+    }
+}
+
 TEST(SettingsSoundLine, AStoredSoundThatIsGoneKeepsItsLineAfterADrag) {
     App app({}, [](HeadlessHost& machine) {
         machine.files.AddFile(kSettingsFile, HandWrittenSettings("C:\\gone.mp3", 300, 200));

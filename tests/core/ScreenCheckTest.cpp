@@ -90,6 +90,12 @@ TEST(KeepOnScreenTest, ACornerThatShowsNoPixelOfTheRoundWindowIsCentred) {
         {"left limit, bottom limit", screen, primary, {-170, 1069}, {874, 421}},
         {"left limit, middle", screen, primary, {-170, 500}, {-170, 500}},
         {"top limit, middle", screen, primary, {800, -237}, {800, -237}},
+        // Near the top left corner: past the left edge the column is centred and the top row
+        // stays; one column at the left edge shows no pixel above row 140 of the window, nor
+        // below its 106th row.
+        {"past left, top limit", screen, primary, {-171, -237}, {874, -237}},
+        {"left limit, high", screen, primary, {-170, -140}, {874, 421}},
+        {"left limit, low", screen, primary, {-170, 974}, {874, 421}},
         {"bottom limit, middle", screen, primary, {800, 1069}, {800, 1069}},
     });
 }
