@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <thread>
 
@@ -46,7 +47,7 @@ std::wstring DisplayedTime(HWND main) {
 // With the pointer resting on the icon, the tip the shell shows is the time the window shows,
 // at once and still two seconds later (the display may tick between two readings: the tip
 // must show one of them).
-void ExpectTheTipFollowsTheDisplay(HWND main, HWND icon) {
+void ExpectTheTipFollowsTheDisplay(HWND main, HWND icon, const std::string& screenshot) {
     DWORD trayPid = 0;
     GetWindowThreadProcessId(icon, &trayPid);
     MovePointerTo(POINT{900, 700});
@@ -71,12 +72,21 @@ void ExpectTheTipFollowsTheDisplay(HWND main, HWND icon) {
     Sleep(2100);
     ASSERT_NE(FindVisibleTooltip(trayPid), nullptr) << "the tip stays while the pointer rests";
     expectTipShowsTheTime("two seconds later");
+    SaveScreenshot(icon, screenshot, tip);
 }
 
 enum class IconAtRestart {
     Kept,   // the new taskbar still holds the program's icon
     Removed // the icon went with the old taskbar
 };
+
+const char* NameOf(IconAtRestart icon) {
+    return icon == IconAtRestart::Kept ? "IconKept" : "IconRemoved";
+}
+
+void PrintTo(IconAtRestart icon, std::ostream* out) {
+    *out << NameOf(icon);
+}
 
 class TaskbarCreatedTest : public ProgramTest,
                            public ::testing::WithParamInterface<IconAtRestart> {};
@@ -96,13 +106,14 @@ TEST_P(TaskbarCreatedTest, TheIconIsThereAfterwardsAndItsTipFollowsTheCountdown)
     BroadcastTaskbarCreated();
     HWND icon = WaitForTrayIcon(milliseconds(3000));
     ASSERT_NE(icon, nullptr) << "the icon is in the notification area again";
-    ExpectTheTipFollowsTheDisplay(main, icon);
+    ExpectTheTipFollowsTheDisplay(main, icon,
+                                  std::string("TaskbarCreatedTest.") + NameOf(GetParam()));
 }
 
 INSTANTIATE_TEST_SUITE_P(IconAtRestart, TaskbarCreatedTest,
                          ::testing::Values(IconAtRestart::Kept, IconAtRestart::Removed),
                          [](const ::testing::TestParamInfo<IconAtRestart>& param) {
-                             return param.param == IconAtRestart::Kept ? "IconKept" : "IconRemoved";
+                             return std::string(NameOf(param.param));
                          });
 
 // A shell that is not ready for icons yet: a window of the taskbar's class, found before the
