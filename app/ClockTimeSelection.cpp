@@ -111,7 +111,7 @@ void ClockTimeSelection::btnTimeSelectionOkayClick(TComponent* /*sender*/) {
     if (f_.cmbEndTimeComboBox.Text() != selectionStartText_) {
         const TargetTime target{f_.cmbEndTimeComboBox.Text(), targetHour_, targetMinute_};
         if (const std::optional<std::int32_t> seconds = RemainingSecondsForTarget(now, target)) {
-            f_.countdown().SetRemainingSeconds(*seconds);
+            f_.countdown().CountToClockTime(*seconds);
             f_.display().ShowRemainingTime();
         } else {
             f_.errors().ShowErrorMessageBox("Bitte wählen Sie einen Zeitpunkt aus, der weniger "

@@ -3,28 +3,91 @@
 #include "app/AlarmSound.h"
 #include "app/TimeDisplay.h"
 #include "app/VorlaneSRC.h"
+#include "app/WindowAndTray.h"
+#include "core/DateTime.h"
 #include "core/ElapsedSeconds.h"
+
+#include <cmath>
+#include <cstdlib>
 
 namespace vorlane {
 
 namespace {
 constexpr Color kAlarmBackground{96, 115, 137};
+constexpr double kMsPerDay = 86'400'000.0;
+// How far the two clocks may drift apart before the wall clock counts as set.
+constexpr std::int64_t kClockDisagreementMs = 1000;
 } // namespace
 
-Countdown::Countdown(TFormVorlane& form, MonotonicClock& clock) : f_(form), clock_(clock) {
+Countdown::Countdown(TFormVorlane& form, MonotonicClock& clock, Clock& wallClock)
+    : f_(form), clock_(clock), wallClock_(wallClock) {
     f_.tmrCountdown.OnTimer = [this](TComponent* sender) { tmrCountdownTimer(sender); };
+    f_.OnClockChange = [this](TComponent* /*sender*/) { ClockChanged(); };
+    f_.OnResume = [this](TComponent* /*sender*/) { Resumed(); };
+}
+
+void Countdown::SetRemaining(std::int32_t seconds) {
+    remainingSeconds_ = seconds < 0 ? 0 : seconds;
 }
 
 void Countdown::SetRemainingSeconds(std::int32_t seconds) {
-    remainingSeconds_ = seconds < 0 ? 0 : seconds;
+    clockTimeDeadlineMs_.reset();
+    SetRemaining(seconds);
+}
+
+void Countdown::CountToClockTime(std::int32_t seconds) {
+    SetRemainingSeconds(seconds);
+    // The seconds count from the start of the current second, as the clock shows it.
+    const std::int64_t now = WallMs();
+    clockTimeDeadlineMs_ = now - now % 1000 + std::int64_t{seconds} * 1000;
 }
 
 void Countdown::ResetTimeBase() {
     // On the monotonic clock: time asleep counts, a change of the wall clock does not.
     timeBase_ = clock_.NowMs();
+    wallBaseMs_ = WallMs();
     prevTickSeconds_ = 0;
     lastTickSeconds_ = 0;
     tickDelta_ = 0;
+}
+
+std::int64_t Countdown::WallMs() {
+    return std::llround(wallClock_.Now() * kMsPerDay);
+}
+
+bool Countdown::ClocksDisagree() {
+    const std::int64_t wallElapsed = WallMs() - wallBaseMs_;
+    const std::int64_t monotonicElapsed = clock_.NowMs() - timeBase_;
+    return std::abs(wallElapsed - monotonicElapsed) > kClockDisagreementMs;
+}
+
+void Countdown::FollowClockTime() {
+    const double secondsLeft = static_cast<double>(*clockTimeDeadlineMs_ - WallMs()) / 1000.0;
+    SetRemaining(RoundHalfEven(secondsLeft));
+    ResetTimeBase();
+}
+
+void Countdown::ClockChanged() {
+    if (isStarting_ || !clockTimeDeadlineMs_ || remainingSeconds_ == 0) {
+        return;
+    }
+    FollowClockTime();
+    TickNowIfRunning();
+}
+
+void Countdown::Resumed() {
+    TickNowIfRunning();
+    // The tick that finds zero is the one that rings: a countdown that reached zero asleep
+    // rings now, not a tick later.
+    if (remainingSeconds_ == 0 && !alarmActive_) {
+        TickNowIfRunning();
+    }
+}
+
+void Countdown::TickNowIfRunning() {
+    if (!isStarting_ && f_.tmrCountdown.Enabled()) {
+        tmrCountdownTimer(&f_.tmrCountdown);
+    }
 }
 
 std::int32_t Countdown::TimeInSeconds() {
@@ -37,6 +100,11 @@ void Countdown::tmrCountdownTimer(TComponent* /*sender*/) {
         isStarting_ = false;
         ResetTimeBase();
     }
+    // Where the wall clock was set (or woke up elsewhere), a countdown to a clock time follows
+    // the clock; every other countdown goes on measuring on the monotonic clock.
+    if (clockTimeDeadlineMs_ && remainingSeconds_ > 0 && ClocksDisagree()) {
+        FollowClockTime();
+    }
     // Every tick measures against the same time base, so late ticks never drift.
     prevTickSeconds_ = lastTickSeconds_;
     lastTickSeconds_ = TimeInSeconds();
@@ -44,21 +112,26 @@ void Countdown::tmrCountdownTimer(TComponent* /*sender*/) {
 
     if (remainingSeconds_ > 0) {
         ShowNormalColors();
-        SetRemainingSeconds(remainingSeconds_ - tickDelta_);
+        SetRemaining(remainingSeconds_ - tickDelta_);
         alarmActive_ = false;
         blinkPhase_ = 1;
         f_.sound().AnticipateAlarm(remainingSeconds_);
     } else {
+        clockTimeDeadlineMs_.reset();
+        // The alarm is seen on a monitor that is there now.
+        f_.windowAndTray().KeepOnAMonitor();
         f_.Window().SetTopmost(true);
         f_.App().Restore();
         f_.App().HideOwnerWindow();
         f_.Window().SetWindowStateNormal();
         if (!alarmActive_) {
+            // Set before anything that can open a box: the box's own message loop runs ticks,
+            // which must find the alarm raised already.
+            alarmActive_ = true;
             f_.Window().Alert(f_.edtTimeMinutes.Visible() ? &f_.edtTimeMinutes
                                                           : &f_.edtFirstTextLine);
             f_.sound().PlayAlarm();
         }
-        alarmActive_ = (remainingSeconds_ == 0);
         if (blinkPhase_ == 1 || blinkPhase_ == 2) {
             ShowNormalColors();
         } else {

@@ -30,7 +30,7 @@ void KeyCommands::FormKeyDown(TComponent* /*sender*/, std::uint16_t& key, ShiftS
             key = 0;
             f_.App().RemovePendingChar();
         } else {
-            f_.Window().Close();
+            f_.mnuExitClick(&f_);
         }
         break;
     default:
@@ -89,7 +89,7 @@ bool KeyCommands::RunButtonKey(std::uint16_t key, ShiftState shift) {
         f_.selection().btnSetTimeClick(&f_);
         return true;
     case keys::kM:
-        f_.windowAndTray().MinimizeToTray();
+        f_.windowAndTray().mnuMinimizeClick(&f_);
         return true;
     default:
         return false;

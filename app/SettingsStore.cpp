@@ -3,6 +3,7 @@
 #include "app/SettingsStore.h"
 #include "app/AlarmSound.h"
 #include "app/ErrorBoxes.h"
+#include "app/ScreenRects.h"
 #include "app/VorlaneSRC.h"
 #include "core/Centring.h"
 #include "core/ScreenCheck.h"
@@ -125,10 +126,10 @@ void SettingsStore::loadMP3(const std::string& path) {
         const ScreenSize window{f_.Width(), f_.Height()};
         const ScreenSize primary{f_.Services().screen.Width(), f_.Services().screen.Height()};
         try {
-            const Rect all = f_.Services().screen.VirtualScreen();
+            Screen& screen = f_.Services().screen;
             const ScreenPoint at =
-                KeepOnScreen(*content.windowPosition, window,
-                             ScreenRect{all.left, all.top, all.width, all.height}, primary);
+                KeepOnScreen(*content.windowPosition, window, ToScreenRect(screen.VirtualScreen()),
+                             ToScreenRects(screen.Monitors()), primary);
             f_.SetPosition(at.left, at.top);
         } catch (const std::exception&) {
             const ScreenPoint centre = CentredOnScreen(primary, window);
@@ -146,9 +147,13 @@ void SettingsStore::SoundChosen(const std::string& path) {
     }
 }
 
+void SettingsStore::WindowMayHaveMoved() {
+    changed_ = true;
+    movedTo_ = ScreenPoint{f_.Left(), f_.Top()};
+}
+
 void SettingsStore::NoteSettledPlace() {
-    settledLeft_ = f_.Left();
-    settledTop_ = f_.Top();
+    settledPlace_ = ScreenPoint{f_.Left(), f_.Top()};
 }
 
 void SettingsStore::SaveWholeSettings() {
@@ -161,9 +166,17 @@ void SettingsStore::SaveWholeSettings() {
     });
 }
 
+void SettingsStore::saveMP3() {
+    SaveChanges(Failure::ShowBox);
+}
+
+void SettingsStore::SaveAtSessionEnd() {
+    SaveChanges(Failure::Silent);
+}
+
 // Other copies of the program may have written the file since this one read it: only what
 // this copy changed goes into the file as it is on the disk now.
-void SettingsStore::saveMP3() {
+void SettingsStore::SaveChanges(Failure failure) {
     if (!changed_) {
         return;
     }
@@ -171,36 +184,42 @@ void SettingsStore::saveMP3() {
     if (soundChosen_ && f_.sound().Loaded()) {
         changes.soundFile = f_.Services().mediaPlayer.FileName();
     }
-    if (f_.Left() != settledLeft_ || f_.Top() != settledTop_) {
-        changes.windowPosition = ScreenPoint{f_.Left(), f_.Top()};
+    const ScreenPoint place = movedTo_.value_or(settledPlace_);
+    if (place.left != settledPlace_.left || place.top != settledPlace_.top) {
+        changes.windowPosition = place;
     }
     if (!changes.soundFile && !changes.windowPosition) {
         changed_ = false;
         return;
     }
-    WriteSettings([this, &changes](Files& files, const std::string& path) {
-        files.UpdateReplacing(
-            path, kSettingsFileMaxBytes + 1, [&](const std::optional<std::string>& current) {
-                if (!current) {
-                    // Nothing to keep: the whole file, as on a first run.
-                    return FormatSettingsFile(f_.sound().OpenedSound(),
-                                              ScreenPoint{f_.Left(), f_.Top()});
-                }
-                return MergeSettingsFile(
-                    *current, [&files](std::string_view ansi) { return files.AnsiToUtf8(ansi); },
-                    changes);
-            });
-    });
+    WriteSettings(
+        [this, &changes, place](Files& files, const std::string& path) {
+            files.UpdateReplacing(
+                path, kSettingsFileMaxBytes + 1, [&](const std::optional<std::string>& current) {
+                    if (!current) {
+                        // Nothing to keep: the whole file, as on a first run.
+                        return FormatSettingsFile(f_.sound().OpenedSound(), place);
+                    }
+                    return MergeSettingsFile(
+                        *current,
+                        [&files](std::string_view ansi) { return files.AnsiToUtf8(ansi); },
+                        changes);
+                });
+        },
+        failure);
 }
 
-void SettingsStore::WriteSettings(const std::function<void(Files&, const std::string&)>& write) {
+void SettingsStore::WriteSettings(const std::function<void(Files&, const std::string&)>& write,
+                                  Failure failure) {
     try {
         write(f_.Services().files, configDir_ + kSettingsFileName);
     } catch (const std::exception& error) {
-        f_.errors().ShowErrorMessageBox(
-            "Es ist ein Fehler beim Speichern der Einstellungen aufgetreten:\r\n" +
-                ErrorDescription(error),
-            "Fehler");
+        if (failure == Failure::ShowBox) {
+            f_.errors().ShowErrorMessageBox(
+                "Es ist ein Fehler beim Speichern der Einstellungen aufgetreten:\r\n" +
+                    ErrorDescription(error),
+                "Fehler");
+        }
     }
     // Also after a failure: the box is shown once, not again at exit.
     changed_ = false;

@@ -1,8 +1,10 @@
 #pragma once
+#include "core/Placement.h"
 #include "platform/Component.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace vorlane {
@@ -26,11 +28,16 @@ public:
 
     void loadMP3(const std::string& path);
     void saveMP3();
+    // The same save while the session ends: a failure stays silent, as Windows gives no time
+    // for a box then.
+    void SaveAtSessionEnd();
 
     // A sound was chosen in the dialog or dropped: remembered if the device opened it.
     void SoundChosen(const std::string& path);
-    // The window may have been moved by hand; its place is written at exit if it moved.
-    void WindowMayHaveMoved() { changed_ = true; }
+    // The user may have moved the window by hand: where it stands now is written at exit, if
+    // it moved. Only the user's moves count: a window brought back from a monitor that went
+    // away keeps its chosen place in the file, good again once the monitor is back.
+    void WindowMayHaveMoved();
     // Remembers where the window stands once start-up has applied the settings.
     void NoteSettledPlace();
 
@@ -48,8 +55,12 @@ private:
     // when there is no file to keep anything of.
     void SaveWholeSettings();
     void mnuOpenConfigFolderHereClick(TComponent* sender);
-    // Runs a write of the settings file; a failure is shown once.
-    void WriteSettings(const std::function<void(Files&, const std::string&)>& write);
+    enum class Failure { ShowBox, Silent };
+    // Merges what this copy changed into the file as it is on the disk now.
+    void SaveChanges(Failure failure);
+    // Runs a write of the settings file; a failure is shown once, unless it must stay silent.
+    void WriteSettings(const std::function<void(Files&, const std::string&)>& write,
+                       Failure failure = Failure::ShowBox);
 
     TFormVorlane& f_;
     bool useExeFolder_ = false;
@@ -59,10 +70,10 @@ private:
     // A sound chosen in the dialog or dropped during this run was opened by the device: the
     // exit writes the sound the device holds, if it still holds one.
     bool soundChosen_ = false;
-    // Where the window stood once start-up had applied the settings: the exit writes the
-    // window's place only when it stands elsewhere.
-    std::int32_t settledLeft_ = 0;
-    std::int32_t settledTop_ = 0;
+    // Where the window stood once start-up had applied the settings, and where the user
+    // last moved it: the exit writes the place only when the user moved it elsewhere.
+    ScreenPoint settledPlace_{0, 0};
+    std::optional<ScreenPoint> movedTo_;
 };
 
 } // namespace vorlane

@@ -26,7 +26,7 @@ TFormVorlane::TFormVorlane(ShowInfoModule& info, PlatformServices services,
       arguments_(std::move(arguments)) {
     CreateDesignTimeControls();
     errors_ = std::make_unique<ErrorBoxes>(services_.messageBoxes);
-    countdown_ = std::make_unique<Countdown>(*this, services_.monotonicClock);
+    countdown_ = std::make_unique<Countdown>(*this, services_.monotonicClock, services_.clock);
     display_ = std::make_unique<TimeDisplay>(*this);
     timeEntry_ = std::make_unique<TimeEntry>(*this);
     selection_ = std::make_unique<ClockTimeSelection>(*this);
@@ -47,6 +47,7 @@ TFormVorlane::~TFormVorlane() {
 
 void TFormVorlane::BindEvents() {
     OnCloseQuery = [this](TComponent* sender, bool& canClose) { FormCloseQuery(sender, canClose); };
+    OnSessionEnd = [this](TComponent* sender) { FormSessionEnd(sender); };
     tmrFirstStart.OnTimer = [this](TComponent* sender) { tmrFirstStartTimer(sender); };
     tmrStartAfter300ms.OnTimer = [this](TComponent* sender) { tmrStartAfter300msTimer(sender); };
     mnuExit->OnClick = [this](TComponent* sender) { mnuExitClick(sender); };
@@ -197,6 +198,20 @@ void TFormVorlane::FormCloseQuery(TComponent* /*sender*/, bool& canClose) {
                                      "Fehler");
     }
     canClose = true;
+}
+
+void TFormVorlane::FormSessionEnd(TComponent* /*sender*/) {
+    // The process ends right after this: no box, no waiting messages handled, nothing that
+    // could hold the session up. What fails stays silent.
+    try {
+        settings().SaveAtSessionEnd();
+    } catch (const std::exception&) {
+    }
+    try {
+        sound().closeMediaPlayer();
+    } catch (const std::exception&) {
+    }
+    App().Terminate();
 }
 
 void TFormVorlane::ApplicationEventsOnException(TComponent* /*sender*/,

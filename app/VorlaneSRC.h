@@ -122,6 +122,8 @@ private:
     void tmrFirstStartTimer(TComponent* sender);
     void tmrStartAfter300msTimer(TComponent* sender);
     void FormCloseQuery(TComponent* sender, bool& canClose);
+    // Log off, shut down, or an installer closing the program: the close's save, silently.
+    void FormSessionEnd(TComponent* sender);
     void ApplicationEventsOnException(TComponent* sender, const std::exception& error);
     void CreateDesignTimeControls();
     void CreatePopupMenu();

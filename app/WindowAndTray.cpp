@@ -2,8 +2,10 @@
 // window by its background, and the info and web-page commands.
 #include "app/WindowAndTray.h"
 #include "app/Countdown.h"
+#include "app/ScreenRects.h"
 #include "app/SettingsStore.h"
 #include "app/VorlaneSRC.h"
+#include "core/ScreenCheck.h"
 #include "core/Snap.h"
 #include "core/WindowShape.h"
 
@@ -30,6 +32,7 @@ WindowAndTray::WindowAndTray(TFormVorlane& form, ShowInfoModule& info) : f_(form
     f_.imgBackgroundBlink.OnMouseDown = formMouseDown;
     f_.OnMoving = [this](TComponent* sender, Rect& proposed) { FormMoving(sender, proposed); };
     f_.OnDpiChanged = [this](TComponent* sender) { FormDpiChanged(sender); };
+    f_.OnDisplayChange = [this](TComponent* sender) { FormDisplayChange(sender); };
     f_.mnuMinimize->OnClick = [this](TComponent* sender) { mnuMinimizeClick(sender); };
     f_.mnuRestore->OnClick = [this](TComponent* sender) { mnuRestoreClick(sender); };
     f_.mnuInfo->OnClick = [this](TComponent* sender) { mnuInfoClick(sender); };
@@ -52,6 +55,7 @@ void WindowAndTray::mnuMinimizeClick(TComponent* /*sender*/) {
 }
 
 void WindowAndTray::TrayIconClick(TComponent* /*sender*/) {
+    KeepOnAMonitor();
     f_.App().Restore();
     f_.App().HideOwnerWindow();
     f_.Window().BringToForeground();
@@ -88,10 +92,23 @@ void WindowAndTray::FormMouseDown(TComponent* /*sender*/, MouseButton /*button*/
 void WindowAndTray::FormMoving(TComponent* /*sender*/, Rect& proposed) {
     // The monitor the window is being moved onto: each has its own work area.
     const Rect area = f_.Services().screen.WorkAreaOf(proposed);
-    const ScreenRect snapped = SnapToWorkArea(
-        ScreenRect{proposed.left, proposed.top, proposed.width, proposed.height},
-        ScreenRect{area.left, area.top, area.width, area.height}, f_.Scaled(kSnapDistance));
-    proposed = Rect{snapped.left, snapped.top, snapped.width, snapped.height};
+    proposed = ToRect(
+        SnapToWorkArea(ToScreenRect(proposed), ToScreenRect(area), f_.Scaled(kSnapDistance)));
+}
+
+void WindowAndTray::KeepOnAMonitor() {
+    Screen& screen = f_.Services().screen;
+    const Rect window{f_.Left(), f_.Top(), f_.Width(), f_.Height()};
+    const ScreenPoint at = BringOntoAMonitor(
+        ScreenPoint{window.left, window.top}, ScreenSize{window.width, window.height},
+        ToScreenRects(screen.Monitors()), ToScreenRect(screen.WorkAreaOf(window)));
+    if (at.left != window.left || at.top != window.top) {
+        f_.SetPosition(at.left, at.top);
+    }
+}
+
+void WindowAndTray::FormDisplayChange(TComponent* /*sender*/) {
+    KeepOnAMonitor();
 }
 
 void WindowAndTray::ApplyWindowShape() {

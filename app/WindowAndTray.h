@@ -19,6 +19,9 @@ public:
     void TrayIconClick(TComponent* sender);
     // Cuts the window to its round shape at the window's DPI.
     void ApplyWindowShape();
+    // A window that lies on no monitor (its monitor went away, the screen shrank) comes into
+    // the nearest monitor's work area, so the alarm and a click on the tray icon are seen.
+    void KeepOnAMonitor();
     void mnuInfoClick(TComponent* sender);
     void btnHelpNormalClick(TComponent* sender);
 
@@ -31,6 +34,8 @@ private:
     void FormMoving(TComponent* sender, Rect& proposed);
     // The window came to a monitor of another DPI: its round shape follows the new size.
     void FormDpiChanged(TComponent* sender);
+    // Monitors came or went, or changed their size or work area.
+    void FormDisplayChange(TComponent* sender);
     void mnuVisitArdewayClick(TComponent* sender);
     TFormVorlane& f_;
     ShowInfoModule& info_;

@@ -22,13 +22,13 @@ bool StaysReachable(int position, int size, int screenStart, int screenSize) {
            edge < std::int64_t{screenStart} + screenSize - kMarginAtFarSide;
 }
 
-// Whether the window, along one axis, reaches beyond the virtual screen.
+// Whether the window, along one axis, reaches beyond the screen.
 bool SticksOut(int position, int size, int screenStart, int screenSize) {
     return std::int64_t{position} < screenStart ||
            std::int64_t{position} + size > std::int64_t{screenStart} + screenSize;
 }
 
-// The window's pixels [first, last] along one axis that lie on the virtual screen, in window
+// The window's pixels [first, last] along one axis that lie on the screen, in window
 // coordinates; empty when first > last.
 struct Span {
     std::int64_t first;
@@ -49,15 +49,15 @@ std::int64_t NearestTwiceCentre(Span span, std::int64_t twiceEllipseCentre) {
     return 2 * pixel + 1;
 }
 
-// Whether any pixel of the round window at `at` lies on the virtual screen. A pixel counts when
+// Whether any pixel of the round window at `at` lies on the screen rectangle. A pixel counts when
 // its centre lies inside the window's ellipse drawn one pixel inside its outline (two at the
 // right and bottom, which the window system leaves out), so that a pixel counted here is
 // shown however the window system rounds the outline. The ellipse's equation separates by
 // axis, so the pixel of the visible rectangle nearest to the centre along each axis on its
 // own is the one to test.
-bool ShowsAPixel(ScreenPoint at, ScreenSize window, ScreenRect virtualScreen) {
-    const Span columns = OnScreen(at.left, window.width, virtualScreen.left, virtualScreen.width);
-    const Span rows = OnScreen(at.top, window.height, virtualScreen.top, virtualScreen.height);
+bool ShowsAPixel(ScreenPoint at, ScreenSize window, ScreenRect screen) {
+    const Span columns = OnScreen(at.left, window.width, screen.left, screen.width);
+    const Span rows = OnScreen(at.top, window.height, screen.top, screen.height);
     if (columns.first > columns.last || rows.first > rows.last) {
         return false;
     }
@@ -75,10 +75,24 @@ bool ShowsAPixel(ScreenPoint at, ScreenSize window, ScreenRect virtualScreen) {
     return dx * dx * height * height + dy * dy * width * width <= width * width * height * height;
 }
 
+// The start along one axis that puts the window inside [areaStart, areaStart + areaSize), as
+// near to position as it can; the area's start when the window is larger.
+int InsideArea(int position, int size, int areaStart, int areaSize) {
+    const std::int64_t last = std::int64_t{areaStart} + areaSize - size;
+    return static_cast<int>(
+        std::max<std::int64_t>(areaStart, std::min<std::int64_t>(position, last)));
+}
+
 } // namespace
 
+bool ShowsAPixelOnAMonitor(ScreenPoint at, ScreenSize window,
+                           const std::vector<ScreenRect>& monitors) {
+    return std::any_of(monitors.begin(), monitors.end(),
+                       [&](const ScreenRect& monitor) { return ShowsAPixel(at, window, monitor); });
+}
+
 ScreenPoint KeepOnScreen(ScreenPoint stored, ScreenSize window, ScreenRect virtualScreen,
-                         ScreenSize primaryScreen) {
+                         const std::vector<ScreenRect>& monitors, ScreenSize primaryScreen) {
     const int centredLeft = CentredStart(primaryScreen.width, window.width);
     const int centredTop = CentredStart(primaryScreen.height, window.height);
     ScreenPoint at{
@@ -88,15 +102,25 @@ ScreenPoint KeepOnScreen(ScreenPoint stored, ScreenSize window, ScreenRect virtu
         StaysReachable(stored.top, window.height, virtualScreen.top, virtualScreen.height)
             ? stored.top
             : centredTop};
-    if (!ShowsAPixel(at, window, virtualScreen)) {
-        if (SticksOut(at.left, window.width, virtualScreen.left, virtualScreen.width)) {
+    if (!ShowsAPixelOnAMonitor(at, window, monitors)) {
+        // The primary screen's top-left corner is where the coordinates start.
+        if (SticksOut(at.left, window.width, 0, primaryScreen.width)) {
             at.left = centredLeft;
         }
-        if (SticksOut(at.top, window.height, virtualScreen.top, virtualScreen.height)) {
+        if (SticksOut(at.top, window.height, 0, primaryScreen.height)) {
             at.top = centredTop;
         }
     }
     return at;
+}
+
+ScreenPoint BringOntoAMonitor(ScreenPoint at, ScreenSize window,
+                              const std::vector<ScreenRect>& monitors, ScreenRect workArea) {
+    if (ShowsAPixelOnAMonitor(at, window, monitors)) {
+        return at;
+    }
+    return ScreenPoint{InsideArea(at.left, window.width, workArea.left, workArea.width),
+                       InsideArea(at.top, window.height, workArea.top, workArea.height)};
 }
 
 } // namespace vorlane

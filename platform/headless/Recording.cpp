@@ -20,6 +20,9 @@ bool CallLog::Contains(const std::string& call) const {
 void RecordingMessageBoxes::Show(const std::string& text, const std::string& caption,
                                  MessageIcon icon, bool /*keepMainWindowTopmost*/) {
     shown.push_back({text, caption, icon});
+    if (whileOpen) {
+        whileOpen();
+    }
 }
 
 } // namespace vorlane::headless

@@ -110,6 +110,8 @@ public:
     void Show(const std::string& text, const std::string& caption, MessageIcon icon,
               bool keepMainWindowTopmost) override;
     std::vector<ShownBox> shown;
+    // What happens while a box is open (its own message loop delivers timer events).
+    std::function<void()> whileOpen;
 };
 
 // Remembers what the program asked the shell to open, in order.

@@ -8,11 +8,17 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
 namespace vorlane::win32 {
 
 namespace {
 constexpr UINT kIconId = 1;
-}
+// A refused icon is tried again after a second, then after twice as long each time, up to
+// half a minute: a shell that takes long to start costs a few wake-ups only.
+constexpr UINT kFirstRetryDelay = 1000;
+constexpr UINT kLongestRetryDelay = 32000;
+} // namespace
 
 NotifyIcon::NotifyIcon(HWND window, HINSTANCE instance, TTrayIcon& icon)
     : window_(window), instance_(instance), icon_(icon) {
@@ -40,12 +46,36 @@ void NotifyIcon::Add() {
     NOTIFYICONDATAW data = Data(NIF_ICON | NIF_TIP | NIF_SHOWTIP | NIF_MESSAGE);
     data.uCallbackMessage = kCallbackMessage;
     data.hIcon = SmallIcon();
-    added_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
-    if (added_) {
-        sentTip_ = data.szTip;
-        data.uVersion = NOTIFYICON_VERSION_4;
-        Shell_NotifyIconW(NIM_SETVERSION, &data);
+    // A taskbar made anew may still hold the icon: it refuses the add and takes the change.
+    added_ =
+        Shell_NotifyIconW(NIM_ADD, &data) != FALSE || Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+    if (!added_) {
+        RetryLater();
+        return;
     }
+    StopRetrying();
+    sentTip_ = data.szTip;
+    pointerOnIcon_.reset();
+    data.uVersion = NOTIFYICON_VERSION_4;
+    Shell_NotifyIconW(NIM_SETVERSION, &data);
+}
+
+void NotifyIcon::RetryLater() {
+    retryDelay_ =
+        retryDelay_ == 0 ? kFirstRetryDelay : std::min(2 * retryDelay_, kLongestRetryDelay);
+    SetTimer(window_, reinterpret_cast<UINT_PTR>(this), retryDelay_, &NotifyIcon::RetryTimer);
+}
+
+void NotifyIcon::StopRetrying() {
+    if (retryDelay_ != 0) {
+        KillTimer(window_, reinterpret_cast<UINT_PTR>(this));
+        retryDelay_ = 0;
+    }
+}
+
+void CALLBACK NotifyIcon::RetryTimer(HWND /*window*/, UINT /*message*/, UINT_PTR id,
+                                     DWORD /*time*/) {
+    Dispatch([id] { reinterpret_cast<NotifyIcon*>(id)->Add(); });
 }
 
 HICON NotifyIcon::SmallIcon() const {
@@ -64,6 +94,7 @@ void NotifyIcon::DpiChanged() {
 }
 
 void NotifyIcon::Remove() {
+    StopRetrying();
     if (!added_) {
         return;
     }
@@ -99,7 +130,10 @@ void NotifyIcon::Changed(TTrayIcon& /*icon*/) {
         return;
     }
     if (!added_) {
-        Add();
+        // A refused icon waits for its retry: the tip it carries is read then.
+        if (retryDelay_ == 0) {
+            Add();
+        }
         return;
     }
     if (PointerRestsOnIcon()) {
@@ -109,6 +143,8 @@ void NotifyIcon::Changed(TTrayIcon& /*icon*/) {
 
 void NotifyIcon::TaskbarCreated() {
     added_ = false;
+    // The new shell is there: no need to wait for a retry.
+    StopRetrying();
     Changed(icon_);
 }
 

@@ -28,7 +28,8 @@ public:
 
     void Changed(TTrayIcon& icon) override;
     void Callback(WPARAM wParam, LPARAM lParam);
-    // The taskbar was made anew (explorer restarted): the icon must be added again.
+    // The taskbar was made anew (the shell restarted): the icon is added again, or changed
+    // where the new taskbar still has it.
     void TaskbarCreated();
     // The window came to a monitor of another DPI: the icon of the small-icon size there.
     void DpiChanged();
@@ -36,7 +37,13 @@ public:
     void Remove();
 
 private:
+    // Adds the icon, or changes it where the shell has it already. When the shell takes
+    // neither (it is not ready, as at logon), the retry timer tries again later.
     void Add();
+    void RetryLater();
+    void StopRetrying();
+    // The retry timer's procedure: its id is the icon's address.
+    static void CALLBACK RetryTimer(HWND window, UINT message, UINT_PTR id, DWORD time);
     // The program's icon at the small-icon size for the window's DPI.
     HICON SmallIcon() const;
     NOTIFYICONDATAW Data(UINT flags) const;
@@ -49,6 +56,8 @@ private:
     HINSTANCE instance_;
     TTrayIcon& icon_;
     bool added_ = false;
+    // The wait before the next try to add the icon; 0 while none is due.
+    UINT retryDelay_ = 0;
     std::wstring sentTip_;
     std::optional<POINT> pointerOnIcon_;
 };

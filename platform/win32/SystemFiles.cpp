@@ -255,18 +255,8 @@ std::string SystemFiles::ProgramFolder() {
 }
 
 std::string SystemFiles::AppDataFolder() {
-    // Windows gives every process the user's roaming application data folder in APPDATA; the
-    // shell, which knows it too, is only asked when that is missing, so that it is not loaded
-    // before the window is on the screen.
-    const DWORD size = GetEnvironmentVariableW(L"APPDATA", nullptr, 0);
-    if (size > 1) {
-        std::wstring folder(size, L'\0');
-        const DWORD length = GetEnvironmentVariableW(L"APPDATA", folder.data(), size);
-        folder.resize(length < size ? length : 0);
-        if (RootLength(folder) != 0) {
-            return Narrow(folder);
-        }
-    }
+    // The shell knows the user's roaming application data folder; APPDATA in the environment
+    // is only a copy, which whoever starts the program may have set to anything.
     PWSTR known = nullptr;
     std::string folder;
     if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &known))) {

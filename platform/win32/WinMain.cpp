@@ -5,6 +5,10 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int /*show*/) {
+    // Every DLL loaded later (the delay-loaded system DLLs, and those they load) comes from
+    // the system folder only, never from the program's folder or the current one, where a
+    // file of the same name would otherwise be found first.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     vorlane::win32::Win32Host host(instance);
     try {
         return vorlane::RunVorlane(host);

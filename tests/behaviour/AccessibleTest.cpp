@@ -174,6 +174,13 @@ TEST(Accessible, TheTimesNameChangesOnceAMinuteAndEverySecondInTheLast) {
                                             static_cast<long>(changesBefore),
                                         app.window().nameChanges.end());
     EXPECT_EQ(told, std::vector<std::string>(expected.size() - 1, "edtTimeMinutes"));
+    // After the alarm, a new time is told as well.
+    app.Tick();
+    ASSERT_TRUE(app.f().countdown().AlarmActive());
+    const size_t atZero = app.window().nameChanges.size();
+    app.Click(app.f().btnPlusOne.Normal);
+    EXPECT_EQ(app.window().nameChanges.size(), atZero + 1);
+    EXPECT_TRUE(Find(app, "Verbleibende Zeit 01:00"));
 }
 
 TEST(Accessible, TheTimesNameNeverSaysMoreThanTheDisplayCanShow) {

@@ -108,7 +108,7 @@ TEST(Keys, EachKeyGivesTheResultOfItsButton) {
         const char* name;
         const std::function<void(App&)>& situation;
         K key;
-        // The click (or, for M, the key) whose result the key must give.
+        // The click whose result the key must give.
         std::function<void(App&)> reference;
     } cases[] = {
         {"Up", kCounting, keys::kUp, [](App& a) { a.Click(a.f().btnPlusOne.Normal); }},
@@ -135,7 +135,10 @@ TEST(Keys, EachKeyGivesTheResultOfItsButton) {
          [](App& a) { a.Click(a.f().btnStop.Normal); }},
         {"O", kCounting, keys::kO, [](App& a) { a.Click(a.f().btnOpenMP3.Normal); }},
         {"Z", kCounting, keys::kZ, [](App& a) { a.Click(a.f().btnSetTime.Normal); }},
-        {"M", kCounting, keys::kM, [](App& a) { a.Key(keys::kF12); }},
+        {"M", kCounting, keys::kM, [](App& a) { a.Click(a.f().btnMinimize.Normal); }},
+        // At zero the minimise button leaves the window where the alarm is seen.
+        {"M during the alarm", kAlarmRinging, keys::kM,
+         [](App& a) { a.Click(a.f().btnMinimize.Normal); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -156,6 +159,27 @@ TEST(Keys, EachKeyGivesTheResultOfItsButton) {
         // Where the click changes something (not at a limit), so must the key.
         EXPECT_EQ(got == keyedBefore, expected == clickedBefore);
     }
+}
+
+// Escape ends the program as the exit button does, also when the window cannot be closed.
+TEST(Keys, EscapeEndsTheProgramAsTheExitButtonDoes) {
+    const std::function<void(App&)> endings[] = {
+        [](App& a) { a.Click(a.f().btnExit.Normal); },
+        [](App& a) { a.Key(keys::kEscape); },
+    };
+    std::vector<std::vector<std::string>> boxes;
+    for (const auto& end : endings) {
+        App app;
+        app.Running();
+        app.host.log.failOn = "close";
+        end(app);
+        boxes.emplace_back();
+        for (const headless::ShownBox& box : app.host.messageBoxes.shown) {
+            boxes.back().push_back(box.text);
+        }
+    }
+    EXPECT_EQ(boxes[0], std::vector<std::string>{"Es ist ein Fehler beim Beenden aufgetreten!"});
+    EXPECT_EQ(boxes[1], boxes[0]);
 }
 
 TEST(Keys, NoKeyActsWhileATimeFieldHasTheFocus) {

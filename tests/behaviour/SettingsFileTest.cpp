@@ -144,6 +144,8 @@ TEST(SettingsScreenCheck, AStoredPlaceIsKeptOnlyWhereTheWindowCanBeReached) {
         Rect virtualScreen; // empty: the primary screen alone
         int storedLeft, storedTop;
         int left, top;
+        // The monitors' rectangles; empty: the virtual screen is one monitor.
+        std::vector<Rect> monitors = {};
     } cases[] = {
         {"inside", 1920, {}, 1909, 1000, 1909, 1000},
         // The round window shows no pixel in the corner, though its box does.
@@ -158,14 +160,50 @@ TEST(SettingsScreenCheck, AStoredPlaceIsKeptOnlyWhereTheWindowCanBeReached) {
          -1400,
          -300,
          -1400,
-         -300},
-        {"beyond that monitor", 1920, {-1280, -200, 3200, 1280}, -1451, -438, 874, 421},
+         -300,
+         {{-1280, -200, 1280, 1280}, {0, 0, 1920, 1080}}},
+        {"beyond that monitor",
+         1920,
+         {-1280, -200, 3200, 1280},
+         -1451,
+         -438,
+         874,
+         421,
+         {{-1280, -200, 1280, 1280}, {0, 0, 1920, 1080}}},
+        // A 1280 x 720 monitor right of the primary: below it lies no monitor.
+        {"below a smaller monitor",
+         1920,
+         {0, 0, 3200, 1080},
+         2500,
+         842,
+         874,
+         842,
+         {{0, 0, 1920, 1080}, {1920, 0, 1280, 720}}},
+        {"below it and past the primary's bottom",
+         1920,
+         {0, 0, 3200, 1080},
+         3100,
+         900,
+         874,
+         421,
+         {{0, 0, 1920, 1080}, {1920, 0, 1280, 720}}},
+        {"on the smaller monitor",
+         1920,
+         {0, 0, 3200, 1080},
+         2500,
+         300,
+         2500,
+         300,
+         {{0, 0, 1920, 1080}, {1920, 0, 1280, 720}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         App app({}, [&](HeadlessHost& machine) {
             machine.screen.width = c.primaryWidth;
             machine.screen.virtualScreen = c.virtualScreen;
+            for (const Rect& monitor : c.monitors) {
+                machine.screen.monitors.push_back({monitor, monitor});
+            }
             machine.files.AddFile(kSettingsFile, "s\r\n" + std::to_string(c.storedLeft) + "\r\n" +
                                                      std::to_string(c.storedTop) + "\r\n");
         });
@@ -213,6 +251,23 @@ TEST_F(SettingsFile, ADragIsWrittenAtExitAndTheNextStartComesUpThere) {
 }
 
 // The line is not this run's to change: the sound may come back (a drive plugged in again).
+// A window moved straight along, to the side or up and down, has moved all the same.
+TEST(SettingsWindowPlace, ADragAlongOneAxisIsWritten) {
+    for (const Point to : {Point{640, 200}, Point{300, 360}}) {
+        SCOPED_TRACE(std::to_string(to.x) + ", " + std::to_string(to.y));
+        App app({}, [](HeadlessHost& machine) {
+            machine.files.AddFile(kSettingsFile, HandWrittenSettings("C:\\before.mp3", 300, 200));
+        });
+        app.Running();
+        ASSERT_EQ(app.f().Left(), 300);
+        app.window().dragTo = {to};
+        Dispatch([&] { app.f().MouseDown(MouseButton::Left, 30, 110, ShiftState{true}); });
+        app.Key(0x1B);
+        EXPECT_EQ(BytesOf(app.host.files, kSettingsFile),
+                  WrittenSettings("C:\\before.mp3", to.x, to.y));
+    }
+}
+
 TEST(SettingsSoundLine, AStoredSoundThatIsGoneKeepsItsLineAfterADrag) {
     App app({}, [](HeadlessHost& machine) {
         machine.files.AddFile(kSettingsFile, HandWrittenSettings("C:\\gone.mp3", 300, 200));

@@ -193,6 +193,44 @@ TEST_F(SoundOnDemand, ASoundOpenedAheadIsLetGoWhenTheAlarmIsNoLongerNear) {
     EXPECT_EQ(device().mode, MediaMode::NoDevice);
 }
 
+// Play pressed while the device stands open ahead of zero: the sound plays on, and the alarm
+// finds it playing rather than a device let go under it.
+TEST_F(SoundOnDemand, PlayInTheLastSecondsKeepsPlayingIntoTheAlarm) {
+    OneMinuteLeft();
+    while (app.f().countdown().RemainingSeconds() > 3) {
+        app.Tick(1000);
+    }
+    ASSERT_EQ(device().mode, MediaMode::Stopped) << "opened ahead";
+    NewCalls();
+    Press(f().btnPlay);
+    while (!app.f().countdown().AlarmActive()) {
+        app.Tick(1000);
+        EXPECT_EQ(device().mode, MediaMode::Playing) << app.f().countdown().RemainingSeconds();
+    }
+    EXPECT_EQ(NewCalls(), Calls{"play"});
+    EXPECT_TRUE(app.f().sound().Playing());
+}
+
+// An opening ahead that failed once (the file was briefly locked) is tried again by the next
+// countdown that comes near zero.
+TEST_F(SoundOnDemand, AfterAFailedOpeningAheadALaterCountdownOpensAheadAgain) {
+    device().openFailures[kAlarm] = 32;
+    OneMinuteLeft();
+    while (app.f().countdown().RemainingSeconds() > 3) {
+        app.Tick(1000);
+    }
+    ASSERT_EQ(device().mode, MediaMode::NoDevice) << "the opening ahead failed";
+    device().openFailures.clear();
+    Press(f().btnPlusOne);
+    app.Tick(1000);
+    NewCalls();
+    while (app.f().countdown().RemainingSeconds() > 3) {
+        app.Tick(1000);
+    }
+    EXPECT_EQ(NewCalls(), Calls{"open " + kAlarm});
+    EXPECT_EQ(device().mode, MediaMode::Stopped);
+}
+
 // Opened ahead or at zero, a file that fails says so once, at the alarm.
 TEST_F(SoundOnDemand, ASoundThatFailsToOpenAheadIsReportedOnceAtTheAlarm) {
     device().openFailures[kAlarm] = 277;
@@ -242,6 +280,16 @@ TEST_F(SoundOnDemand, ASoundThatFailsToOpenAtTheAlarmGivesTheBoxOfAFailedChoiceO
     EXPECT_NE(std::count(blink.begin(), blink.end(), true), 0) << "the alarm stopped blinking";
     EXPECT_NE(std::count(blink.begin(), blink.end(), false), 0);
     EXPECT_EQ(app.host.messageBoxes.shown.size(), 1u) << "the box came again";
+}
+
+// The failed sound's box has its own message loop, which goes on delivering ticks while the
+// user reads it: screen readers are told of the alarm once all the same.
+TEST_F(SoundOnDemand, ASoundThatFailsAtZeroRaisesOneAlertWhileItsBoxRunsTicks) {
+    device().openFailures[kAlarm] = 277;
+    app.host.messageBoxes.whileOpen = [this] { app.Tick(299); };
+    ReachZero();
+    ASSERT_EQ(app.host.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(app.window().alerts, std::vector<std::string>{"edtTimeMinutes"});
 }
 
 TEST_F(SoundOnDemandAtStart, ASoundTheDeviceCannotOpenAtStartGivesItsBoxOnceTheWindowShows) {

@@ -64,6 +64,15 @@ TEST_F(TimeEntry, TheSameValueAppliesNothingAndTheTimeInTheFieldIsStillCounted) 
     EXPECT_EQ(app.f().countdown().RemainingSeconds(), before - 20);
 }
 
+// Each field is compared with its own value from entering: 05:00, the minutes looked at and
+// left, then 5 typed into the seconds is 05:05.
+TEST_F(TimeEntry, ASecondsValueEqualToTheMinutesIsTaken) {
+    Type(f().edtTimeMinutes, "5");
+    Type(f().edtTimeSeconds, "5");
+    Leave();
+    EXPECT_EQ(app.f().countdown().RemainingSeconds(), 5 * 60 + 5);
+}
+
 TEST_F(TimeEntry, MinutesAndSecondsTakeTheirLimits) {
     const struct {
         const char* minutes;

@@ -41,6 +41,7 @@ TEST(ElapsedSecondsTest, RoundsTheMillisecondsHalfToEven) {
         {-1'000, 500, 2}, // 1.5 s
         {-501, 0, 1},
         {-2'500, -1'000, 2},
+        {999, -1'999, -3}, // a backward span of 2.998 s across zero
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.fromMs << " to " << c.toMs);

@@ -192,6 +192,8 @@ TEST(MergeSettingsFileTest, ReplacesOnlyTheChangedLines) {
         {"an empty file", "", place, kUtf8Mark + "\r\n-5\r\n640\r\n"},
         {"lines beyond the third are dropped", "s\r\n1\r\n2\r\n3\r\n", place,
          kUtf8Mark + "s\r\n-5\r\n640\r\n"},
+        {"a file of exactly the limit keeps its sound line", FileOfSize(kSettingsFileMaxBytes),
+         place, kUtf8Mark + "a\r\n-5\r\n640\r\n"},
         {"a file too large to be read counts as empty",
          "s\r\n1\r\n2\r\n" + FileOfSize(kSettingsFileMaxBytes), place,
          kUtf8Mark + "\r\n-5\r\n640\r\n"},

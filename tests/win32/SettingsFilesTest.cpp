@@ -202,13 +202,15 @@ TEST_F(SystemFilesTest, TheProgramsAndTheUsersFolders) {
     wchar_t appData[MAX_PATH] = {};
     ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData), S_OK);
     EXPECT_EQ(files.AppDataFolder(), Narrow(appData));
-    // Without a usable APPDATA in the environment the shell is asked, with the same answer.
+    // The shell's answer, whatever APPDATA in the environment says.
     wchar_t fromEnvironment[MAX_PATH] = {};
     ASSERT_GT(GetEnvironmentVariableW(L"APPDATA", fromEnvironment, MAX_PATH), 0U);
-    for (const wchar_t* unusable : {static_cast<const wchar_t*>(nullptr), L"Roaming"}) {
-        SetEnvironmentVariableW(L"APPDATA", unusable);
+    const std::wstring elsewhere = folder.wstring();
+    for (const wchar_t* other :
+         {static_cast<const wchar_t*>(nullptr), L"Roaming", elsewhere.c_str()}) {
+        SetEnvironmentVariableW(L"APPDATA", other);
         EXPECT_EQ(files.AppDataFolder(), Narrow(appData))
-            << (unusable == nullptr ? "APPDATA missing" : "APPDATA relative");
+            << "APPDATA " << (other == nullptr ? "missing" : Narrow(other));
     }
     SetEnvironmentVariableW(L"APPDATA", fromEnvironment);
     // Local paths have no universal form; a path from the root takes the current drive.
