@@ -224,6 +224,7 @@ TEST_P(DisplayTest, AWindowLeftOutsideTheShrunkenScreenComesFullyOntoIt) {
     EXPECT_TRUE(WaitUntil([&] { return OnAMonitor(main); }, milliseconds(2000)))
         << "the window lies at " << Describe(WindowRect(main)) << " on a screen of "
         << ScreenSize().cx << " x " << ScreenSize().cy;
+    Sleep(500); // for a screenshot of the window painted where it came
     SaveScreenshot(main, std::string("DisplayTest.") + GetParam().name);
 }
 
