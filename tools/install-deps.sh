@@ -13,6 +13,8 @@ packages=(
     clang libclang-rt-dev
     g++-mingw-w64-x86-64-posix mingw-w64-tools
     wine wine64 xvfb xdotool imagemagick x11-utils
+    # xrandr: the display test offers the virtual display a smaller size.
+    x11-xserver-utils
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly
     gstreamer1.0-libav
     # The release: wixl builds the installer, msitools reads and stamps it, faketime holds the
