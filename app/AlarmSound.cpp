@@ -48,7 +48,7 @@ void AlarmSound::OpenSoundFile(const std::string& path) {
 
 bool AlarmSound::TakeSoundFile(const std::string& path) {
     if (!f_.Services().files.FileExists(path)) {
-        f_.mnuPlayMP3OrNot->Checked = false;
+        SetSoundOn(false);
         return false;
     }
     f_.Services().mediaPlayer.SetFileName(path);
@@ -56,7 +56,7 @@ bool AlarmSound::TakeSoundFile(const std::string& path) {
     line += FileNamePart(path);
     f_.edtSecondTextLine.SetText(Mince(line, kSoundLineSpace));
     soundLoaded_ = true;
-    f_.mnuPlayMP3OrNot->Checked = true;
+    SetSoundOn(true);
     return true;
 }
 
@@ -79,14 +79,13 @@ void AlarmSound::SoundFailedToOpen(const std::exception& error) {
     soundLoaded_ = false;
     isPlaying_ = false;
     f_.btnPlay.Active.Hide();
-    f_.mnuPlayMP3OrNot->Checked = false;
+    SetSoundOn(false);
     // Red until the countdown next paints the display in its own colours.
     f_.edtSecondTextLine.SetColors(kOpenFailed, f_.edtSecondTextLine.FontColor());
     f_.edtSecondTextLine.SetText(kTextSelectSound);
     f_.errors().ShowErrorMessageBox(
         "Es ist ein Fehler aufgetreten:\r\nErrorCode: " + std::to_string(player.ErrorCode()) +
-            "\r\n" + player.ErrorMessage() + "\r\n" + ErrorDescription(error),
-        "Fehler");
+        "\r\n" + player.ErrorMessage() + "\r\n" + ErrorDescription(error));
 }
 
 void AlarmSound::ShowNoSoundChosen() {
@@ -141,14 +140,13 @@ void AlarmSound::btnOpenMP3NormalClick(TComponent* /*sender*/) {
         }
     } catch (const std::exception& error) {
         f_.errors().ShowErrorMessageBox("Es ist ein Fehler beim Laden der Datei aufgetreten:\r\n" +
-                                            ErrorDescription(error),
-                                        "Fehler");
+                                        ErrorDescription(error));
     }
     f_.btnOpenMP3.Active.Hide();
 }
 
 void AlarmSound::playMediaPlayer() {
-    if (!soundLoaded_ || !f_.mnuPlayMP3OrNot->Checked || isPlaying_ || !OpenTakenSound()) {
+    if (!soundLoaded_ || !soundOn_ || isPlaying_ || !OpenTakenSound()) {
         return;
     }
     try {
@@ -199,8 +197,7 @@ void AlarmSound::closeMediaPlayer() {
 
 void AlarmSound::AnticipateAlarm(std::int32_t remainingSeconds) {
     f_.Services().mediaPlayer.AnticipatePlay(remainingSeconds <= kSoundOpenAheadSeconds &&
-                                             soundLoaded_ && f_.mnuPlayMP3OrNot->Checked &&
-                                             !isPlaying_);
+                                             soundLoaded_ && soundOn_ && !isPlaying_);
 }
 
 void AlarmSound::PlayAlarm() {
@@ -239,11 +236,11 @@ void AlarmSound::btnStopNormalClick(TComponent* /*sender*/) {
 
 void AlarmSound::mnuPlayMP3OrNotClick(TComponent* sender) {
     // The countdown is left alone here too, as around the dialog.
-    if (f_.mnuPlayMP3OrNot->Checked) {
+    if (soundOn_) {
         stopMediaPlayer();
-        f_.mnuPlayMP3OrNot->Checked = false;
+        SetSoundOn(false);
     } else if (f_.Services().files.FileExists(f_.Services().mediaPlayer.FileName())) {
-        f_.mnuPlayMP3OrNot->Checked = true;
+        SetSoundOn(true);
     } else {
         // A successful choice ticks the switch when it opens the file.
         btnOpenMP3NormalClick(sender);
@@ -255,6 +252,11 @@ void AlarmSound::mnuPlayMP3OrNotClick(TComponent* sender) {
 void AlarmSound::mplMediaPlayerPlaybackEnded(TComponent* /*sender*/) {
     isPlaying_ = false;
     f_.btnPlay.Active.Hide();
+}
+
+void AlarmSound::SetSoundOn(bool on) {
+    soundOn_ = on;
+    f_.mnuPlayMP3OrNot->Checked = on;
 }
 
 bool AlarmSound::MediaPlayerPaused() {

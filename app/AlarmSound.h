@@ -42,6 +42,8 @@ public:
 
     // A sound is chosen (and, once the window shows, opened) and has not failed.
     bool Loaded() const { return soundLoaded_; }
+    // The alarm plays the sound (the menu's "MP3 spielen", whose check mark shows it).
+    bool SoundOn() const { return soundOn_; }
     // The sound was started and has neither ended nor been paused or stopped.
     bool Playing() const { return isPlaying_; }
     // The sound file the device holds; empty when it holds none that opened.
@@ -68,9 +70,12 @@ private:
     bool SoundDeviceOpen();
     // A chosen or dropped file becomes the sound, which the settings then remember.
     void ChooseSound(const std::string& path);
+    void SetSoundOn(bool on);
 
     TFormVorlane& f_;
     bool soundLoaded_ = false;
+    // Until a sound is taken the switch shows as designed, ticked.
+    bool soundOn_ = true;
     bool isPlaying_ = false;
 };
 

@@ -39,7 +39,7 @@ void ClockTimeSelection::btnSelectTimeclick(TComponent* /*sender*/) {
         return;
     }
     selecting_ = true;
-    f_.tmrCountdown.SetEnabled(false);
+    f_.countdown().Pause();
     f_.btnSetTime.Active.Show();
     f_.edtHinweiseLabel.SetText(kTextTargetTime);
     f_.edtHinweiseLabel.Show();
@@ -50,7 +50,7 @@ void ClockTimeSelection::btnSelectTimeclick(TComponent* /*sender*/) {
     f_.FocusControl(f_.mplMediaPlayer);
     // A time field that had the focus switched the countdown back on as it was left; the
     // selection pauses it all the same.
-    f_.tmrCountdown.SetEnabled(false);
+    f_.countdown().Pause();
     f_.edtSecondTextLine.Hide();
     f_.cmbEndTimeComboBox.Show();
     f_.btnTimeSelectionOkay.Show();
@@ -86,11 +86,10 @@ void ClockTimeSelection::btnSetTimeClick(TComponent* sender) {
     }
 }
 
-void ClockTimeSelection::ParseTargetTime() {
+TargetTime ClockTimeSelection::ParseTargetTime() {
     const TargetTime target = vorlane::ParseTargetTime(f_.cmbEndTimeComboBox.Text());
     f_.cmbEndTimeComboBox.SetText(target.text);
-    targetHour_ = target.hour;
-    targetMinute_ = target.minute;
+    return target;
 }
 
 void ClockTimeSelection::btnTimeSelectionOkayClick(TComponent* /*sender*/) {
@@ -106,17 +105,15 @@ void ClockTimeSelection::btnTimeSelectionOkayClick(TComponent* /*sender*/) {
         Confirming(const Confirming&) = delete;
         Confirming& operator=(const Confirming&) = delete;
     } confirming(confirming_);
-    ParseTargetTime();
+    const TargetTime target = ParseTargetTime();
     const TimeOfDay now = DecodeTimeOfDay(f_.Services().clock.Now());
-    if (f_.cmbEndTimeComboBox.Text() != selectionStartText_) {
-        const TargetTime target{f_.cmbEndTimeComboBox.Text(), targetHour_, targetMinute_};
+    if (target.text != selectionStartText_) {
         if (const std::optional<std::int32_t> seconds = RemainingSecondsForTarget(now, target)) {
             f_.countdown().CountToClockTime(*seconds);
             f_.display().ShowRemainingTime();
         } else {
             f_.errors().ShowErrorMessageBox("Bitte wählen Sie einen Zeitpunkt aus, der weniger "
-                                            "als 16 Stunden in der Zukunft liegt!",
-                                            "Fehler");
+                                            "als 16 Stunden in der Zukunft liegt!");
         }
     }
     f_.edtTimeMinutes.Show();
@@ -132,7 +129,7 @@ void ClockTimeSelection::btnTimeSelectionOkayClick(TComponent* /*sender*/) {
     f_.btnTimeSelectionOkay.Hide();
     f_.edtHinweiseLabel.Hide();
     f_.btnSetTime.Active.Hide();
-    f_.tmrCountdown.SetEnabled(true);
+    f_.countdown().Resume();
     f_.countdown().ResetTimeBase();
     selecting_ = false;
 }

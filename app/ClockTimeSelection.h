@@ -1,4 +1,5 @@
 #pragma once
+#include "core/TargetTime.h"
 #include "platform/Component.h"
 
 #include <cstdint>
@@ -17,7 +18,8 @@ public:
     void btnSelectTimeclick(TComponent* sender);
     void btnSetTimeClick(TComponent* sender);
     void btnTimeSelectionOkayClick(TComponent* sender);
-    void ParseTargetTime();
+    // Reads the list's text as a clock time and shows it as read.
+    TargetTime ParseTargetTime();
 
     // The list is shown and a clock time is being chosen.
     bool Selecting() const { return selecting_; }
@@ -30,8 +32,6 @@ private:
     void cmbEndTimeComboBoxKeyPress(TComponent* sender, char16_t& key);
     TFormVorlane& f_;
     bool selecting_ = false;
-    std::uint16_t targetHour_ = 0;
-    std::uint16_t targetMinute_ = 0;
     std::string selectionStartText_;
     // A confirmation is under way: the focus moves it makes confirm nothing a second time.
     bool confirming_ = false;

@@ -84,8 +84,18 @@ void Countdown::Resumed() {
     }
 }
 
+void Countdown::Pause() {
+    ticking_ = false;
+    f_.tmrCountdown.SetEnabled(false);
+}
+
+void Countdown::Resume() {
+    ticking_ = true;
+    f_.tmrCountdown.SetEnabled(true);
+}
+
 void Countdown::TickNowIfRunning() {
-    if (!isStarting_ && f_.tmrCountdown.Enabled()) {
+    if (!isStarting_ && ticking_) {
         tmrCountdownTimer(&f_.tmrCountdown);
     }
 }

@@ -43,6 +43,12 @@ public:
     std::uint8_t BlinkPhase() const { return blinkPhase_; }
     // Counting starts afresh from now: a typed or chosen time counts from the moment it is set.
     void ResetTimeBase();
+    // The ticks wait while a time is typed or a clock time chosen; the time goes on, and the
+    // next tick after Resume subtracts what passed meanwhile (unless the time base is reset).
+    void Pause();
+    void Resume();
+    // The ticks run: switched on by start-up and not paused since.
+    bool Ticking() const { return ticking_; }
 
 private:
     std::int32_t TimeInSeconds();
@@ -77,6 +83,7 @@ private:
     bool alarmActive_ = false;
     std::uint8_t blinkPhase_ = 1;
     bool isStarting_ = true;
+    bool ticking_ = false;
 };
 
 } // namespace vorlane

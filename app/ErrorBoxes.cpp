@@ -4,8 +4,8 @@
 
 namespace vorlane {
 
-void ErrorBoxes::ShowErrorMessageBox(const std::string& text, const std::string& caption) {
-    boxes_.Show(text, caption, MessageIcon::Error, true);
+void ErrorBoxes::ShowErrorMessageBox(const std::string& text) {
+    boxes_.Show(text, "Fehler", MessageIcon::Error, true);
 }
 
 } // namespace vorlane

@@ -10,7 +10,8 @@ class ErrorBoxes {
 public:
     explicit ErrorBoxes(MessageBoxes& boxes) : boxes_(boxes) {}
 
-    void ShowErrorMessageBox(const std::string& text, const std::string& caption);
+    // A box captioned "Fehler" with the error icon.
+    void ShowErrorMessageBox(const std::string& text);
 
 private:
     MessageBoxes& boxes_;

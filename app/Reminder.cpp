@@ -14,11 +14,13 @@ Reminder::Reminder(TFormVorlane& form) : f_(form) {
 }
 
 void Reminder::SetNoReminder() {
+    text_.reset();
     f_.edtFirstTextLine.SetText(kNoReminderText);
     f_.edtFirstTextLine.Hide();
 }
 
 void Reminder::ShowReminder(const std::string& text) {
+    text_ = text;
     f_.edtFirstTextLine.SetText(text);
     f_.edtFirstTextLine.Show();
     f_.edtSecondTextLine.SetTop(84);
@@ -37,11 +39,15 @@ void Reminder::ArrangeAtStart(bool atZero) {
 }
 
 void Reminder::ShowTextLine() {
-    if (f_.edtFirstTextLine.Text() != kNoReminderText) {
+    if (HasText()) {
         f_.edtFirstTextLine.Show();
     } else {
         f_.edtSecondTextLine.Show();
     }
+}
+
+bool Reminder::HasText() const {
+    return text_ && *text_ != kNoReminderText;
 }
 
 void Reminder::edtFirstTextLineClick(TComponent* /*sender*/) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Component.h"
 
+#include <optional>
 #include <string>
 
 namespace vorlane {
@@ -26,7 +27,12 @@ public:
 
 private:
     void edtFirstTextLineClick(TComponent* sender);
+    // A reminder was given and reads as one: the line's own text when there is none,
+    // "Vezov!", cannot be told from a reminder of the same words, which counts as none.
+    bool HasText() const;
     TFormVorlane& f_;
+    // The reminder from the command line, if one was given.
+    std::optional<std::string> text_;
 };
 
 } // namespace vorlane

@@ -85,8 +85,7 @@ bool SettingsStore::LocateConfigFolder() {
     } catch (const std::exception&) {
         f_.errors().ShowErrorMessageBox(
             "Ein unbekannte Fehler ist aufgetreten bei Laden der ini Datei:\r\n" + configDir_ +
-                kSettingsFileName,
-            "Fehler");
+            kSettingsFileName);
         return false;
     }
     return available;
@@ -217,8 +216,7 @@ void SettingsStore::WriteSettings(const std::function<void(Files&, const std::st
         if (failure == Failure::ShowBox) {
             f_.errors().ShowErrorMessageBox(
                 "Es ist ein Fehler beim Speichern der Einstellungen aufgetreten:\r\n" +
-                    ErrorDescription(error),
-                "Fehler");
+                ErrorDescription(error));
         }
     }
     // Also after a failure: the box is shown once, not again at exit.

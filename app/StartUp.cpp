@@ -176,14 +176,14 @@ void TFormVorlane::tmrStartAfter300msTimer(TComponent* /*sender*/) {
         windowAndTray().mnuInfoClick(this);
         showInfoAtStart_ = false;
     }
-    tmrCountdown.SetEnabled(true);
+    countdown().Resume();
 }
 
 void TFormVorlane::mnuExitClick(TComponent* /*sender*/) {
     try {
         Window().Close();
     } catch (const std::exception&) {
-        errors().ShowErrorMessageBox("Es ist ein Fehler beim Beenden aufgetreten!", "Fehler");
+        errors().ShowErrorMessageBox("Es ist ein Fehler beim Beenden aufgetreten!");
     }
 }
 
@@ -194,8 +194,7 @@ void TFormVorlane::FormCloseQuery(TComponent* /*sender*/, bool& canClose) {
         App().ProcessMessages();
         App().Terminate();
     } catch (const std::exception&) {
-        errors().ShowErrorMessageBox("Es ist ein Fehler beim Beenden des Vorlanes aufgetreten!",
-                                     "Fehler");
+        errors().ShowErrorMessageBox("Es ist ein Fehler beim Beenden des Vorlanes aufgetreten!");
     }
     canClose = true;
 }
@@ -216,8 +215,8 @@ void TFormVorlane::FormSessionEnd(TComponent* /*sender*/) {
 
 void TFormVorlane::ApplicationEventsOnException(TComponent* /*sender*/,
                                                 const std::exception& error) {
-    errors().ShowErrorMessageBox(
-        "Ein unbekannte Fehler ist aufgetreten:\r\n" + ErrorDescription(error), "Fehler");
+    errors().ShowErrorMessageBox("Ein unbekannte Fehler ist aufgetreten:\r\n" +
+                                 ErrorDescription(error));
 }
 
 } // namespace vorlane

@@ -13,7 +13,8 @@
 namespace vorlane {
 
 namespace {
-// The longest time the display shows (999:59); rounding up never names more.
+// The longest time the display shows (999:59): rounding up never names more, and the quick
+// buttons add only what still fits.
 constexpr std::int32_t kLongestShown = 999 * 60 + 59;
 } // namespace
 
@@ -26,17 +27,17 @@ void TimeDisplay::ShowRemainingTime() {
         f_.edtTimeMinutes.SetText(text.minutes);
         f_.edtTimeSeconds.SetText(text.seconds);
     } catch (const std::exception&) {
-        f_.errors().ShowErrorMessageBox(
-            "Falsches Zeitformat! Sekunden des Timers: " + std::to_string(remaining), "Fehler");
+        f_.errors().ShowErrorMessageBox("Falsches Zeitformat! Sekunden des Timers: " +
+                                        std::to_string(remaining));
     }
     // Read back from the fields, so the tip always matches what the window shows.
     f_.TrayIcon.SetHint(TrayTipText(f_.edtTimeMinutes.Text(), f_.edtTimeSeconds.Text()));
     AnnounceRemainingTime();
 }
 
-void TimeDisplay::PlusMinutes(int seconds, std::int32_t limit) {
+void TimeDisplay::PlusMinutes(int seconds) {
     Countdown& countdown = f_.countdown();
-    if (f_.selection().Selecting() || countdown.RemainingSeconds() > limit) {
+    if (f_.selection().Selecting() || countdown.RemainingSeconds() > kLongestShown - seconds) {
         return;
     }
     f_.btnTerminVerschieben.Hide();
@@ -62,10 +63,10 @@ void TimeDisplay::MinusMinutes(int seconds) {
 }
 
 void TimeDisplay::btnPlusOneNormalClick(TComponent* /*sender*/) {
-    PlusMinutes(60, 59939);
+    PlusMinutes(60);
 }
 void TimeDisplay::btnPlusFiveNormalClick(TComponent* /*sender*/) {
-    PlusMinutes(300, 59699);
+    PlusMinutes(300);
 }
 void TimeDisplay::btnMinusOneNormalClick(TComponent* /*sender*/) {
     MinusMinutes(60);

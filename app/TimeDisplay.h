@@ -27,7 +27,8 @@ public:
 private:
     // The seconds the spoken time names: whole minutes, rounded up, then every second.
     std::int32_t SpokenSeconds() const;
-    void PlusMinutes(int seconds, std::int32_t limit);
+    // Adds the seconds where the sum still fits the display (999:59).
+    void PlusMinutes(int seconds);
     void MinusMinutes(int seconds);
     // Tells readers of a changed spoken time.
     void AnnounceRemainingTime();

@@ -65,7 +65,7 @@ std::int32_t TimeEntry::FieldValueOnEnter(const TControl& field) {
 }
 
 void TimeEntry::edtTimeMinutesEnter(TComponent* /*sender*/) {
-    f_.tmrCountdown.SetEnabled(false);
+    f_.countdown().Pause();
     minutesOnEnter_ = FieldValueOnEnter(f_.edtTimeMinutes);
     f_.edtHinweiseLabel.SetText(kTextMinutes);
     // Shown while the field is edited, so the user sees which value is being typed.
@@ -73,7 +73,7 @@ void TimeEntry::edtTimeMinutesEnter(TComponent* /*sender*/) {
 }
 
 void TimeEntry::edtTimeSecondsEnter(TComponent* /*sender*/) {
-    f_.tmrCountdown.SetEnabled(false);
+    f_.countdown().Pause();
     secondsOnEnter_ = FieldValueOnEnter(f_.edtTimeSeconds);
     f_.edtHinweiseLabel.SetText(kTextSeconds);
     f_.edtHinweiseLabel.Show();
@@ -98,7 +98,7 @@ void TimeEntry::LeaveField(bool changed) {
     if (!f_.selection().Selecting()) {
         f_.edtHinweiseLabel.Hide();
     }
-    f_.tmrCountdown.SetEnabled(true);
+    f_.countdown().Resume();
 }
 
 void TimeEntry::edtTimeMinutesExit(TComponent* /*sender*/) {

@@ -1,4 +1,5 @@
 #include "app/Vorlane.h"
+#include "info/ShowInfoSRC.h"
 
 #include "platform/Dispatch.h"
 

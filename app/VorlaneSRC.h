@@ -1,5 +1,4 @@
 #pragma once
-#include "info/ShowInfoSRC.h"
 #include "platform/Form.h"
 #include "platform/Menu.h"
 #include "platform/ProgramHost.h"
@@ -24,6 +23,7 @@ struct ImageButton {
           Active(name + "Active", ControlKind::Image) {}
 };
 
+class ShowInfoModule;
 class AlarmSound;
 class ButtonLooks;
 class ClockTimeSelection;

@@ -8,15 +8,12 @@
 #include "core/ScreenCheck.h"
 #include "core/Snap.h"
 #include "core/WindowShape.h"
+#include "info/ShowInfoSRC.h"
+#include "info/ShowInfoTexts.h"
 
 #include "VorlaneVersion.h"
 
 namespace vorlane {
-
-namespace {
-// The sibling product's German site; the slashes after the scheme are stored as backslashes.
-constexpr char kArdewayGermanPage[] = "https:\\\\www.ardeway-de.example";
-} // namespace
 
 WindowAndTray::WindowAndTray(TFormVorlane& form, ShowInfoModule& info) : f_(form), info_(info) {
     f_.TrayIcon.OnClick = [this](TComponent* sender) { TrayIconClick(sender); };
@@ -131,7 +128,7 @@ void WindowAndTray::btnHelpNormalClick(TComponent* sender) {
 
 void WindowAndTray::mnuVisitArdewayClick(TComponent* /*sender*/) {
     // Nothing to tell the user when the shell cannot open the page.
-    f_.Services().shell.Open(kArdewayGermanPage, "");
+    f_.Services().shell.Open(kArdewayPageGerman, "");
 }
 
 } // namespace vorlane

@@ -24,6 +24,7 @@
 #include "app/Countdown.h"
 #include "app/TimeDisplay.h"
 #include "app/Vorlane.h"
+#include "info/ShowInfoSRC.h"
 #include "platform/win32/NotifyIcon.h"
 #include "platform/win32/Win32Host.h"
 

@@ -3,13 +3,62 @@
 #include "core/StrictInt.h"
 
 #include <cstdint>
+#include <iterator>
+#include <span>
+#include <utility>
 #include <vector>
 
 namespace vorlane {
 
 namespace {
 
-constexpr std::size_t kLineCount = 3;
+// One field of the file: the lines it takes, how it is read from them and how it is written
+// into them.
+struct SettingsField {
+    std::size_t firstLine;
+    std::size_t lineCount;
+    // Takes the field from its lines, all of which are there; where they do not read as the
+    // field, it stays unknown.
+    void (*read)(std::span<const std::string_view> lines, SettingsFileContent& into);
+    // Writes the field into its lines where it is known; leaves them alone where not.
+    void (*write)(const SettingsFileContent& from, std::span<std::string> lines);
+};
+
+// The fields in the order of their lines: three positional lines, which stored files and
+// older copies of the program running beside a newer one rely on.
+constexpr SettingsField kFields[] = {
+    {.firstLine = 0,
+     .lineCount = 1,
+     .read = [](std::span<const std::string_view> lines,
+                SettingsFileContent& into) { into.soundFile = std::string(lines[0]); },
+     .write =
+         [](const SettingsFileContent& from, std::span<std::string> lines) {
+             if (from.soundFile) {
+                 lines[0] = *from.soundFile;
+             }
+         }},
+    {.firstLine = 1,
+     .lineCount = 2,
+     .read =
+         [](std::span<const std::string_view> lines, SettingsFileContent& into) {
+             const std::optional<std::int32_t> left = StrToIntStrict(lines[0]);
+             const std::optional<std::int32_t> top = StrToIntStrict(lines[1]);
+             if (left && top) {
+                 into.windowPosition = ScreenPoint{*left, *top};
+             }
+         },
+     .write =
+         [](const SettingsFileContent& from, std::span<std::string> lines) {
+             if (from.windowPosition) {
+                 lines[0] = std::to_string(from.windowPosition->left);
+                 lines[1] = std::to_string(from.windowPosition->top);
+             }
+         }},
+};
+
+// The lines up to the end of the last field.
+constexpr std::size_t kLineCount =
+    std::end(kFields)[-1].firstLine + std::end(kFields)[-1].lineCount;
 
 // The first lines of a text, at most maxLines. A line ends at CR LF, a lone CR or a lone LF;
 // a line end at the very end of the text starts no further line.
@@ -29,6 +78,21 @@ std::vector<std::string_view> FirstLines(std::string_view text, std::size_t maxL
     return lines;
 }
 
+// The file's bytes: the UTF-8 byte-order mark, then every line ended by CR LF, each field
+// written over the lines given.
+std::string WrittenFile(std::vector<std::string> lines, const SettingsFileContent& fields) {
+    lines.resize(kLineCount);
+    for (const SettingsField& field : kFields) {
+        field.write(fields, std::span(lines).subspan(field.firstLine, field.lineCount));
+    }
+    std::string bytes = "\xEF\xBB\xBF";
+    for (const std::string& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
 } // namespace
 
 SettingsFileContent ParseSettingsFile(std::string_view bytes, const AnsiToUtf8& ansiToUtf8) {
@@ -38,37 +102,16 @@ SettingsFileContent ParseSettingsFile(std::string_view bytes, const AnsiToUtf8& 
     }
     const std::string text = DecodeText(bytes, ansiToUtf8);
     const std::vector<std::string_view> lines = FirstLines(text, kLineCount);
-    if (lines.empty()) {
-        return content;
-    }
-    content.soundFile = std::string(lines[0]);
-    if (lines.size() < kLineCount) {
-        return content;
-    }
-    const std::optional<std::int32_t> left = StrToIntStrict(lines[1]);
-    const std::optional<std::int32_t> top = StrToIntStrict(lines[2]);
-    if (left && top) {
-        content.windowPosition = ScreenPoint{*left, *top};
+    for (const SettingsField& field : kFields) {
+        if (lines.size() >= field.firstLine + field.lineCount) {
+            field.read(std::span(lines).subspan(field.firstLine, field.lineCount), content);
+        }
     }
     return content;
 }
 
-namespace {
-
-std::string ThreeLines(std::string_view first, std::string_view second, std::string_view third) {
-    std::string bytes = "\xEF\xBB\xBF";
-    for (const std::string_view line : {first, second, third}) {
-        bytes += line;
-        bytes += "\r\n";
-    }
-    return bytes;
-}
-
-} // namespace
-
 std::string FormatSettingsFile(std::string_view soundFile, ScreenPoint windowPosition) {
-    return ThreeLines(soundFile, std::to_string(windowPosition.left),
-                      std::to_string(windowPosition.top));
+    return WrittenFile({}, SettingsFileContent{std::string(soundFile), windowPosition});
 }
 
 std::string MergeSettingsFile(std::string_view current, const AnsiToUtf8& ansiToUtf8,
@@ -79,15 +122,7 @@ std::string MergeSettingsFile(std::string_view current, const AnsiToUtf8& ansiTo
     for (const std::string_view line : FirstLines(text, kLineCount)) {
         lines.emplace_back(line);
     }
-    lines.resize(kLineCount);
-    if (changes.soundFile) {
-        lines[0] = *changes.soundFile;
-    }
-    if (changes.windowPosition) {
-        lines[1] = std::to_string(changes.windowPosition->left);
-        lines[2] = std::to_string(changes.windowPosition->top);
-    }
-    return ThreeLines(lines[0], lines[1], lines[2]);
+    return WrittenFile(std::move(lines), changes);
 }
 
 } // namespace vorlane

@@ -15,7 +15,9 @@ namespace vorlane {
 // still recognised.
 inline constexpr std::size_t kSettingsFileMaxBytes = 1024 * 1024;
 
-// What a settings file gives, as far as it could be read.
+// What a settings file gives, as far as it could be read; or what one copy of the program
+// changed during its run, nothing where it changed nothing. The file's lines, field by field,
+// are listed once in SettingsFile.cpp: reading, writing and merging all go by that list.
 struct SettingsFileContent {
     // Line 1, the alarm sound file, verbatim. None when the file is empty or too large, so
     // the sound file chosen so far stays.
@@ -33,11 +35,7 @@ SettingsFileContent ParseSettingsFile(std::string_view bytes, const AnsiToUtf8& 
 // window's left and top edges in decimal, each line ended by CR LF.
 std::string FormatSettingsFile(std::string_view soundFile, ScreenPoint windowPosition);
 
-// What one copy of the program changed during its run: nothing where it changed nothing.
-struct SettingsChanges {
-    std::optional<std::string> soundFile;
-    std::optional<ScreenPoint> windowPosition;
-};
+using SettingsChanges = SettingsFileContent;
 
 // The bytes of the settings file once these changes are put into the file that is there now,
 // so that what other copies of the program wrote meanwhile stays: every line that did not

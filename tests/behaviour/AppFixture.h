@@ -10,6 +10,7 @@
 #include "app/Vorlane.h"
 #include "app/WindowAndTray.h"
 #include "core/DateTime.h"
+#include "info/ShowInfoSRC.h"
 #include "platform/Dispatch.h"
 #include "platform/headless/Headless.h"
 

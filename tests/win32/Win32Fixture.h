@@ -7,6 +7,7 @@
 #include "app/TimeDisplay.h"
 #include "app/Vorlane.h"
 #include "app/WindowAndTray.h"
+#include "info/ShowInfoSRC.h"
 #include "platform/win32/Win32Host.h"
 
 #include <objbase.h>
