@@ -11,7 +11,8 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 exe=$(realpath "${1:-$root/build/windows/Vorlane.exe}")
-work=${2:-$root/build/repro}
+# Absolute: CMake looks for a relative toolchain file from the build folder, not from here.
+work=$(realpath -m "${2:-$root/build/repro}")
 jobs=${JOBS:-2}
 
 [[ -f $exe ]] || { echo "repro-check: $exe is missing (make windows)" >&2; exit 2; }

@@ -1,9 +1,13 @@
 #pragma once
 // Owners of what the system hands out: windows, device contexts, GDI objects, menus, open
-// files and COM objects. Each lets its handle go when it goes, so no early return or error can
-// leak one, and nothing is let go twice; a handle given to someone else who then owns it (a
-// region to its window, a submenu to its menu) leaves its owner with Release().
+// files, memory the system filled for the caller, dropped files and COM objects. Each lets its
+// handle go when it goes, so no early return or error can leak one, and nothing is let go twice; a
+// handle given to someone else who then owns it (a region to its window, a submenu to its menu)
+// leaves its owner with Release().
 #include <windows.h>
+
+#include <objbase.h>
+#include <shellapi.h>
 
 #include <utility>
 
@@ -78,11 +82,43 @@ struct FileTraits {
     static bool Close(HANDLE file) { return CloseHandle(file) != FALSE; }
 };
 
+// Memory a system function allocated and filled for the caller (FormatMessageW's text), to be
+// let go with LocalFree.
+template <typename Element> struct LocalMemoryTraits {
+    using Handle = Element*;
+    static Element* None() { return nullptr; }
+    static bool Close(Element* memory) { return LocalFree(memory) == nullptr; }
+};
+
+// Memory a shell or COM function allocated for the caller (a known folder's path), to be let go
+// with CoTaskMemFree.
+template <typename Element> struct CoTaskMemoryTraits {
+    using Handle = Element*;
+    static Element* None() { return nullptr; }
+    static bool Close(Element* memory) {
+        CoTaskMemFree(memory);
+        return true;
+    }
+};
+
+// The files dropped on a window, as WM_DROPFILES hands them over.
+struct DropTraits {
+    using Handle = HDROP;
+    static HDROP None() { return nullptr; }
+    static bool Close(HDROP drop) {
+        DragFinish(drop);
+        return true;
+    }
+};
+
 using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueDc = UniqueHandle<DcTraits>;
 template <typename Object> using UniqueGdiObject = UniqueHandle<GdiObjectTraits<Object>>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueFile = UniqueHandle<FileTraits>;
+template <typename Element> using UniqueLocalMemory = UniqueHandle<LocalMemoryTraits<Element>>;
+template <typename Element> using UniqueCoTaskMemory = UniqueHandle<CoTaskMemoryTraits<Element>>;
+using UniqueDrop = UniqueHandle<DropTraits>;
 
 // The device context of a window (or of the screen, for no window), borrowed for a while.
 class WindowDc {

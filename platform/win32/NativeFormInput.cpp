@@ -4,6 +4,7 @@
 #include "platform/win32/NativeForm.h"
 
 #include "platform/Dispatch.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Utf16.h"
 
 #include <shellapi.h>
@@ -11,6 +12,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace vorlane::win32 {
 
@@ -52,6 +54,21 @@ WPARAM MouseKeysNow() {
         }
     }
     return keys;
+}
+
+// The paths of the files dropped on a window; the drop is let go as soon as they are read,
+// before the model sees them.
+std::vector<std::string> TakeDroppedPaths(UniqueDrop drop) {
+    std::vector<std::string> paths;
+    const UINT count = DragQueryFileW(drop.Get(), 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length = DragQueryFileW(drop.Get(), i, nullptr, 0);
+        std::wstring path(length + 1, L'\0');
+        DragQueryFileW(drop.Get(), i, path.data(), length + 1);
+        path.resize(length);
+        paths.push_back(Narrow(path));
+    }
+    return paths;
 }
 
 } // namespace
@@ -119,16 +136,7 @@ void NativeForm::PointerLeft() {
 }
 
 void NativeForm::DroppedFiles(HDROP drop) {
-    std::vector<std::string> paths;
-    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
-        std::wstring path(length + 1, L'\0');
-        DragQueryFileW(drop, i, path.data(), length + 1);
-        path.resize(length);
-        paths.push_back(Narrow(path));
-    }
-    DragFinish(drop);
+    const std::vector<std::string> paths = TakeDroppedPaths(UniqueDrop(drop));
     Dispatch([&] { form_->FilesDropped(paths); });
 }
 

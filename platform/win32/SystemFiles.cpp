@@ -20,12 +20,12 @@ namespace {
 
 // Windows' own words for an error, without the line end it puts after them.
 std::string SystemMessage(DWORD error) {
-    wchar_t* buffer = nullptr;
+    wchar_t* allocated = nullptr;
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
-    std::wstring text = length > 0 ? std::wstring(buffer, length) : std::wstring();
-    LocalFree(buffer);
+        nullptr, error, 0, reinterpret_cast<LPWSTR>(&allocated), 0, nullptr);
+    const UniqueLocalMemory<wchar_t> buffer(allocated);
+    std::wstring text = length > 0 ? std::wstring(buffer.Get(), length) : std::wstring();
     while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
         text.pop_back();
     }
@@ -257,13 +257,11 @@ std::string SystemFiles::ProgramFolder() {
 std::string SystemFiles::AppDataFolder() {
     // The shell knows the user's roaming application data folder; APPDATA in the environment
     // is only a copy, which whoever starts the program may have set to anything.
-    PWSTR known = nullptr;
-    std::string folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &known))) {
-        folder = Narrow(known);
-    }
-    CoTaskMemFree(known);
-    return folder;
+    PWSTR allocated = nullptr;
+    const HRESULT result = SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &allocated);
+    // The path is let go even when the call fails.
+    const UniqueCoTaskMemory<wchar_t> known(allocated);
+    return SUCCEEDED(result) ? Narrow(known.Get()) : std::string();
 }
 
 std::string SystemFiles::AbsoluteUniversal(const std::string& path) {

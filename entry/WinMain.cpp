@@ -1,4 +1,5 @@
-// Vorlane.exe: the program entry on Windows.
+// Vorlane.exe: the program entry on Windows. It alone knows both the program and the Win32
+// platform: it builds the host and hands it to the program.
 #include "app/Vorlane.h"
 #include "platform/Errors.h"
 #include "platform/win32/Win32Host.h"
