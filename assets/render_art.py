@@ -282,12 +282,12 @@ def render_menu(k=1, out=PNG):
             pal = solid.quantize(colors=255, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
             idx = np.asarray(pal).copy()
             idx[alpha < 128] = 255
-            out = Image.fromarray(idx.astype(np.uint8), "P")
+            indexed = Image.fromarray(idx.astype(np.uint8), "P")
             palette = pal.getpalette()[:255 * 3]
             palette += [0] * (255 * 3 - len(palette)) + [255, 0, 255]
-            out.putpalette(palette)
-            out.info["transparency"] = 255
-            out.save(path, transparency=255, optimize=True)
+            indexed.putpalette(palette)
+            indexed.info["transparency"] = 255
+            indexed.save(path, transparency=255, optimize=True)
         else:
             save_rgba(pic, path)
 
