@@ -144,6 +144,14 @@ constexpr bool KeysDistinct() {
     return true;
 }
 static_assert(KeysDistinct());
+
+// Only the rule that clears neighbours reads them, and it needs some.
+constexpr bool NeighboursNamedWhereCleared() {
+    return std::all_of(std::begin(kRows), std::end(kRows), [](const ImageButtonRow& row) {
+        return (row.hover == H::ClearsNeighbours) == !row.hoverNeighbours.empty();
+    });
+}
+static_assert(NeighboursNamedWhereCleared());
 } // namespace
 
 std::span<const ImageButtonRow> ImageButtonRows() {
