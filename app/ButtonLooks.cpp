@@ -26,16 +26,13 @@ ButtonLooks::ButtonLooks(TFormVorlane& form) : f_(form) {
 }
 
 void ButtonLooks::ShowHoverLook(ImageButton& button) {
-    // Tag 1 means this button's hover look is already on (or was switched off by someone
-    // else since); either way nothing changes until the next reset.
-    if (button.Normal.Tag != 0) {
+    if (hovered_ == &button) {
         return;
     }
-    if (hoverShown_) {
+    if (HoverShown()) {
         examineVisibleObjects();
     }
-    hoverShown_ = true;
-    button.Normal.Tag = 1;
+    hovered_ = &button;
     button.Hover.Show();
 }
 
@@ -46,8 +43,8 @@ void ButtonLooks::NormalMouseMove(const ImageButtonRow& row) {
         return;
     }
     button.Hover.Show();
-    for (ImageButton* neighbour : {&f_.btnPause, &f_.btnStop, &f_.btnPlay, &f_.btnSetTime}) {
-        neighbour->Hover.Hide();
+    for (const ImageButtonMember neighbour : row.hoverNeighbours) {
+        (f_.*neighbour).Hover.Hide();
     }
 }
 
@@ -57,7 +54,7 @@ void ButtonLooks::HoverMouseDown(ImageButton& button) {
 
 // The background and the blink picture: crossing them ends any hover or pressed look.
 void ButtonLooks::imgFormMouseMove(TComponent*, ShiftState, int, int) {
-    if (hoverShown_) {
+    if (HoverShown()) {
         examineVisibleObjects();
     }
 }
@@ -80,13 +77,12 @@ void ButtonLooks::examineVisibleObjects() {
     for (const ImageButtonRow& row : ImageButtonRows()) {
         ImageButton& button = f_.*row.button;
         button.Hover.Hide();
-        button.Normal.Tag = 0;
         // Pause, play and target time keep their pressed look while their function is on.
         if (!LatchHolds(row)) {
             button.Active.Hide();
         }
     }
-    hoverShown_ = false;
+    hovered_ = nullptr;
 }
 
 // Leaving for the desktop or another program ends an edit in a time field; moving onto

@@ -16,8 +16,11 @@ public:
 
     void examineVisibleObjects();
 
+    // The button whose hover look its pointer switched on since the last reset, if any: it
+    // shows it once until the next reset, even where something else has hidden it since.
+    const ImageButton* HoveredSinceReset() const { return hovered_; }
     // Some button's hover look is on since the last reset.
-    bool HoverShown() const { return hoverShown_; }
+    bool HoverShown() const { return hovered_ != nullptr; }
 
 private:
     // The pointer moved over a button's resting look.
@@ -32,7 +35,7 @@ private:
     bool LatchHolds(const ImageButtonRow& row);
 
     TFormVorlane& f_;
-    bool hoverShown_ = false;
+    const ImageButton* hovered_ = nullptr;
 };
 
 } // namespace vorlane

@@ -5,8 +5,6 @@
 #include "app/TimeDisplay.h"
 #include "app/VorlaneSRC.h"
 
-#include <algorithm>
-
 #include <memory>
 
 namespace vorlane {
@@ -60,22 +58,9 @@ void TFormVorlane::CreateDesignTimeControls() {
     // its own order.
     AddControl(imgForm);
     AddControl(imgBackgroundBlink);
-    const struct {
-        int ImageButtonRow::*rank;
-        TControl ImageButton::*look;
-    } layers[] = {{&ImageButtonRow::normalLayer, &ImageButton::Normal},
-                  {&ImageButtonRow::hoverLayer, &ImageButton::Hover},
-                  {&ImageButtonRow::activeLayer, &ImageButton::Active}};
-    for (const auto& layer : layers) {
-        std::vector<const ImageButtonRow*> stacked;
-        for (const ImageButtonRow& row : ImageButtonRows()) {
-            stacked.push_back(&row);
-        }
-        std::sort(stacked.begin(), stacked.end(), [&layer](const auto* a, const auto* b) {
-            return a->*layer.rank < b->*layer.rank;
-        });
-        for (const ImageButtonRow* row : stacked) {
-            AddControl((this->*row->button).*layer.look);
+    for (const ImageButtonLayer& layer : ImageButtonLayers()) {
+        for (const ImageButtonMember button : layer.buttons) {
+            AddControl((this->*button).*layer.look);
         }
     }
 

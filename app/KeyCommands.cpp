@@ -1,9 +1,9 @@
-// The window's keys: each key for a button runs that button's click handler, so a key and a
-// click end the same way.
+// The window's keys: a key for a button is named by its row and runs the row's command, so a
+// key and a click end the same way.
 #include "app/KeyCommands.h"
 #include "app/AlarmSound.h"
 #include "app/ClockTimeSelection.h"
-#include "app/TimeDisplay.h"
+#include "app/ImageButtonTable.h"
 #include "app/VorlaneSRC.h"
 #include "app/WindowAndTray.h"
 #include "platform/Keys.h"
@@ -18,8 +18,9 @@ KeyCommands::KeyCommands(TFormVorlane& form) : f_(form) {
 
 void KeyCommands::FormKeyDown(TComponent* /*sender*/, std::uint16_t& key, ShiftState shift) {
     switch (key) {
+    // F1 and Escape act with a time field focused too, so they are not the rows' keys.
     case keys::kF1:
-        f_.windowAndTray().mnuInfoClick(&f_);
+        RunCommandOf(&TFormVorlane::btnHelp);
         break;
     case keys::kF12:
         f_.windowAndTray().MinimizeToTray();
@@ -30,7 +31,7 @@ void KeyCommands::FormKeyDown(TComponent* /*sender*/, std::uint16_t& key, ShiftS
             key = 0;
             f_.App().RemovePendingChar();
         } else {
-            f_.mnuExitClick(&f_);
+            RunCommandOf(&TFormVorlane::btnExit);
         }
         break;
     default:
@@ -38,6 +39,14 @@ void KeyCommands::FormKeyDown(TComponent* /*sender*/, std::uint16_t& key, ShiftS
             key = 0;
         }
         break;
+    }
+}
+
+void KeyCommands::RunCommandOf(ImageButtonMember button) {
+    for (const ImageButtonRow& row : ImageButtonRows()) {
+        if (row.button == button) {
+            row.command(f_, &f_);
+        }
     }
 }
 
@@ -53,47 +62,31 @@ bool KeyCommands::RunButtonKey(std::uint16_t key, ShiftState shift) {
     if (TimeFieldFocused() || shift.ctrl || shift.alt) {
         return false;
     }
-    AlarmSound& sound = f_.sound();
-    switch (key) {
-    case keys::kUp:
-        f_.display().btnPlusOneNormalClick(&f_);
-        return true;
-    case keys::kDown:
-        f_.display().btnMinusOneNormalClick(&f_);
-        return true;
-    case keys::kPageUp:
-        f_.display().btnPlusFiveNormalClick(&f_);
-        return true;
-    case keys::kPageDown:
-        f_.display().btnMinusFiveNormalClick(&f_);
-        return true;
-    case keys::kSpace:
-        // A focused button (the postpone button, OK) is pressed by Space itself.
-        if (f_.Focused() != nullptr && f_.Focused()->Kind() == ControlKind::PushButton) {
-            return false;
+    if (key == keys::kSpace) {
+        return PlayOrPause();
+    }
+    for (const ImageButtonRow& row : ImageButtonRows()) {
+        if (row.key == key) {
+            row.command(f_, &f_);
+            return true;
         }
-        // One key for both: a sound that plays or rests paused goes to the pause button.
-        if (sound.MediaPlayerPlaying() || sound.MediaPlayerPaused()) {
-            sound.btnPauseNormalClick(&f_);
-        } else {
-            sound.btnPlayNormalClick(&f_);
-        }
-        return true;
-    case keys::kS:
-        sound.btnStopNormalClick(&f_);
-        return true;
-    case keys::kO:
-        sound.btnOpenMP3NormalClick(&f_);
-        return true;
-    case keys::kZ:
-        f_.selection().btnSetTimeClick(&f_);
-        return true;
-    case keys::kM:
-        f_.windowAndTray().mnuMinimizeClick(&f_);
-        return true;
-    default:
+    }
+    return false;
+}
+
+bool KeyCommands::PlayOrPause() {
+    // A focused button (the postpone button, OK) is pressed by Space itself.
+    if (f_.Focused() != nullptr && f_.Focused()->Kind() == ControlKind::PushButton) {
         return false;
     }
+    // One key for both: a sound that plays or rests paused goes to the pause button.
+    AlarmSound& sound = f_.sound();
+    if (sound.MediaPlayerPlaying() || sound.MediaPlayerPaused()) {
+        sound.btnPauseNormalClick(&f_);
+    } else {
+        sound.btnPlayNormalClick(&f_);
+    }
+    return true;
 }
 
 } // namespace vorlane

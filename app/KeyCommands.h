@@ -1,4 +1,5 @@
 #pragma once
+#include "app/ImageButtonTable.h"
 #include "platform/Component.h"
 #include "platform/Control.h"
 
@@ -8,8 +9,8 @@ namespace vorlane {
 
 class TFormVorlane;
 
-// The window's keys: F1, F12 and Escape, and the keys that stand for the buttons, each
-// running its button's click handler, so a key and a click end the same way.
+// The window's keys: F1, F12 and Escape, Space for play or pause, and the keys the image
+// buttons' rows name, each running its row's command, so a key and a click end the same way.
 class KeyCommands {
 public:
     explicit KeyCommands(TFormVorlane& form);
@@ -18,6 +19,11 @@ private:
     void FormKeyDown(TComponent* sender, std::uint16_t& key, ShiftState shift);
     // The keys for the buttons; returns whether the key ran one.
     bool RunButtonKey(std::uint16_t key, ShiftState shift);
+    // What a click on this button runs.
+    void RunCommandOf(ImageButtonMember button);
+    // Space: pause a sound that plays or rests paused, play one otherwise; returns whether
+    // it did either.
+    bool PlayOrPause();
     // A time field has the focus: it takes its keys itself.
     bool TimeFieldFocused() const;
     TFormVorlane& f_;

@@ -52,7 +52,7 @@ void TFormVorlane::BindEvents() {
     tmrStartAfter300ms.OnTimer = [this](TComponent* sender) { tmrStartAfter300msTimer(sender); };
     mnuExit->OnClick = [this](TComponent* sender) { mnuExitClick(sender); };
     for (const ImageButtonRow& row : ImageButtonRows()) {
-        const TNotifyEvent click = [this, &row](TComponent* sender) { row.click(*this, sender); };
+        const TNotifyEvent click = [this, &row](TComponent* sender) { row.command(*this, sender); };
         ImageButton& button = this->*row.button;
         button.Normal.OnClick = click;
         button.Hover.OnClick = click;

@@ -30,6 +30,7 @@ import copy
 import io
 import math
 import os
+import re
 import shutil
 import struct
 import subprocess
@@ -61,22 +62,35 @@ XLINK_NS = "http://www.w3.org/1999/xlink"
 ET.register_namespace("", SVG_NS)
 ET.register_namespace("xlink", XLINK_NS)
 
-# Image buttons of the main window: group id in device.svg, picture rectangle
-# (left, top, width, height) in window pixels.
-BUTTONS = [
-    ("MinusOne", 13, 179, 50, 53),
-    ("MinusFive", 2, 130, 56, 56),
-    ("PlusOne", 107, 179, 50, 53),
-    ("PlusFive", 113, 130, 56, 56),
-    ("Play", 70, 165, 32, 56),
-    ("Stop", 91, 128, 26, 39),
-    ("Pause", 54, 128, 26, 39),
-    ("OpenMP3", 76, 122, 18, 25),
-    ("Minimize", 64, 9, 21, 16),
-    ("Exit", 85, 9, 21, 16),
-    ("SetTime", 37, 123, 17, 20),
-    ("Help", 119, 123, 17, 20),
-]
+# The program's table of image buttons: the art is cut to the places it gives.
+BUTTON_TABLE = os.path.join(HERE, "..", "app", "ImageButtonTable.cpp")
+
+
+def read_buttons(path):
+    """Each image button's group id in device.svg, the rectangle of its pictures (left, top,
+    width, height) in window pixels and the height of its place, from its row in the
+    program's table: the pictures are as tall as the place unless the row gives them their
+    own height, and the program cuts off what lies below the place."""
+    with open(path, encoding="utf-8") as f:
+        text = f.read()
+    row = re.compile(r"\{\s*\.button\s*=\s*&F::btn(\w+),\s*"
+                     r"\.bounds\s*=\s*\{\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+)\s*\},\s*"
+                     r"(?:\.pictureHeight\s*=\s*(\d+),)?")
+    buttons = []
+    for match in row.finditer(text):
+        name = match.group(1)
+        left, top, width, height = (int(v) for v in match.group(2, 3, 4, 5))
+        picture_height = int(match.group(6)) if match.group(6) else height
+        buttons.append((name, left, top, width, picture_height, height))
+    if not buttons or len(buttons) != text.count(".button ="):
+        raise SystemExit("%s: found %d readable rows of %d" %
+                         (path, len(buttons), text.count(".button =")))
+    return buttons
+
+
+# Image buttons of the main window: group id in device.svg, picture rectangle (left, top,
+# width, height) in window pixels, and the height of the place that shows it.
+BUTTONS = read_buttons(BUTTON_TABLE)
 LOOKS = [("Normal", "n"), ("Hover", "h"), ("Active", "a")]
 BLINK_RECT = (24, 36, 122, 70)
 
@@ -202,7 +216,7 @@ def render_skin(k=1, out=PNG):
     save_rgb(blink, os.path.join(out, "imgBackgroundBlink.png"))
 
     report = []
-    for name, *design in BUTTONS:
+    for name, *design, _ in BUTTONS:
         rect = scaled_rect(design, k)
         x, y, w, h = rect
         ident = "btn" + name
@@ -282,12 +296,12 @@ def render_menu(k=1, out=PNG):
             pal = solid.quantize(colors=255, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
             idx = np.asarray(pal).copy()
             idx[alpha < 128] = 255
-            out = Image.fromarray(idx.astype(np.uint8), "P")
+            indexed = Image.fromarray(idx.astype(np.uint8), "P")
             palette = pal.getpalette()[:255 * 3]
             palette += [0] * (255 * 3 - len(palette)) + [255, 0, 255]
-            out.putpalette(palette)
-            out.info["transparency"] = 255
-            out.save(path, transparency=255, optimize=True)
+            indexed.putpalette(palette)
+            indexed.info["transparency"] = 255
+            indexed.save(path, transparency=255, optimize=True)
         else:
             save_rgba(pic, path)
 
@@ -603,10 +617,9 @@ def previews():
     def window(extra):
         img = form.copy()
         for name, look in extra:
-            x, y, w, h = [b[1:] for b in BUTTONS if b[0] == name][0]
-            pic = Image.open(os.path.join(PNG, "btn%s%s.png" % (name, look)))
-            if name in ("MinusFive", "Minimize"):
-                pic = pic.crop((0, 0, w, h - 1))
+            x, y, w, _, shown = [b[1:] for b in BUTTONS if b[0] == name][0]
+            # the program cuts off what lies below the place
+            pic = Image.open(os.path.join(PNG, "btn%s%s.png" % (name, look))).crop((0, 0, w, shown))
             img.alpha_composite(pic, (x, y))
         # the window's elliptic region on the grey desktop of a check picture
         mask = Image.new("L", (171, 238), 0)

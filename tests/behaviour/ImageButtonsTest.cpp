@@ -47,15 +47,14 @@ std::vector<std::string> Shown(TFormVorlane& f, TControl ImageButton::*look) {
     return names;
 }
 
-// Names of the Normal pictures whose Tag says their hover look was switched on.
-std::vector<std::string> Tagged(TFormVorlane& f) {
-    std::vector<std::string> names;
-    for (ImageButton* button : f.ImageButtons()) {
-        if (button->Normal.Tag != 0) {
-            names.push_back(button->Normal.Name());
-        }
+// The Normal picture of the button whose hover look its pointer switched on since the last
+// reset, as the looks hold it.
+std::vector<std::string> HoverHeld(TFormVorlane& f) {
+    const ImageButton* held = f.looks().HoveredSinceReset();
+    if (held == nullptr) {
+        return {};
     }
-    return names;
+    return {held->Normal.Name()};
 }
 
 using Names = std::vector<std::string>;
@@ -83,7 +82,7 @@ protected:
     void ExpectResting() {
         EXPECT_EQ(Shown(f(), &ImageButton::Hover), Names{});
         EXPECT_EQ(Shown(f(), &ImageButton::Active), Names{});
-        EXPECT_EQ(Tagged(f()), Names{});
+        EXPECT_EQ(HoverHeld(f()), Names{});
         EXPECT_FALSE(app.f().looks().HoverShown());
     }
 
@@ -102,7 +101,7 @@ TEST_F(ButtonLooks, EachButtonHoversUntilThePointerCrossesTheBackground) {
         MoveOver(*button);
         EXPECT_EQ(Shown(f(), &ImageButton::Hover), Names{button->Hover.Name()});
         EXPECT_EQ(Shown(f(), &ImageButton::Active), Names{});
-        EXPECT_EQ(Tagged(f()), Names{button->Normal.Name()});
+        EXPECT_EQ(HoverHeld(f()), Names{button->Normal.Name()});
         EXPECT_TRUE(app.f().looks().HoverShown());
         MoveOverBackground();
         ExpectResting();
@@ -125,7 +124,7 @@ TEST_F(ButtonLooks, MovingStraightBetweenButtonsKeepsOneHoverLook) {
         MoveOver(*button);
         EXPECT_EQ(Shown(f(), &ImageButton::Hover), Names{button->Hover.Name()});
         EXPECT_EQ(Shown(f(), &ImageButton::Active), Names{});
-        EXPECT_EQ(Tagged(f()), Names{button->Normal.Name()});
+        EXPECT_EQ(HoverHeld(f()), Names{button->Normal.Name()});
         EXPECT_TRUE(app.f().looks().HoverShown());
         Press(MouseButton::Right, SpotOf(f(), *button));
         EXPECT_EQ(Shown(f(), &ImageButton::Active), Names{button->Active.Name()});
@@ -138,7 +137,7 @@ TEST_F(ButtonLooks, TheOpenButtonsHoverSurvivesUntilAnotherButtonsReset) {
     MoveOverBackground();
     // The open button keeps out of the bookkeeping, so the background resets nothing.
     EXPECT_EQ(Shown(f(), &ImageButton::Hover), Names{"btnOpenMP3Hover"});
-    EXPECT_EQ(f().btnOpenMP3.Normal.Tag, 0);
+    EXPECT_NE(f().looks().HoveredSinceReset(), &f().btnOpenMP3);
     EXPECT_FALSE(app.f().looks().HoverShown());
 
     // No reset runs before the next hover look either, so both are shown for a moment.
@@ -148,7 +147,7 @@ TEST_F(ButtonLooks, TheOpenButtonsHoverSurvivesUntilAnotherButtonsReset) {
     ExpectResting();
 }
 
-TEST_F(ButtonLooks, TheOpenButtonHidesItsNeighboursHoverButKeepsTheirTag) {
+TEST_F(ButtonLooks, TheOpenButtonHidesItsNeighboursHoverButTheyStayHeld) {
     const struct {
         ImageButton& button;
         bool hidden;
@@ -163,10 +162,10 @@ TEST_F(ButtonLooks, TheOpenButtonHidesItsNeighboursHoverButKeepsTheirTag) {
         MoveOver(f().btnOpenMP3);
         EXPECT_TRUE(f().btnOpenMP3.Hover.Visible());
         EXPECT_EQ(c.button.Hover.Visible(), !c.hidden);
-        EXPECT_EQ(Tagged(f()), Names{c.button.Normal.Name()});
+        EXPECT_EQ(HoverHeld(f()), Names{c.button.Normal.Name()});
         EXPECT_TRUE(app.f().looks().HoverShown());
 
-        // Its Tag is still 1, so coming back shows no hover look.
+        // It is still held, so coming back shows no hover look.
         MoveOver(c.button);
         EXPECT_EQ(c.button.Hover.Visible(), !c.hidden);
 
@@ -258,7 +257,7 @@ TEST_F(ButtonLooks, ThePlayingLookLiesOverThePlayButtonAndChangesNothing) {
     MoveOver(f().btnMinusOne);
     MoveOver(f().btnPlay);
     EXPECT_EQ(Shown(f(), &ImageButton::Hover), Names{"btnMinusOneHover"});
-    EXPECT_EQ(Tagged(f()), Names{"btnMinusOneNormal"});
+    EXPECT_EQ(HoverHeld(f()), Names{"btnMinusOneNormal"});
     EXPECT_TRUE(app.f().looks().HoverShown());
 }
 
@@ -267,14 +266,14 @@ TEST_F(ButtonLooks, AfterMinimisingTheMinimiseButtonStaysPlainUntilTheBackground
     const Point at = SpotOf(f(), f().btnMinimize);
     Press(MouseButton::Left, at);
     Release(MouseButton::Left, at);
-    // The click hid the window to the tray and both looks; Tag and HoverShown stay.
+    // The click hid the window to the tray and both looks; the held hover stays.
     EXPECT_TRUE(app.application().minimized);
     EXPECT_FALSE(f().btnMinimize.Hover.Visible());
     EXPECT_FALSE(f().btnMinimize.Active.Visible());
 
     MoveOver(f().btnMinimize);
     EXPECT_FALSE(f().btnMinimize.Hover.Visible());
-    EXPECT_EQ(Tagged(f()), Names{"btnMinimizeNormal"});
+    EXPECT_EQ(HoverHeld(f()), Names{"btnMinimizeNormal"});
     EXPECT_TRUE(app.f().looks().HoverShown());
     MoveOverBackground();
     ExpectResting();
@@ -385,7 +384,7 @@ TEST(ImageHitTest, HiddenPicturesAreSkippedAndTheBackgroundTakesTheRest) {
     EXPECT_EQ(f.ControlAt(minusOne.x, minusOne.y), &f.btnMinusOne.Hover);
     Dispatch([&] { f.MouseMove(30, 182, ShiftState{}); });
     EXPECT_EQ(Shown(f, &ImageButton::Hover), Names{"btnMinusOneHover"});
-    EXPECT_EQ(Tagged(f), Names{"btnMinusOneNormal"});
+    EXPECT_EQ(HoverHeld(f), Names{"btnMinusOneNormal"});
 
     // Hidden again, the Hover picture no longer takes the mouse.
     Dispatch([&] { f.MouseMove(kBackground.x, kBackground.y, ShiftState{}); });
