@@ -439,6 +439,22 @@ HWND FindVisibleTooltip(DWORD pid) {
     return FindVisibleWindowOf(pid, L"tooltips_class32");
 }
 
+HWND RestOnTrayIcon(HWND icon, std::chrono::milliseconds away) {
+    DWORD trayPid = 0;
+    GetWindowThreadProcessId(icon, &trayPid);
+    MovePointerTo(POINT{900, 700});
+    Sleep(static_cast<DWORD>(away.count()));
+    MovePointerTo(CentreOf(icon));
+    HWND tip = nullptr;
+    WaitUntil(
+        [&] {
+            tip = FindVisibleTooltip(trayPid);
+            return tip != nullptr;
+        },
+        std::chrono::milliseconds(3000));
+    return tip;
+}
+
 std::optional<std::wstring> TooltipText(HWND tip) {
     wchar_t text[512] = {};
     DWORD_PTR copied = 0;

@@ -145,6 +145,9 @@ void SaveScreenshot(HWND w, const std::string& name, HWND alsoShow = nullptr);
 
 // Hints: the visible tooltip window (class tooltips_class32) of process `pid`, or nullptr.
 HWND FindVisibleTooltip(DWORD pid);
+// The tray icon's tip as the user brings it up: the pointer elsewhere for `away`, then resting
+// on the icon until the tray's tooltip window shows (3 s at most); nullptr when it does not.
+HWND RestOnTrayIcon(HWND icon, std::chrono::milliseconds away);
 // The text a tooltip window shows, read with WM_GETTEXT; nullopt when it does not answer.
 std::optional<std::wstring> TooltipText(HWND tip);
 

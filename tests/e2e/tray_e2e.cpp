@@ -81,17 +81,8 @@ TEST_F(TrayTest, TheIconsTipShowsTheRemainingTimeWhileThePointerRestsOnIt) {
                FieldText(main, kIdTimeSeconds).value_or(L"?");
     };
     // A few seconds counted with the pointer elsewhere.
-    MovePointerTo(POINT{900, 700});
-    Sleep(2500);
-    MovePointerTo(CentreOf(icon));
-    HWND tip = nullptr;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            tip = FindVisibleTooltip(trayPid);
-            return tip != nullptr;
-        },
-        milliseconds(3000)))
-        << "the tip shows while the pointer rests on the icon";
+    HWND tip = RestOnTrayIcon(icon, milliseconds(2500));
+    ASSERT_NE(tip, nullptr) << "the tip shows while the pointer rests on the icon";
     // The display may tick between two readings: the tip must show one of them.
     const auto tipMatchesDisplay = [&] {
         const std::wstring before = display();

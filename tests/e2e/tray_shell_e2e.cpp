@@ -50,17 +50,8 @@ std::wstring DisplayedTime(HWND main) {
 void ExpectTheTipFollowsTheDisplay(HWND main, HWND icon, const std::string& screenshot) {
     DWORD trayPid = 0;
     GetWindowThreadProcessId(icon, &trayPid);
-    MovePointerTo(POINT{900, 700});
-    Sleep(1500);
-    MovePointerTo(CentreOf(icon));
-    HWND tip = nullptr;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            tip = FindVisibleTooltip(trayPid);
-            return tip != nullptr;
-        },
-        milliseconds(3000)))
-        << "the tip shows while the pointer rests on the icon";
+    HWND tip = RestOnTrayIcon(icon, milliseconds(1500));
+    ASSERT_NE(tip, nullptr) << "the tip shows while the pointer rests on the icon";
     const auto expectTipShowsTheTime = [&](const char* when) {
         const std::wstring before = DisplayedTime(main);
         const std::wstring shown = TooltipText(tip).value_or(L"?");
