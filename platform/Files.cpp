@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 
 #include "platform/FileErrors.h"
+#include "platform/Services.h"
 
 #include <chrono>
 #include <cstdint>
@@ -64,7 +65,9 @@ void Files::WriteReplacing(const std::string& path, std::string_view bytes) {
             if (readOnly) {
                 try {
                     SetReadOnly(path, true);
-                } catch (const std::exception&) {
+                } catch (const std::exception& error) {
+                    trace_->Failure("Files::WriteReplacing",
+                                    std::string("SetReadOnly: ") + error.what());
                 }
             }
             throw;
