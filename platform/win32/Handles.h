@@ -1,6 +1,6 @@
 #pragma once
-// Owners of what the system hands out: windows, device contexts, GDI objects, menus, open
-// files and COM objects. Each lets its handle go when it goes, so no early return or error can
+// Owners of what the system hands out: windows, device contexts, GDI objects, icons, menus,
+// open files and COM objects. Each lets its handle go when it goes, so no early return or error can
 // leak one, and nothing is let go twice; a handle given to someone else who then owns it (a
 // region to its window, a submenu to its menu) leaves its owner with Release().
 #include <windows.h>
@@ -78,9 +78,16 @@ struct FileTraits {
     static bool Close(HANDLE file) { return CloseHandle(file) != FALSE; }
 };
 
+struct IconTraits {
+    using Handle = HICON;
+    static HICON None() { return nullptr; }
+    static bool Close(HICON icon) { return DestroyIcon(icon) != FALSE; }
+};
+
 using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueDc = UniqueHandle<DcTraits>;
 template <typename Object> using UniqueGdiObject = UniqueHandle<GdiObjectTraits<Object>>;
+using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueFile = UniqueHandle<FileTraits>;
 
