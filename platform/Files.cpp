@@ -35,6 +35,12 @@ std::string FreshNameBeside(const std::string& path) {
 
 } // namespace
 
+void Files::DeleteUnused(std::string_view where, const std::string& temporary) {
+    if (!Delete(temporary)) {
+        trace_->Failure(where, "Delete: " + temporary + " stays behind");
+    }
+}
+
 std::string Files::WriteBeside(const std::string& path, std::string_view bytes) {
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         const std::string temporary = FreshNameBeside(path);
@@ -44,7 +50,7 @@ std::string Files::WriteBeside(const std::string& path, std::string_view bytes) 
             }
         } catch (const std::exception&) {
             // A half-written copy is of no use to anyone.
-            Delete(temporary);
+            DeleteUnused("Files::WriteBeside", temporary);
             throw;
         }
     }
@@ -74,7 +80,7 @@ void Files::WriteReplacing(const std::string& path, std::string_view bytes) {
         }
     } catch (const std::exception&) {
         // An unused copy is of no use to anyone.
-        Delete(temporary);
+        DeleteUnused("Files::WriteReplacing", temporary);
         throw;
     }
 }

@@ -16,7 +16,7 @@ class FailureTrace;
 class Files {
 public:
     // What fails unseen inside WriteReplacing (the old file's read-only attribute not given
-    // back after a failed replace) is traced to `trace`.
+    // back after a failed replace, an unused new file that stays behind) is traced to `trace`.
     explicit Files(FailureTrace& trace) : trace_(&trace) {}
     virtual ~Files() = default;
     Files(const Files&) = default;
@@ -89,6 +89,8 @@ protected:
 private:
     // Writes the bytes into a new file beside path and returns its name.
     std::string WriteBeside(const std::string& path, std::string_view bytes);
+    // Deletes a new file that did not take the old one's place; one that stays is traced.
+    void DeleteUnused(std::string_view where, const std::string& temporary);
 
     FailureTrace* trace_;
 };

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace vorlane::testing {
 namespace {
@@ -90,6 +92,36 @@ protected:
         InMemoryFiles::SetReadOnly(path, readOnly);
     }
 };
+
+TEST(FailureTrace, AnUnusedNewFileThatStaysBehindIsTraced) {
+    const struct {
+        const char* name;
+        std::set<FileStep> failing;
+        const char* where;
+    } cases[] = {
+        {"half-written", {FileStep::Write, FileStep::Delete}, "Files::WriteBeside"},
+        {"written but not put in the old one's place",
+         {FileStep::Replace, FileStep::Delete},
+         "Files::WriteReplacing"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingTrace trace;
+        headless::InMemoryFiles disk(trace);
+        disk.AddFile(kSettingsFile, "old");
+        disk.failing = c.failing;
+        EXPECT_THROW(disk.WriteReplacing(kSettingsFile, "new"), EFileError);
+        const std::vector<std::string> left = FilesIn(disk, kUserFolder);
+        ASSERT_EQ(left.size(), 2u) << "the new file stays beside the old one";
+        const std::string& leftover = left[0] == kSettingsFile ? left[1] : left[0];
+        EXPECT_EQ(trace.traced.size(), 1u);
+        if (trace.traced.empty()) {
+            continue;
+        }
+        EXPECT_EQ(trace.traced[0].where, c.where);
+        EXPECT_EQ(trace.traced[0].what, "Delete: " + leftover + " stays behind");
+    }
+}
 
 TEST(FailureTrace, AProtectionNotGivenBackAfterAFailedReplaceIsTraced) {
     RecordingTrace trace;
