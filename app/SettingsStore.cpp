@@ -103,7 +103,8 @@ bool SettingsStore::ImportOldSettings() {
             files.Rename(programFolder + kFormerSettingsFileName,
                          programFolder + kSetAsideFormerFileName);
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        f_.Services().trace.Failure("SettingsStore::ImportOldSettings", error.what());
         // The import is a courtesy: once the old file has been read, it counts as done.
     }
     return imported;
@@ -134,7 +135,8 @@ void SettingsStore::loadMP3(const std::string& path) {
             const ScreenPoint centre = CentredOnScreen(primary, window);
             f_.SetPosition(centre.left, centre.top);
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        f_.Services().trace.Failure("SettingsStore::loadMP3", error.what());
         // Reading reports nothing: what was taken over so far stays.
     }
 }
@@ -227,7 +229,8 @@ void SettingsStore::mnuOpenConfigFolderHereClick(TComponent* /*sender*/) {
     try {
         f_.Services().shell.Open("explorer.exe",
                                  "/select,\"" + configDir_ + kSettingsFileName + "\"");
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        f_.Services().trace.Failure("SettingsStore::mnuOpenConfigFolderHereClick", error.what());
         // Best effort: the command shows nothing of its own.
     }
 }

@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 
 #include "platform/FileErrors.h"
+#include "platform/Services.h"
 
 #include <chrono>
 #include <cstdint>
@@ -34,6 +35,12 @@ std::string FreshNameBeside(const std::string& path) {
 
 } // namespace
 
+void Files::DeleteUnused(std::string_view where, const std::string& temporary) {
+    if (!Delete(temporary)) {
+        trace_->Failure(where, "Delete: " + temporary + " stays behind");
+    }
+}
+
 std::string Files::WriteBeside(const std::string& path, std::string_view bytes) {
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         const std::string temporary = FreshNameBeside(path);
@@ -43,7 +50,7 @@ std::string Files::WriteBeside(const std::string& path, std::string_view bytes) 
             }
         } catch (const std::exception&) {
             // A half-written copy is of no use to anyone.
-            Delete(temporary);
+            DeleteUnused("Files::WriteBeside", temporary);
             throw;
         }
     }
@@ -64,14 +71,16 @@ void Files::WriteReplacing(const std::string& path, std::string_view bytes) {
             if (readOnly) {
                 try {
                     SetReadOnly(path, true);
-                } catch (const std::exception&) {
+                } catch (const std::exception& error) {
+                    trace_->Failure("Files::WriteReplacing",
+                                    std::string("SetReadOnly: ") + error.what());
                 }
             }
             throw;
         }
     } catch (const std::exception&) {
         // An unused copy is of no use to anyone.
-        Delete(temporary);
+        DeleteUnused("Files::WriteReplacing", temporary);
         throw;
     }
 }

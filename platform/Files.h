@@ -7,13 +7,21 @@
 
 namespace vorlane {
 
+class FailureTrace;
+
 // Files and folders, and the places the program keeps its settings. Paths are Windows paths
 // in UTF-8; a folder path may end in a backslash. Operations that fail throw EFileError with a
 // message that names the file and the reason; the queries and the best-effort ones say so
 // instead.
 class Files {
 public:
+    // What fails unseen inside WriteReplacing (the old file's read-only attribute not given
+    // back after a failed replace, an unused new file that stays behind) is traced to `trace`.
+    explicit Files(FailureTrace& trace) : trace_(&trace) {}
     virtual ~Files() = default;
+    Files(const Files&) = default;
+    // Copying files over others carries the files, not the trace: each keeps its own.
+    Files& operator=(const Files& /*other*/) { return *this; }
 
     // The file's first maxBytes bytes (all of a smaller file). Others may read the file
     // meanwhile, but not write it.
@@ -81,6 +89,10 @@ protected:
 private:
     // Writes the bytes into a new file beside path and returns its name.
     std::string WriteBeside(const std::string& path, std::string_view bytes);
+    // Deletes a new file that did not take the old one's place; one that stays is traced.
+    void DeleteUnused(std::string_view where, const std::string& temporary);
+
+    FailureTrace* trace_;
 };
 
 } // namespace vorlane

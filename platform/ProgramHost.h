@@ -21,6 +21,7 @@ struct PlatformServices {
     Files& files;
     MediaPlayer& mediaPlayer;
     FileDialog& fileDialog;
+    FailureTrace& trace;
 };
 
 // The process around the forms: its arguments, its services and the message loop.

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vorlane {
@@ -59,6 +60,14 @@ public:
     // The "open" verb, shown normally, owned by the application; parameters may be empty.
     // Returns whether the shell took the request.
     virtual bool Open(const std::string& file, const std::string& parameters) = 0;
+};
+
+// Where a failure that the user is not told of leaves a trace, for a bug report: the function
+// it happened in and what failed there (the call and the system's error, or the error's text).
+class FailureTrace {
+public:
+    virtual ~FailureTrace() = default;
+    virtual void Failure(std::string_view where, std::string_view what) = 0;
 };
 
 } // namespace vorlane

@@ -22,8 +22,8 @@ public:
     explicit HeadlessHost(std::vector<std::string> arguments = {})
         : arguments_(std::move(arguments)) {}
     PlatformServices Services() override {
-        return {application, clock, monotonicClock, screen,    messageBoxes,
-                shell,       files, Sound(),        fileDialog};
+        return {application, clock, monotonicClock, screen,     messageBoxes,
+                shell,       files, Sound(),        fileDialog, trace};
     }
     std::vector<std::string> Arguments() override { return arguments_; }
     int RunMessageLoop() override {
@@ -32,13 +32,14 @@ public:
     }
 
     CallLog log;
+    RecordingTrace trace;
     RecordingApplication application{log};
     ManualClock clock;
     ManualMonotonicClock monotonicClock;
     FixedScreen screen;
     RecordingMessageBoxes messageBoxes;
     RecordingShell shell;
-    InMemoryFiles files;
+    InMemoryFiles files{trace};
     RecordingMediaPlayer mediaPlayer;
     // The program plays through the sound device directly, or, as on Windows, through a
     // player that opens the device only while the sound plays.

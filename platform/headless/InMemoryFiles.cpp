@@ -4,6 +4,7 @@
 
 #include "platform/FileErrors.h"
 
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -68,7 +69,7 @@ const char* ToString(FileStep step) {
     return "?";
 }
 
-InMemoryFiles::InMemoryFiles() {
+InMemoryFiles::InMemoryFiles(FailureTrace& trace) : Files(trace) {
     AddFolder(programFolder);
     AddFolder(appDataFolder);
     AddFolder(currentFolder);
@@ -203,6 +204,9 @@ void InMemoryFiles::CreateFolders(const std::string& path) {
 }
 
 bool InMemoryFiles::Rename(const std::string& from, const std::string& to) {
+    if (renameOutOfMemory.count(from) != 0) {
+        throw std::bad_alloc();
+    }
     if (failing.count(FileStep::Rename) != 0) {
         return false;
     }

@@ -19,7 +19,7 @@ const char* ToString(FileStep step);
 // program's next start.
 class InMemoryFiles : public Files {
 public:
-    InMemoryFiles();
+    explicit InMemoryFiles(FailureTrace& trace);
 
     std::string Read(const std::string& path, std::size_t maxBytes) override;
     bool FileExists(const std::string& path) override;
@@ -55,6 +55,9 @@ public:
     // Every call of a step in here fails: with an error, or returning false where the
     // operation answers with a flag.
     std::set<FileStep> failing;
+    // Files whose renaming runs out of memory: the one way a rename fails on Windows other
+    // than answering that it could not.
+    std::set<std::string> renameOutOfMemory;
 
     std::string programFolder = "C:\\Program Files\\Vorlane\\";
     std::string appDataFolder = "C:\\Users\\Anna\\AppData\\Roaming";

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <new>
 #include <optional>
 #include <set>
 #include <string>
@@ -123,11 +124,29 @@ public:
         friend bool operator==(const Request&, const Request&) = default;
     };
     bool Open(const std::string& file, const std::string& parameters) override {
+        if (outOfMemory) {
+            throw std::bad_alloc();
+        }
         opened.push_back({file, parameters});
         return accepts;
     }
     std::vector<Request> opened;
     bool accepts = true;
+    // Opening runs out of memory: the one way the shell's Open fails other than refusing.
+    bool outOfMemory = false;
+};
+
+// Remembers every failure the program traced, in order.
+class RecordingTrace : public FailureTrace {
+public:
+    struct Traced {
+        std::string where;
+        std::string what;
+    };
+    void Failure(std::string_view where, std::string_view what) override {
+        traced.push_back({std::string(where), std::string(what)});
+    }
+    std::vector<Traced> traced;
 };
 
 // Remembers the settings of every opening and answers with the file a test chose.

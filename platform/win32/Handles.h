@@ -1,6 +1,6 @@
 #pragma once
-// Owners of what the system hands out: windows, device contexts, GDI objects, menus, open
-// files, memory the system filled for the caller, dropped files and COM objects. Each lets its
+// Owners of what the system hands out: windows, device contexts, GDI objects, icons, menus,
+// open files, memory the system filled for the caller, dropped files and COM objects. Each lets its
 // handle go when it goes, so no early return or error can leak one, and nothing is let go twice; a
 // handle given to someone else who then owns it (a region to its window, a submenu to its menu)
 // leaves its owner with Release().
@@ -111,9 +111,16 @@ struct DropTraits {
     }
 };
 
+struct IconTraits {
+    using Handle = HICON;
+    static HICON None() { return nullptr; }
+    static bool Close(HICON icon) { return DestroyIcon(icon) != FALSE; }
+};
+
 using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueDc = UniqueHandle<DcTraits>;
 template <typename Object> using UniqueGdiObject = UniqueHandle<GdiObjectTraits<Object>>;
+using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueFile = UniqueHandle<FileTraits>;
 template <typename Element> using UniqueLocalMemory = UniqueHandle<LocalMemoryTraits<Element>>;

@@ -1,14 +1,17 @@
 #include "platform/win32/NotifyIcon.h"
 
+#include "platform/win32/DebuggerTrace.h"
 #include "platform/win32/Dpi.h"
 
 #include "platform/Dispatch.h"
 #include "platform/win32/Utf16.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace vorlane::win32 {
 
@@ -45,25 +48,35 @@ NOTIFYICONDATAW NotifyIcon::Data(UINT flags) const {
 void NotifyIcon::Add() {
     NOTIFYICONDATAW data = Data(NIF_ICON | NIF_TIP | NIF_SHOWTIP | NIF_MESSAGE);
     data.uCallbackMessage = kCallbackMessage;
-    data.hIcon = SmallIcon();
+    UniqueIcon icon = SmallIcon();
+    data.hIcon = icon.Get();
     // A taskbar made anew may still hold the icon: it refuses the add and takes the change.
     added_ =
         Shell_NotifyIconW(NIM_ADD, &data) != FALSE || Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
     if (!added_) {
+        TraceFailedCall("NotifyIcon::Add", "Shell_NotifyIconW(NIM_ADD, NIM_MODIFY)",
+                        GetLastError());
+        shownIcon_.Reset();
         RetryLater();
         return;
     }
     StopRetrying();
+    Shown(std::move(icon));
     sentTip_ = data.szTip;
     pointerOnIcon_.reset();
     data.uVersion = NOTIFYICON_VERSION_4;
-    Shell_NotifyIconW(NIM_SETVERSION, &data);
+    if (Shell_NotifyIconW(NIM_SETVERSION, &data) == FALSE) {
+        TraceFailedCall("NotifyIcon::Add", "Shell_NotifyIconW(NIM_SETVERSION)", GetLastError());
+    }
 }
 
 void NotifyIcon::RetryLater() {
     retryDelay_ =
         retryDelay_ == 0 ? kFirstRetryDelay : std::min(2 * retryDelay_, kLongestRetryDelay);
-    SetTimer(window_, reinterpret_cast<UINT_PTR>(this), retryDelay_, &NotifyIcon::RetryTimer);
+    if (SetTimer(window_, reinterpret_cast<UINT_PTR>(this), retryDelay_, &NotifyIcon::RetryTimer) ==
+        0) {
+        TraceFailedCall("NotifyIcon::RetryLater", "SetTimer", GetLastError());
+    }
 }
 
 void NotifyIcon::StopRetrying() {
@@ -78,19 +91,42 @@ void CALLBACK NotifyIcon::RetryTimer(HWND /*window*/, UINT /*message*/, UINT_PTR
     Dispatch([id] { reinterpret_cast<NotifyIcon*>(id)->Add(); });
 }
 
-HICON NotifyIcon::SmallIcon() const {
+// An icon of its own, not a shared one: a shared icon comes back at the size it was first
+// loaded at (the window class's large icon), whatever size is asked.
+UniqueIcon NotifyIcon::SmallIcon() const {
     const int size = SmallIconSize(WindowDpi(window_));
-    return static_cast<HICON>(
-        LoadImageW(instance_, MAKEINTRESOURCEW(icon_.Icon()), IMAGE_ICON, size, size, LR_SHARED));
+    HICON icon = nullptr;
+    const HRESULT result =
+        LoadIconWithScaleDown(instance_, MAKEINTRESOURCEW(icon_.Icon()), size, size, &icon);
+    if (FAILED(result)) {
+        TraceFailedCall("NotifyIcon::SmallIcon", "LoadIconWithScaleDown",
+                        static_cast<DWORD>(result));
+    }
+    return UniqueIcon(icon);
+}
+
+void NotifyIcon::Shown(UniqueIcon icon) {
+    // The shell has the new icon: the one it showed before is of no more use.
+    shownIcon_ = std::move(icon);
+    shownIconId_ = icon_.Icon();
+}
+
+void NotifyIcon::ReplaceIcon() {
+    NOTIFYICONDATAW data = Data(NIF_ICON);
+    UniqueIcon icon = SmallIcon();
+    data.hIcon = icon.Get();
+    if (Shell_NotifyIconW(NIM_MODIFY, &data) == FALSE) {
+        // The shell still shows the icon it had.
+        TraceFailedCall("NotifyIcon::ReplaceIcon", "Shell_NotifyIconW(NIM_MODIFY)", GetLastError());
+        return;
+    }
+    Shown(std::move(icon));
 }
 
 void NotifyIcon::DpiChanged() {
-    if (!added_) {
-        return;
+    if (added_) {
+        ReplaceIcon();
     }
-    NOTIFYICONDATAW data = Data(NIF_ICON);
-    data.hIcon = SmallIcon();
-    Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
 void NotifyIcon::Remove() {
@@ -99,9 +135,13 @@ void NotifyIcon::Remove() {
         return;
     }
     NOTIFYICONDATAW data = Data(0);
-    Shell_NotifyIconW(NIM_DELETE, &data);
+    if (Shell_NotifyIconW(NIM_DELETE, &data) == FALSE) {
+        TraceFailedCall("NotifyIcon::Remove", "Shell_NotifyIconW(NIM_DELETE)", GetLastError());
+    }
     added_ = false;
     pointerOnIcon_.reset();
+    shownIcon_.Reset();
+    shownIconId_ = 0;
 }
 
 void NotifyIcon::SendTipIfChanged() {
@@ -109,9 +149,13 @@ void NotifyIcon::SendTipIfChanged() {
     if (sentTip_ == data.szTip) {
         return;
     }
-    if (Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE) {
-        sentTip_ = data.szTip;
+    if (Shell_NotifyIconW(NIM_MODIFY, &data) == FALSE) {
+        // Sent again with the next change.
+        TraceFailedCall("NotifyIcon::SendTipIfChanged", "Shell_NotifyIconW(NIM_MODIFY)",
+                        GetLastError());
+        return;
     }
+    sentTip_ = data.szTip;
 }
 
 bool NotifyIcon::PointerRestsOnIcon() {
@@ -120,7 +164,8 @@ bool NotifyIcon::PointerRestsOnIcon() {
         now.y == pointerOnIcon_->y) {
         return true;
     }
-    // Gone from the icon (a move over it would have been reported): the tip is hidden.
+    // Gone from the icon (a move over it would have been reported): the tip is
+    // hidden.
     pointerOnIcon_.reset();
     return false;
 }
@@ -136,6 +181,9 @@ void NotifyIcon::Changed(TTrayIcon& /*icon*/) {
         }
         return;
     }
+    if (icon_.Icon() != shownIconId_) {
+        ReplaceIcon();
+    }
     if (PointerRestsOnIcon()) {
         SendTipIfChanged();
     }
@@ -149,7 +197,8 @@ void NotifyIcon::TaskbarCreated() {
 }
 
 void NotifyIcon::Callback(WPARAM wParam, LPARAM lParam) {
-    // Version 4: the event in the low word, the pointer's screen position in wParam.
+    // Version 4: the event in the low word, the pointer's screen position in
+    // wParam.
     switch (LOWORD(lParam)) {
     case WM_MOUSEMOVE: {
         // Compared later with the pointer as it is then, so read the same way.

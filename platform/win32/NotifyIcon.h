@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/TrayIcon.h"
+#include "platform/win32/Handles.h"
 
 #include <windows.h>
 
@@ -35,6 +36,9 @@ public:
     void DpiChanged();
     // Takes the icon away; it comes back with the next change.
     void Remove();
+    // The icon the shell shows, held here until another replaces it or the icon is removed;
+    // none while the shell shows none.
+    HICON ShownIcon() const { return shownIcon_.Get(); }
 
 private:
     // Adds the icon, or changes it where the shell has it already. When the shell takes
@@ -44,8 +48,13 @@ private:
     void StopRetrying();
     // The retry timer's procedure: its id is the icon's address.
     static void CALLBACK RetryTimer(HWND window, UINT message, UINT_PTR id, DWORD time);
-    // The program's icon at the small-icon size for the window's DPI.
-    HICON SmallIcon() const;
+    // Hands the shell the icon at the window's DPI, in place of the one it shows.
+    void ReplaceIcon();
+    // The model's icon at the small-icon size for the window's DPI; none (traced) when it
+    // cannot be loaded.
+    UniqueIcon SmallIcon() const;
+    // Where the shell took the icon, it is the one shown from now on.
+    void Shown(UniqueIcon icon);
     NOTIFYICONDATAW Data(UINT flags) const;
     // Tells the shell the model's tip if it has another one.
     void SendTipIfChanged();
@@ -60,6 +69,9 @@ private:
     UINT retryDelay_ = 0;
     std::wstring sentTip_;
     std::optional<POINT> pointerOnIcon_;
+    UniqueIcon shownIcon_;
+    // The model's icon that shownIcon_ was loaded from.
+    int shownIconId_ = 0;
 };
 
 } // namespace vorlane::win32

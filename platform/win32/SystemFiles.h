@@ -8,6 +8,7 @@ namespace vorlane::win32 {
 // Windows' own words for the cause.
 class SystemFiles : public Files {
 public:
+    using Files::Files;
     std::string Read(const std::string& path, std::size_t maxBytes) override;
     bool FileExists(const std::string& path) override;
     bool FolderExists(const std::string& path) override;

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/OnDemandMediaPlayer.h"
 #include "platform/ProgramHost.h"
+#include "platform/win32/DebuggerTrace.h"
 #include "platform/win32/LocalClock.h"
 #include "platform/win32/MciMediaPlayer.h"
 #include "platform/win32/PrimaryScreen.h"
@@ -18,12 +19,12 @@ namespace vorlane::win32 {
 class Win32Host : public ProgramHost {
 public:
     explicit Win32Host(HINSTANCE instance)
-        : application_(instance), messageBoxes_(application_), shell_(application_),
+        : application_(instance), messageBoxes_(application_), shell_(application_), files_(trace_),
           mediaPlayer_(instance), fileDialog_(application_) {}
 
     PlatformServices Services() override {
-        return {application_, clock_, monotonicClock_, screen_,    messageBoxes_,
-                shell_,       files_, alarmSound_,     fileDialog_};
+        return {application_, clock_, monotonicClock_, screen_,     messageBoxes_,
+                shell_,       files_, alarmSound_,     fileDialog_, trace_};
     }
     std::vector<std::string> Arguments() override;
     int RunMessageLoop() override { return application_.RunMessageLoop(); }
@@ -32,6 +33,7 @@ public:
     MciMediaPlayer& SoundDevice() { return mediaPlayer_; }
 
 private:
+    DebuggerTrace trace_;
     Win32Application application_;
     LocalClock clock_;
     TickCountClock monotonicClock_;

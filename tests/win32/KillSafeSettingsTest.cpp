@@ -3,6 +3,7 @@
 // After every kill the file must be the one that was there before or one the writer wrote,
 // complete; a temporary copy left beside it is allowed.
 #include "core/SettingsFile.h"
+#include "platform/win32/DebuggerTrace.h"
 #include "platform/win32/SystemFiles.h"
 #include "platform/win32/Utf16.h"
 #include "tests/support/SoundFiles.h"
@@ -151,7 +152,8 @@ TEST(KillSafeSettings, AKilledWriteLeavesTheOldOrANewFileComplete) {
     const fs::path settings = folder / L"Vorlane.ini";
 
     // The file as a user has it before the first kill.
-    win32::SystemFiles files;
+    win32::DebuggerTrace trace;
+    win32::SystemFiles files(trace);
     std::string before = KillSafeContent(0, 0);
     files.WriteReplacing(win32::Narrow(settings.wstring()), before);
     ASSERT_TRUE(ParseSettingsFile(before, [](std::string_view text) { return std::string(text); })

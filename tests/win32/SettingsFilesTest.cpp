@@ -4,6 +4,7 @@
 
 #include "core/SettingsFile.h"
 #include "platform/Errors.h"
+#include "platform/win32/DebuggerTrace.h"
 #include "platform/win32/SystemFiles.h"
 #include "platform/win32/Utf16.h"
 #include "tests/support/WineHost.h"
@@ -66,7 +67,8 @@ protected:
     }
     static std::string U8(const fs::path& path) { return Narrow(path.wstring()); }
 
-    SystemFiles files;
+    win32::DebuggerTrace trace;
+    SystemFiles files{trace};
     fs::path folder;
     fs::path settings;
 };

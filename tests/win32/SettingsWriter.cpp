@@ -8,6 +8,7 @@
 // writes and its random wait counts from the writing, not from the process start. Then each
 // write puts down the next of KillSafeContent(ROUND, 0), (ROUND, 1), ...
 #include "platform/Errors.h"
+#include "platform/win32/DebuggerTrace.h"
 #include "platform/win32/SystemFiles.h"
 #include "platform/win32/Utf16.h"
 #include "tests/win32/KillSafeContents.h"
@@ -41,7 +42,8 @@ int wmain(int argc, wchar_t** argv) {
     const std::string settings = vorlane::win32::Narrow(argv[1]);
     const int round = std::stoi(argv[2]);
 
-    vorlane::win32::SystemFiles files;
+    vorlane::win32::DebuggerTrace trace;
+    vorlane::win32::SystemFiles files(trace);
     SetEvent(InheritedHandle(argv[3]));
     if (WaitForSingleObject(InheritedHandle(argv[4]), kGoWithinMs) != WAIT_OBJECT_0) {
         return 3;
