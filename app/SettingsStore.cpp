@@ -219,6 +219,8 @@ void SettingsStore::WriteSettings(const std::function<void(Files&, const std::st
             f_.errors().ShowErrorMessageBox(
                 "Es ist ein Fehler beim Speichern der Einstellungen aufgetreten:\r\n" +
                 ErrorDescription(error));
+        } else {
+            f_.Services().trace.Failure("SettingsStore::WriteSettings", ErrorDescription(error));
         }
     }
     // Also after a failure: the box is shown once, not again at exit.
@@ -227,8 +229,11 @@ void SettingsStore::WriteSettings(const std::function<void(Files&, const std::st
 
 void SettingsStore::mnuOpenConfigFolderHereClick(TComponent* /*sender*/) {
     try {
-        f_.Services().shell.Open("explorer.exe",
-                                 "/select,\"" + configDir_ + kSettingsFileName + "\"");
+        if (!f_.Services().shell.Open("explorer.exe",
+                                      "/select,\"" + configDir_ + kSettingsFileName + "\"")) {
+            f_.Services().trace.Failure("SettingsStore::mnuOpenConfigFolderHereClick",
+                                        "the shell did not take the request");
+        }
     } catch (const std::exception& error) {
         f_.Services().trace.Failure("SettingsStore::mnuOpenConfigFolderHereClick", error.what());
         // Best effort: the command shows nothing of its own.

@@ -58,6 +58,14 @@ TEST(FailureTrace, EachFailureTheSettingsPassOverInSilenceIsTraced) {
          },
          "SettingsStore::mnuOpenConfigFolderHereClick",
          {"bad_alloc"}},
+        {"the shell refuses to show the settings file",
+         [](HeadlessHost& machine) { machine.shell.accepts = false; },
+         [](App& app) {
+             app.application().choose = "mnuOpenConfigFolderHere";
+             Dispatch([&] { app.f().TrayIcon.ContextMenu(0, 0); });
+         },
+         "SettingsStore::mnuOpenConfigFolderHereClick",
+         {"did not take"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
