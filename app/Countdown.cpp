@@ -128,8 +128,11 @@ void Countdown::tmrCountdownTimer(TComponent* /*sender*/) {
         f_.sound().AnticipateAlarm(remainingSeconds_);
     } else {
         clockTimeDeadlineMs_.reset();
-        // The alarm is seen on a monitor that is there now.
-        f_.windowAndTray().KeepOnAMonitor();
+        if (!alarmActive_) {
+            // The alarm is seen on a monitor that is there now; later changes of the monitors
+            // come as display changes.
+            f_.windowAndTray().KeepOnAMonitor();
+        }
         f_.Window().SetTopmost(true);
         f_.App().Restore();
         f_.App().HideOwnerWindow();

@@ -1,30 +1,11 @@
 #include "platform/win32/DebuggerTrace.h"
 
+#include "platform/win32/SystemErrorText.h"
 #include "platform/win32/Utf16.h"
 
 #include <cstdio>
 
 namespace vorlane::win32 {
-
-namespace {
-
-// Windows' own words for an error (an error number or an HRESULT), without the line end it
-// puts after them; empty where it has none.
-std::string ErrorWords(DWORD error) {
-    wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
-    std::wstring words = length > 0 ? std::wstring(buffer, length) : std::wstring();
-    LocalFree(buffer);
-    while (!words.empty() &&
-           (words.back() == L'\r' || words.back() == L'\n' || words.back() == L' ')) {
-        words.pop_back();
-    }
-    return Narrow(words);
-}
-
-} // namespace
 
 std::string TraceLine(std::string_view where, std::string_view what) {
     std::string line = "Vorlane: ";
@@ -42,7 +23,7 @@ std::string FailedCall(std::string_view call, DWORD error) {
     std::string text(call);
     text += ": error ";
     text += number;
-    const std::string words = ErrorWords(error);
+    const std::string words = SystemErrorText(error);
     return words.empty() ? text : text + " (" + words + ")";
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/FileErrors.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/SystemErrorText.h"
 #include "platform/win32/Utf16.h"
 
 #include <windows.h>
@@ -18,18 +19,10 @@ namespace vorlane::win32 {
 
 namespace {
 
-// Windows' own words for an error, without the line end it puts after them.
+// Windows' own words for an error, or its number where it has none.
 std::string SystemMessage(DWORD error) {
-    wchar_t* allocated = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<LPWSTR>(&allocated), 0, nullptr);
-    const UniqueLocalMemory<wchar_t> buffer(allocated);
-    std::wstring text = length > 0 ? std::wstring(buffer.Get(), length) : std::wstring();
-    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
-        text.pop_back();
-    }
-    return text.empty() ? "Systemfehler " + std::to_string(error) : Narrow(text);
+    const std::string text = SystemErrorText(error);
+    return text.empty() ? "Systemfehler " + std::to_string(error) : text;
 }
 
 // The last error of the calling thread, in Windows' words, as the cause of a file error.

@@ -2,6 +2,7 @@
 // changed display or work area, a set clock, waking up, and the end of the session, where
 // only the main window acts and the program ends without showing anything.
 #include "Win32Fixture.h"
+#include "tests/platform/CaughtErrors.h"
 
 #include "platform/Dispatch.h"
 
@@ -72,19 +73,6 @@ TEST_P(SystemMessages, ReachTheFormAsItsEvents) {
 
 INSTANTIATE_TEST_SUITE_P(Sent, SystemMessages, ::testing::ValuesIn(kSystemMessages),
                          [](const auto& sent) { return std::string(sent.param.name); });
-
-// The errors that reach the program's error handler (which would show them in a box).
-class CaughtErrors {
-public:
-    CaughtErrors() {
-        SetExceptionHandler(
-            [this](const std::exception& error) { messages.push_back(ErrorDescription(error)); });
-    }
-    ~CaughtErrors() { SetExceptionHandler(nullptr); }
-    CaughtErrors(const CaughtErrors&) = delete;
-    CaughtErrors& operator=(const CaughtErrors&) = delete;
-    std::vector<std::string> messages;
-};
 
 // A second form beside the main window.
 class SecondForm : public TForm {
