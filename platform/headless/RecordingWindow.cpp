@@ -7,6 +7,18 @@ RecordingWindow::RecordingWindow(TForm& owner, CallLog& log, bool isMain)
     params.className = "T" + owner.Name();
     owner.CreateParams(params);
     caption = owner.Caption();
+    if (TTrayIcon* icon = owner.TrayIconOf()) {
+        icon->AttachPeer(this);
+    }
+}
+
+RecordingWindow::~RecordingWindow() {
+    if (modelDestroyed) {
+        return;
+    }
+    if (TTrayIcon* icon = form.TrayIconOf()) {
+        icon->AttachPeer(nullptr);
+    }
 }
 
 void RecordingWindow::Record(const std::string& call) {

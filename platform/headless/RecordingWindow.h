@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Form.h"
+#include "platform/TrayIcon.h"
 #include "platform/headless/Recording.h"
 
 #include <optional>
@@ -9,10 +10,14 @@
 namespace vorlane::headless {
 
 // A form's window as state: bounds, region, topmost, shown, focus, closed. Calls are logged
-// as they are; those of any form but the main one carry the form's name in front.
-class RecordingWindow : public FormWindow {
+// as they are; those of any form but the main one carry the form's name in front. It is also
+// the native side of the form's tray icon, keeping the notifications it was asked to show.
+class RecordingWindow : public FormWindow, public TrayIconPeer {
 public:
     RecordingWindow(TForm& form, CallLog& log, bool isMain);
+    ~RecordingWindow() override;
+    RecordingWindow(const RecordingWindow&) = delete;
+    RecordingWindow& operator=(const RecordingWindow&) = delete;
 
     void SetBounds(int left, int top, int width, int height) override;
     void SetCaption(const std::string& caption) override;
@@ -36,6 +41,10 @@ public:
         alerts.push_back(about != nullptr ? about->Name() : "window");
     }
     void ModelDestroyed() override { modelDestroyed = true; }
+    void Changed(TTrayIcon& /*icon*/) override {}
+    void ShowNotification(const TrayNotification& notification) override {
+        notifications.push_back(notification);
+    }
 
     TForm& form;
     WindowParams params;
@@ -49,6 +58,7 @@ public:
     // changed their names, and the alerts.
     std::vector<std::string> nameChanges;
     std::vector<std::string> alerts;
+    std::vector<TrayNotification> notifications;
     struct {
         int left = 0, top = 0, right = 0, bottom = 0;
     } region;

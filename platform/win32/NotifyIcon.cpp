@@ -68,6 +68,11 @@ void NotifyIcon::Add() {
     if (Shell_NotifyIconW(NIM_SETVERSION, &data) == FALSE) {
         TraceFailedCall("NotifyIcon::Add", "Shell_NotifyIconW(NIM_SETVERSION)", GetLastError());
     }
+    if (waitingNotification_) {
+        const TrayNotification notification = std::move(*waitingNotification_);
+        waitingNotification_.reset();
+        SendNotification(notification);
+    }
 }
 
 void NotifyIcon::RetryLater() {
@@ -189,6 +194,26 @@ void NotifyIcon::Changed(TTrayIcon& /*icon*/) {
     }
 }
 
+void NotifyIcon::ShowNotification(const TrayNotification& notification) {
+    if (added_) {
+        SendNotification(notification);
+    } else {
+        waitingNotification_ = notification;
+    }
+}
+
+void NotifyIcon::SendNotification(const TrayNotification& notification) {
+    NOTIFYICONDATAW data = Data(NIF_INFO);
+    lstrcpynW(data.szInfoTitle, Widen(notification.title).c_str(), ARRAYSIZE(data.szInfoTitle));
+    lstrcpynW(data.szInfo, Widen(notification.text).c_str(), ARRAYSIZE(data.szInfo));
+    // The program's own icon beside the text, as the notification centre keeps it.
+    data.dwInfoFlags = NIIF_USER;
+    if (Shell_NotifyIconW(NIM_MODIFY, &data) == FALSE) {
+        TraceFailedCall("NotifyIcon::SendNotification", "Shell_NotifyIconW(NIM_MODIFY, NIF_INFO)",
+                        GetLastError());
+    }
+}
+
 void NotifyIcon::TaskbarCreated() {
     added_ = false;
     // The new shell is there: no need to wait for a retry.
@@ -212,6 +237,9 @@ void NotifyIcon::Callback(WPARAM wParam, LPARAM lParam) {
     case NIN_SELECT:
     case NIN_KEYSELECT:
         Dispatch([this] { icon_.Click(); });
+        break;
+    case NIN_BALLOONUSERCLICK:
+        Dispatch([this] { icon_.NotificationClicked(); });
         break;
     case WM_CONTEXTMENU: {
         const int x = GET_X_LPARAM(wParam);

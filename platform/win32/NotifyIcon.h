@@ -28,6 +28,8 @@ public:
     NotifyIcon& operator=(const NotifyIcon&) = delete;
 
     void Changed(TTrayIcon& icon) override;
+    // Shown at once where the shell has the icon, else as soon as it takes it.
+    void ShowNotification(const TrayNotification& notification) override;
     void Callback(WPARAM wParam, LPARAM lParam);
     // The taskbar was made anew (the shell restarted): the icon is added again, or changed
     // where the new taskbar still has it.
@@ -60,6 +62,7 @@ private:
     void SendTipIfChanged();
     // True while the pointer is where the shell last reported it over the icon.
     bool PointerRestsOnIcon();
+    void SendNotification(const TrayNotification& notification);
 
     HWND window_;
     HINSTANCE instance_;
@@ -72,6 +75,8 @@ private:
     UniqueIcon shownIcon_;
     // The model's icon that shownIcon_ was loaded from.
     int shownIconId_ = 0;
+    // A notification asked for while the shell did not have the icon yet.
+    std::optional<TrayNotification> waitingNotification_;
 };
 
 } // namespace vorlane::win32
