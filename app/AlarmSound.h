@@ -42,8 +42,6 @@ public:
 
     // A sound is chosen (and, once the window shows, opened) and has not failed.
     bool Loaded() const { return soundLoaded_; }
-    // The alarm plays the sound (the menu's "MP3 spielen", whose check mark shows it).
-    bool SoundOn() const { return soundOn_; }
     // The sound was started and has neither ended nor been paused or stopped.
     bool Playing() const { return isPlaying_; }
     // The sound file the device holds; empty when it holds none that opened.

@@ -3,6 +3,7 @@
 #include "app/ClockTimeSelection.h"
 #include "app/AlarmSound.h"
 #include "app/Countdown.h"
+#include "app/DisplayMode.h"
 #include "app/ErrorBoxes.h"
 #include "app/Reminder.h"
 #include "app/TimeDisplay.h"
@@ -35,25 +36,17 @@ ClockTimeSelection::ClockTimeSelection(TFormVorlane& form) : f_(form) {
 }
 
 void ClockTimeSelection::btnSelectTimeclick(TComponent* /*sender*/) {
-    if (selecting_) {
+    if (Selecting()) {
         return;
     }
-    selecting_ = true;
     f_.countdown().Pause();
     f_.btnSetTime.Active.Show();
     f_.edtHinweiseLabel.SetText(kTextTargetTime);
-    f_.edtHinweiseLabel.Show();
-    for (TControl* hidden : {&f_.edtTimeMinutes, &f_.edtTimeColon, &f_.edtTimeSeconds,
-                             &f_.btnTerminVerschieben, &f_.edtFirstTextLine}) {
-        hidden->Hide();
-    }
+    f_.displayMode().Show(DisplayMode::Showing::ClockTimeSelection);
     f_.FocusControl(f_.mplMediaPlayer);
     // A time field that had the focus switched the countdown back on as it was left; the
     // selection pauses it all the same.
     f_.countdown().Pause();
-    f_.edtSecondTextLine.Hide();
-    f_.cmbEndTimeComboBox.Show();
-    f_.btnTimeSelectionOkay.Show();
     f_.btnTimeSelectionOkay.BringToFront();
     if (f_.countdown().AlarmActive()) {
         f_.sound().stopMediaPlayer();
@@ -79,7 +72,7 @@ void ClockTimeSelection::mnuSelectTimeClick(TComponent* sender) {
 
 void ClockTimeSelection::btnSetTimeClick(TComponent* sender) {
     // The same button opens the selection and confirms it.
-    if (f_.btnTimeSelectionOkay.Visible()) {
+    if (Selecting()) {
         btnTimeSelectionOkayClick(sender);
     } else {
         btnSelectTimeclick(sender);
@@ -95,7 +88,7 @@ TargetTime ClockTimeSelection::ParseTargetTime() {
 void ClockTimeSelection::btnTimeSelectionOkayClick(TComponent* /*sender*/) {
     // One action confirms once: the focus moves this confirmation makes (the list hidden,
     // the OK button taking the focus) find the selection closed or closing.
-    if (!selecting_ || confirming_) {
+    if (!Selecting() || confirming_) {
         return;
     }
     struct Confirming {
@@ -116,22 +109,21 @@ void ClockTimeSelection::btnTimeSelectionOkayClick(TComponent* /*sender*/) {
                                             "als 16 Stunden in der Zukunft liegt!");
         }
     }
-    f_.edtTimeMinutes.Show();
-    f_.edtTimeColon.Show();
-    f_.edtTimeSeconds.Show();
+    // The list is hidden with the mode: the selection is over for every event from here on.
+    f_.displayMode().Show(DisplayMode::Showing::Time);
     f_.reminder().ShowTextLine();
-    f_.cmbEndTimeComboBox.Hide();
     // A hidden list cannot keep the focus: it goes to its parking place, so the list's exit
     // comes now (and confirms nothing twice), not at the next opening.
     if (f_.Focused() == &f_.cmbEndTimeComboBox) {
         f_.FocusControl(f_.mplMediaPlayer);
     }
-    f_.btnTimeSelectionOkay.Hide();
-    f_.edtHinweiseLabel.Hide();
     f_.btnSetTime.Active.Hide();
     f_.countdown().Resume();
     f_.countdown().ResetTimeBase();
-    selecting_ = false;
+}
+
+bool ClockTimeSelection::Selecting() const {
+    return f_.displayMode().Current() == DisplayMode::Showing::ClockTimeSelection;
 }
 
 void ClockTimeSelection::cmbEndTimeComboBoxExit(TComponent* sender) {

@@ -18,20 +18,19 @@ public:
     void btnSelectTimeclick(TComponent* sender);
     void btnSetTimeClick(TComponent* sender);
     void btnTimeSelectionOkayClick(TComponent* sender);
-    // Reads the list's text as a clock time and shows it as read.
-    TargetTime ParseTargetTime();
 
     // The list is shown and a clock time is being chosen.
-    bool Selecting() const { return selecting_; }
-    // The list's text when the selection opened: the clock time then.
-    const std::string& SelectionStartText() const { return selectionStartText_; }
+    bool Selecting() const;
 
 private:
+    // Reads the list's text as a clock time and shows it as read.
+    TargetTime ParseTargetTime();
     void mnuSelectTimeClick(TComponent* sender);
     void cmbEndTimeComboBoxExit(TComponent* sender);
     void cmbEndTimeComboBoxKeyPress(TComponent* sender, char16_t& key);
     TFormVorlane& f_;
-    bool selecting_ = false;
+    // The list's text when the selection opened: the clock time then. Confirming it unchanged
+    // keeps the countdown as it was.
     std::string selectionStartText_;
     // A confirmation is under way: the focus moves it makes confirm nothing a second time.
     bool confirming_ = false;

@@ -1,6 +1,7 @@
 // The countdown tick, the alarm and the blink cycle.
 #include "app/Countdown.h"
 #include "app/AlarmSound.h"
+#include "app/DisplayMode.h"
 #include "app/TimeDisplay.h"
 #include "app/VorlaneSRC.h"
 #include "app/WindowAndTray.h"
@@ -141,8 +142,8 @@ void Countdown::tmrCountdownTimer(TComponent* /*sender*/) {
             // Set before anything that can open a box: the box's own message loop runs ticks,
             // which must find the alarm raised already.
             alarmActive_ = true;
-            f_.Window().Alert(f_.edtTimeMinutes.Visible() ? &f_.edtTimeMinutes
-                                                          : &f_.edtFirstTextLine);
+            f_.Window().Alert(f_.displayMode().TimeShown() ? &f_.edtTimeMinutes
+                                                           : &f_.edtFirstTextLine);
             f_.sound().PlayAlarm();
         }
         if (blinkPhase_ == 1 || blinkPhase_ == 2) {

@@ -30,17 +30,10 @@ public:
     // A countdown to a clock time chosen by the user, seconds from now: it ends at that clock
     // time, also when the wall clock is set or the time zone changes meanwhile.
     void CountToClockTime(std::int32_t seconds);
-    // The wall clock was set or the time zone changed.
-    void ClockChanged();
-    // The computer woke up: the time that passed asleep shows at once, and a countdown that
-    // reached zero meanwhile rings now.
-    void Resumed();
     // Zero was reached and the alarm runs.
     bool AlarmActive() const { return alarmActive_; }
     // Until the first tick: start-up still parks the focus and keeps the window on top.
     bool Starting() const { return isStarting_; }
-    // Where the blink cycle stands: 1 and 2 show the normal look, 3 and 4 the alarm look.
-    std::uint8_t BlinkPhase() const { return blinkPhase_; }
     // Counting starts afresh from now: a typed or chosen time counts from the moment it is set.
     void ResetTimeBase();
     // The ticks wait while a time is typed or a clock time chosen; the time goes on, and the
@@ -51,6 +44,11 @@ public:
     bool Ticking() const { return ticking_; }
 
 private:
+    // The wall clock was set or the time zone changed.
+    void ClockChanged();
+    // The computer woke up: the time that passed asleep shows at once, and a countdown that
+    // reached zero meanwhile rings now.
+    void Resumed();
     std::int32_t TimeInSeconds();
     void SetRemaining(std::int32_t seconds);
     // The wall clock in milliseconds since the date-time's day zero.
@@ -81,6 +79,7 @@ private:
     std::int32_t prevTickSeconds_ = 0;
     std::int32_t tickDelta_ = 0;
     bool alarmActive_ = false;
+    // Where the blink cycle stands: 1 and 2 show the normal look, 3 and 4 the alarm look.
     std::uint8_t blinkPhase_ = 1;
     bool isStarting_ = true;
     bool ticking_ = false;

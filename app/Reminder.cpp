@@ -1,5 +1,6 @@
 // The reminder line and the postpone button.
 #include "app/Reminder.h"
+#include "app/DisplayMode.h"
 #include "app/VorlaneSRC.h"
 
 namespace vorlane {
@@ -16,34 +17,27 @@ Reminder::Reminder(TFormVorlane& form) : f_(form) {
 void Reminder::SetNoReminder() {
     text_.reset();
     f_.edtFirstTextLine.SetText(kNoReminderText);
-    f_.edtFirstTextLine.Hide();
+    f_.displayMode().ShowTextLines(false, true);
 }
 
 void Reminder::ShowReminder(const std::string& text) {
     text_ = text;
     f_.edtFirstTextLine.SetText(text);
-    f_.edtFirstTextLine.Show();
+    f_.displayMode().ShowTextLines(true, true);
     f_.edtSecondTextLine.SetTop(84);
 }
 
 void Reminder::ArrangeAtStart(bool atZero) {
     f_.edtFirstTextLine.SetHint(f_.edtFirstTextLine.Text());
-    if (atZero && f_.edtFirstTextLine.Visible()) {
-        f_.btnTerminVerschieben.Show();
+    if (atZero && text_) {
         f_.edtFirstTextLine.SetTop(76);
-        f_.edtSecondTextLine.Hide();
-        f_.edtTimeMinutes.Hide();
-        f_.edtTimeSeconds.Hide();
-        f_.edtTimeColon.Hide();
+        f_.displayMode().ShowTextLines(true, false);
+        f_.displayMode().Show(DisplayMode::Showing::ReminderAtZero);
     }
 }
 
 void Reminder::ShowTextLine() {
-    if (HasText()) {
-        f_.edtFirstTextLine.Show();
-    } else {
-        f_.edtSecondTextLine.Show();
-    }
+    f_.displayMode().ShowTextLines(HasText(), !HasText());
 }
 
 bool Reminder::HasText() const {

@@ -4,6 +4,7 @@
 #include "app/ButtonLooks.h"
 #include "app/ClockTimeSelection.h"
 #include "app/Countdown.h"
+#include "app/DisplayMode.h"
 #include "app/ErrorBoxes.h"
 #include "app/ImageButtonTable.h"
 #include "app/KeyCommands.h"
@@ -27,6 +28,7 @@ TFormVorlane::TFormVorlane(ShowInfoModule& info, PlatformServices services,
     CreateDesignTimeControls();
     errors_ = std::make_unique<ErrorBoxes>(services_.messageBoxes);
     countdown_ = std::make_unique<Countdown>(*this, services_.monotonicClock, services_.clock);
+    displayMode_ = std::make_unique<DisplayMode>(*this);
     display_ = std::make_unique<TimeDisplay>(*this);
     timeEntry_ = std::make_unique<TimeEntry>(*this);
     selection_ = std::make_unique<ClockTimeSelection>(*this);
@@ -78,7 +80,6 @@ void TFormVorlane::FormCreate(TComponent* /*sender*/) {
     ReadCommandLine();
     display().ShowRemainingTime();
     reminder().ArrangeAtStart(countdown().RemainingSeconds() == 0);
-    btnTimeSelectionOkay.Hide();
 
     // Settings and sound: a failure that no step reports itself skips the rest of the
     // block and shows the info dialog after start-up.

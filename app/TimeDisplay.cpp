@@ -3,7 +3,7 @@
 #include "app/AlarmSound.h"
 #include "app/ClockTimeSelection.h"
 #include "app/Countdown.h"
-#include "app/ErrorBoxes.h"
+#include "app/DisplayMode.h"
 #include "app/VorlaneSRC.h"
 #include "core/DisplayText.h"
 
@@ -22,14 +22,10 @@ TimeDisplay::TimeDisplay(TFormVorlane& form) : f_(form) {}
 
 void TimeDisplay::ShowRemainingTime() {
     const std::int32_t remaining = f_.countdown().RemainingSeconds();
-    try {
-        const DisplayText text = FormatRemaining(remaining);
-        f_.edtTimeMinutes.SetText(text.minutes);
-        f_.edtTimeSeconds.SetText(text.seconds);
-    } catch (const std::exception&) {
-        f_.errors().ShowErrorMessageBox("Falsches Zeitformat! Sekunden des Timers: " +
-                                        std::to_string(remaining));
-    }
+    // Every time the countdown holds has its text: nothing here can fail but memory.
+    const DisplayText text = FormatRemaining(remaining);
+    f_.edtTimeMinutes.SetText(text.minutes);
+    f_.edtTimeSeconds.SetText(text.seconds);
     // Read back from the fields, so the tip always matches what the window shows.
     f_.TrayIcon.SetHint(TrayTipText(f_.edtTimeMinutes.Text(), f_.edtTimeSeconds.Text()));
     AnnounceRemainingTime();
@@ -40,10 +36,10 @@ void TimeDisplay::PlusMinutes(int seconds) {
     if (f_.selection().Selecting() || countdown.RemainingSeconds() > kLongestShown - seconds) {
         return;
     }
-    f_.btnTerminVerschieben.Hide();
-    f_.edtTimeMinutes.Show();
-    f_.edtTimeColon.Show();
-    f_.edtTimeSeconds.Show();
+    // A reminder at zero gives way to the time it is postponed by.
+    if (f_.displayMode().Current() == DisplayMode::Showing::ReminderAtZero) {
+        f_.displayMode().Show(DisplayMode::Showing::Time);
+    }
     countdown.SetRemainingSeconds(countdown.RemainingSeconds() + seconds);
     if (countdown.AlarmActive()) {
         f_.sound().stopMediaPlayer();

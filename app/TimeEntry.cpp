@@ -3,6 +3,7 @@
 #include "app/AlarmSound.h"
 #include "app/ClockTimeSelection.h"
 #include "app/Countdown.h"
+#include "app/DisplayMode.h"
 #include "app/VorlaneSRC.h"
 #include "core/StrictInt.h"
 
@@ -68,15 +69,15 @@ void TimeEntry::edtTimeMinutesEnter(TComponent* /*sender*/) {
     f_.countdown().Pause();
     minutesOnEnter_ = FieldValueOnEnter(f_.edtTimeMinutes);
     f_.edtHinweiseLabel.SetText(kTextMinutes);
-    // Shown while the field is edited, so the user sees which value is being typed.
-    f_.edtHinweiseLabel.Show();
+    // The label is shown while the field is edited, so the user sees which value is typed.
+    f_.displayMode().Show(DisplayMode::Showing::Typing);
 }
 
 void TimeEntry::edtTimeSecondsEnter(TComponent* /*sender*/) {
     f_.countdown().Pause();
     secondsOnEnter_ = FieldValueOnEnter(f_.edtTimeSeconds);
     f_.edtHinweiseLabel.SetText(kTextSeconds);
-    f_.edtHinweiseLabel.Show();
+    f_.displayMode().Show(DisplayMode::Showing::Typing);
 }
 
 void TimeEntry::ApplyTypedTime(std::int32_t seconds) {
@@ -95,8 +96,8 @@ void TimeEntry::LeaveField(bool changed) {
             ApplyTypedTime(*time);
         }
     }
-    if (!f_.selection().Selecting()) {
-        f_.edtHinweiseLabel.Hide();
+    if (f_.displayMode().Current() == DisplayMode::Showing::Typing) {
+        f_.displayMode().Show(DisplayMode::Showing::Time);
     }
     f_.countdown().Resume();
 }

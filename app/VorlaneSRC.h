@@ -28,6 +28,7 @@ class AlarmSound;
 class ButtonLooks;
 class ClockTimeSelection;
 class Countdown;
+class DisplayMode;
 class ErrorBoxes;
 class KeyCommands;
 class Reminder;
@@ -101,6 +102,7 @@ public:
     // entry and the keys only answer their controls' events, so nothing asks for them.
     Countdown& countdown() { return *countdown_; }
     TimeDisplay& display() { return *display_; }
+    DisplayMode& displayMode() { return *displayMode_; }
     ClockTimeSelection& selection() { return *selection_; }
     Reminder& reminder() { return *reminder_; }
     AlarmSound& sound() { return *sound_; }
@@ -114,8 +116,6 @@ public:
     std::vector<AccessibleItem> AccessibleItems() override;
     void FormCreate(TComponent* sender);
     void mnuExitClick(TComponent* sender);
-    // The info dialog is still to come once start-up has finished (a first run, a failed read).
-    bool InfoDueAtStart() const { return showInfoAtStart_; }
 
 private:
     void ReadCommandLine();
@@ -132,12 +132,14 @@ private:
     void SetRunTimeTexts();
     void PlaceForFirstRun();
 
+    // The info dialog is still to come once start-up has finished (a first run, a failed read).
     bool showInfoAtStart_ = false;
     bool startMinimized_ = false;
     PlatformServices services_;
     std::vector<std::string> arguments_;
     std::unique_ptr<ErrorBoxes> errors_;
     std::unique_ptr<Countdown> countdown_;
+    std::unique_ptr<DisplayMode> displayMode_;
     std::unique_ptr<TimeDisplay> display_;
     std::unique_ptr<TimeEntry> timeEntry_;
     std::unique_ptr<ClockTimeSelection> selection_;

@@ -66,6 +66,14 @@ public:
         Fire(form->tmrStartAfter300ms);
     }
 
+    // Whether start-up, once finished, ends with the info dialog (a first run, a failed read).
+    bool StartUpEndsWithTheInfoDialog() {
+        FinishStartUp();
+        return std::ranges::any_of(host.application.windows, [](const auto& window) {
+            return window->params.className == "TShowInfoDialog" && window->visible;
+        });
+    }
+
     void Tick(std::int64_t afterMs = 300) {
         TimePasses(afterMs);
         Fire(form->tmrCountdown);

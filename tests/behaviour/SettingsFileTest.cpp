@@ -247,7 +247,7 @@ TEST_F(SettingsFile, ADragIsWrittenAtExitAndTheNextStartComesUpThere) {
     EXPECT_EQ(next.f().Left(), 640);
     EXPECT_EQ(next.f().Top(), 360);
     EXPECT_EQ(next.f().settings().StoredSound(), "C:\\before.mp3");
-    EXPECT_FALSE(next.f().InfoDueAtStart());
+    EXPECT_FALSE(next.StartUpEndsWithTheInfoDialog());
 }
 
 // The line is not this run's to change: the sound may come back (a drive plugged in again).

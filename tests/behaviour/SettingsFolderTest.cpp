@@ -59,7 +59,7 @@ TEST(SettingsFolder, AnExistingFileIsUsedWhereItIsFoundTheProgramFolderFirst) {
                   fromProgramFolder ? "C:\\program.mp3" : "C:\\user.mp3");
         EXPECT_EQ(app.f().Left(), fromProgramFolder ? 100 : 300);
         EXPECT_EQ(app.f().Top(), fromProgramFolder ? 200 : 400);
-        EXPECT_FALSE(app.f().InfoDueAtStart());
+        EXPECT_FALSE(app.StartUpEndsWithTheInfoDialog());
         // Found files are read, not rewritten.
         if (c.inProgramFolder) {
             EXPECT_EQ(BytesOf(app.host.files, kProgramFolder + "Vorlane.ini"), programFile);
@@ -83,7 +83,7 @@ TEST(SettingsFolder, NoSettingsAnywhereIsAFirstRunThatMakesTheUserFolderWithItsP
     EXPECT_EQ(app.f().settings().ConfigDir(), folder);
     EXPECT_EQ(app.host.files.currentFolder, folder);
     // First run: placed by the first-run rule and written at once.
-    EXPECT_TRUE(app.f().InfoDueAtStart());
+    EXPECT_TRUE(app.StartUpEndsWithTheInfoDialog());
     EXPECT_EQ(app.f().Left(), 1234);
     EXPECT_EQ(app.f().Top(), 421);
     EXPECT_EQ(BytesOf(app.host.files, folder + "Vorlane.ini"), WrittenSettings("", 1234, 421));
@@ -146,7 +146,7 @@ TEST(SettingsFolder, TheFormerFileIsImportedSetAsideAndItsSettingsWrittenAtOnce)
                   WrittenSettings("C:\\Sounds\\gong.mp3", 500, 300));
         EXPECT_FALSE(app.f().settings().Changed());
         // Not a first run.
-        EXPECT_FALSE(app.f().InfoDueAtStart());
+        EXPECT_FALSE(app.StartUpEndsWithTheInfoDialog());
         EXPECT_TRUE(app.host.messageBoxes.shown.empty());
     }
     App beside({"-p"}, [](HeadlessHost& machine) {
@@ -198,7 +198,7 @@ TEST(SettingsFolder, AFormerFileThatCannotBeSetAsideIsStillImportedOnlyOnce) {
             c.prepare(machine.files);
         });
         EXPECT_TRUE(first.host.files.FileExists(kFormer));
-        EXPECT_FALSE(first.f().InfoDueAtStart());
+        EXPECT_FALSE(first.StartUpEndsWithTheInfoDialog());
         EXPECT_EQ(BytesOf(first.host.files, kUserFolder + "Vorlane.ini"),
                   WrittenSettings("C:\\gong.mp3", 500, 300));
         EXPECT_TRUE(first.host.messageBoxes.shown.empty());
@@ -221,7 +221,7 @@ TEST(SettingsFolder, AMalformedFormerFileStillCountsAsImported) {
         machine.files.AddFile("C:\\only.mp3", "");
     });
     EXPECT_EQ(app.f().settings().StoredSound(), "C:\\only.mp3");
-    EXPECT_FALSE(app.f().InfoDueAtStart());
+    EXPECT_FALSE(app.StartUpEndsWithTheInfoDialog());
     EXPECT_TRUE(app.host.files.FileExists(kSetAside));
     // The window kept its place, and that is what was written.
     EXPECT_EQ(BytesOf(app.host.files, kUserFolder + "Vorlane.ini"),
@@ -245,7 +245,7 @@ TEST(SettingsFolder, ARejectedUserFolderShowsTheLoadingErrorAndStartsAsAFirstRun
         EXPECT_EQ(texts[0], kLoadingError + folder + "Vorlane.ini");
         // The first run's write into the folder that could not be made fails in its turn.
         EXPECT_EQ(texts[1].rfind(kSavingError, 0), 0u) << texts[1];
-        EXPECT_TRUE(app.f().InfoDueAtStart());
+        EXPECT_TRUE(app.StartUpEndsWithTheInfoDialog());
         EXPECT_EQ(app.f().Left(), 1234);
         EXPECT_FALSE(app.f().settings().Changed());
     }
@@ -263,7 +263,7 @@ TEST(SettingsFolder, AUserFolderThatMayNotBeMadeIsReportedOnlyByTheWrite) {
     EXPECT_EQ(texts[0], kSavingError + "Die Datei \"" + kUserFolder +
                             "Vorlane.ini\" kann nicht erstellt werden: Der Pfad wurde nicht "
                             "gefunden. (EFileError)");
-    EXPECT_TRUE(app.f().InfoDueAtStart());
+    EXPECT_TRUE(app.StartUpEndsWithTheInfoDialog());
 }
 
 TEST(SettingsFolder, TheMenuShowsTheSettingsFileSelectedInTheFileManager) {

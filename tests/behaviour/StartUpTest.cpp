@@ -28,12 +28,12 @@ TEST(StartUp, CreationLaysOutTheWindowAndPlacesAFirstRun) {
     // No settings file yet: first-run position, info dialog wished, settings written at once.
     EXPECT_EQ(f.Left(), 1234);
     EXPECT_EQ(f.Top(), 421);
-    EXPECT_TRUE(app.f().InfoDueAtStart());
     EXPECT_FALSE(app.f().settings().Changed());
     EXPECT_TRUE(app.host.files.FileExists(app.f().settings().ConfigDir() + "Vorlane.ini"));
     EXPECT_TRUE(f.tmrFirstStart.Enabled());
     EXPECT_FALSE(f.tmrStartAfter300ms.Enabled());
     EXPECT_FALSE(f.tmrCountdown.Enabled());
+    EXPECT_TRUE(app.StartUpEndsWithTheInfoDialog());
 }
 
 TEST(StartUp, WindowIsAToolWindowWithoutTaskbarButtonAndStartsOnTop) {
@@ -78,7 +78,6 @@ TEST(StartUp, StagesRunInOrderAndSwitchOnTheCountdown) {
     EXPECT_TRUE(f.tmrCountdown.Enabled());
     EXPECT_FALSE(app.window().topmost);
     EXPECT_FALSE(f.StayOnTop);
-    EXPECT_FALSE(app.f().InfoDueAtStart());
     // A first start (there is no settings file yet) ends with the info dialog, centred.
     EXPECT_EQ(
         app.host.log.calls,
