@@ -35,26 +35,26 @@ std::vector<AccessibleItem> TFormVorlane::AccessibleItems() {
     if (edtTimeMinutes.Visible()) {
         items.push_back({AccessibleRole::Text, display().SpokenRemainingTime(),
                          Union(edtTimeMinutes.Bounds(), edtTimeSeconds.Bounds()), false, false, "",
-                         &edtTimeMinutes});
+                         &edtTimeMinutes, display().RemainingTimeInWords()});
     }
     if (edtFirstTextLine.Visible()) {
         items.push_back({AccessibleRole::Text, Trimmed(edtFirstTextLine.Text()),
-                         edtFirstTextLine.Bounds(), false, false, "", &edtFirstTextLine});
+                         edtFirstTextLine.Bounds(), false, false, "", &edtFirstTextLine, ""});
     }
     if (btnTerminVerschieben.Visible()) {
         items.push_back({AccessibleRole::PushButton, btnTerminVerschieben.Text(),
-                         btnTerminVerschieben.Bounds(), false, true, kPress,
-                         &btnTerminVerschieben});
+                         btnTerminVerschieben.Bounds(), false, true, kPress, &btnTerminVerschieben,
+                         ""});
     }
     if (edtSecondTextLine.Visible()) {
         items.push_back({AccessibleRole::Link, Trimmed(edtSecondTextLine.Text()),
-                         edtSecondTextLine.Bounds(), false, false, kOpen, &edtSecondTextLine});
+                         edtSecondTextLine.Bounds(), false, false, kOpen, &edtSecondTextLine, ""});
     }
     for (ImageButton* button : ImageButtons()) {
         if (button->Normal.Visible()) {
             items.push_back({AccessibleRole::PushButton, button->Hover.Hint(),
                              button->Normal.Bounds(), button->Active.Visible(), false, kPress,
-                             &button->Normal});
+                             &button->Normal, ""});
         }
     }
     // Reading order: top to bottom, then left to right.

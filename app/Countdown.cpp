@@ -144,6 +144,7 @@ void Countdown::tmrCountdownTimer(TComponent* /*sender*/) {
             alarmActive_ = true;
             f_.Window().Alert(f_.displayMode().TimeShown() ? &f_.edtTimeMinutes
                                                            : &f_.edtFirstTextLine);
+            f_.windowAndTray().NotifyTimeIsUp();
             f_.sound().PlayAlarm();
         }
         if (blinkPhase_ == 1 || blinkPhase_ == 2) {

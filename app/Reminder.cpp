@@ -40,6 +40,10 @@ void Reminder::ShowTextLine() {
     f_.displayMode().ShowTextLines(HasText(), !HasText());
 }
 
+std::optional<std::string> Reminder::Text() const {
+    return HasText() ? text_ : std::nullopt;
+}
+
 bool Reminder::HasText() const {
     return text_ && *text_ != kNoReminderText;
 }

@@ -16,6 +16,8 @@ namespace {
 // The longest time the display shows (999:59): rounding up never names more, and the quick
 // buttons add only what still fits.
 constexpr std::int32_t kLongestShown = 999 * 60 + 59;
+// Where screen readers are alerted on the way to zero: five minutes and one minute left.
+constexpr std::int32_t kSpokenMilestones[] = {5 * 60, 60};
 } // namespace
 
 TimeDisplay::TimeDisplay(TFormVorlane& form) : f_(form) {}
@@ -90,6 +92,10 @@ std::string TimeDisplay::SpokenRemainingTime() const {
     return "Verbleibende Zeit " + text.minutes + ":" + text.seconds;
 }
 
+std::string TimeDisplay::RemainingTimeInWords() const {
+    return vorlane::RemainingTimeInWords(SpokenSeconds());
+}
+
 // Runs with every display update (each tick): compares a number, and builds no text.
 void TimeDisplay::AnnounceRemainingTime() {
     const std::int32_t spoken = SpokenSeconds();
@@ -97,10 +103,19 @@ void TimeDisplay::AnnounceRemainingTime() {
         return;
     }
     // The first name is no change: readers learn it when they first read the window.
-    const bool changed = spokenSeconds_ >= 0;
+    const std::int32_t before = spokenSeconds_;
     spokenSeconds_ = spoken;
-    if (changed) {
-        f_.Window().AccessibleNameChanged(f_.edtTimeMinutes);
+    if (before < 0) {
+        return;
+    }
+    f_.Window().AccessibleNameChanged(f_.edtTimeMinutes);
+    // A milestone is reached from above, by the ticks or a button; a sleep that skipped it
+    // still says the time now.
+    for (const std::int32_t milestone : kSpokenMilestones) {
+        if (before > milestone && spoken <= milestone && spoken > 0) {
+            f_.Window().Alert(&f_.edtTimeMinutes);
+            break;
+        }
     }
 }
 

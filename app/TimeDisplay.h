@@ -21,8 +21,9 @@ public:
     void btnMinusFiveNormalClick(TComponent* sender);
     void mnuSetClick(TComponent* sender);
 
-    // The remaining time as a screen reader says it.
+    // The remaining time as a screen reader says it: its name, and the same in words.
     std::string SpokenRemainingTime() const;
+    std::string RemainingTimeInWords() const;
 
 private:
     // The seconds the spoken time names: whole minutes, rounded up, then every second.
@@ -30,7 +31,8 @@ private:
     // Adds the seconds where the sum still fits the display (999:59).
     void PlusMinutes(int seconds);
     void MinusMinutes(int seconds);
-    // Tells readers of a changed spoken time.
+    // Tells readers of a changed spoken time, and alerts them as the countdown reaches five
+    // minutes and one minute (zero has the alarm's own alert).
     void AnnounceRemainingTime();
 
     TFormVorlane& f_;

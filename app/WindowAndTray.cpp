@@ -2,9 +2,11 @@
 // window by its background, and the info and web-page commands.
 #include "app/WindowAndTray.h"
 #include "app/Countdown.h"
+#include "app/Reminder.h"
 #include "app/ScreenRects.h"
 #include "app/SettingsStore.h"
 #include "app/VorlaneSRC.h"
+#include "core/AlarmNotice.h"
 #include "core/ScreenCheck.h"
 #include "core/Snap.h"
 #include "core/WindowShape.h"
@@ -17,6 +19,8 @@ namespace vorlane {
 
 WindowAndTray::WindowAndTray(TFormVorlane& form, ShowInfoModule& info) : f_(form), info_(info) {
     f_.TrayIcon.OnClick = [this](TComponent* sender) { TrayIconClick(sender); };
+    // A click on the notification at zero brings the window, as a click on the icon does.
+    f_.TrayIcon.OnNotificationClick = [this](TComponent* sender) { TrayIconClick(sender); };
     f_.TrayIcon.PopupMenu = &f_.pmnPopupSymbol;
     f_.pmnPopupSymbol.OnPopup = [this](TComponent* sender) { pmnPopupSymbolPopup(sender); };
     f_.App().OnRestore = [this](TComponent* sender) { ApplicationEventsOnRestore(sender); };
@@ -56,6 +60,11 @@ void WindowAndTray::TrayIconClick(TComponent* /*sender*/) {
     f_.App().Restore();
     f_.App().HideOwnerWindow();
     f_.Window().BringToForeground();
+}
+
+void WindowAndTray::NotifyTimeIsUp() {
+    const TimeOfDay now = DecodeTimeOfDay(f_.Services().clock.Now());
+    f_.TrayIcon.ShowNotification({"Vorlane", AlarmNoticeText(f_.reminder().Text(), now)});
 }
 
 void WindowAndTray::mnuRestoreClick(TComponent* sender) {

@@ -17,6 +17,9 @@ public:
     void MinimizeToTray();
     void mnuMinimizeClick(TComponent* sender);
     void TrayIconClick(TComponent* sender);
+    // The notification at zero beside the tray icon: what ended and when. Windows keeps it in
+    // its notification centre for whoever was away from the blinking window.
+    void NotifyTimeIsUp();
     // Cuts the window to its round shape at the window's DPI.
     void ApplyWindowShape();
     // A window that lies on no monitor (its monitor went away, the screen shrank) comes into

@@ -22,6 +22,28 @@ DisplayText FormatRemaining(std::int32_t remainingSeconds) {
     return DisplayText{TwoDigitsAtLeast(minutes), TwoDigitsAtLeast(seconds)};
 }
 
+std::string RemainingTimeInWords(std::int32_t remainingSeconds) {
+    if (remainingSeconds <= 0) {
+        return "Die Zeit ist um.";
+    }
+    const std::int32_t minutes = remainingSeconds / 60;
+    const std::int32_t seconds = remainingSeconds % 60;
+    const auto counted = [](std::int32_t count, const char* one, const char* many) {
+        return std::to_string(count) + " " + (count == 1 ? one : many);
+    };
+    std::string text = "Noch ";
+    if (minutes > 0) {
+        text += counted(minutes, "Minute", "Minuten");
+        if (seconds > 0) {
+            text += " und ";
+        }
+    }
+    if (seconds > 0) {
+        text += counted(seconds, "Sekunde", "Sekunden");
+    }
+    return text;
+}
+
 std::string TrayTipText(const std::string& minutesField, const std::string& secondsField) {
     return minutesField + ":" + secondsField;
 }

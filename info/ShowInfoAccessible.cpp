@@ -16,7 +16,7 @@ std::vector<AccessibleItem> TShowInfoDialog::AccessibleItems() {
         }
         const bool link = control == &lblVorlaneLink || control == &llbArdewayLink;
         items.push_back({link ? AccessibleRole::Link : AccessibleRole::Text, control->Text(),
-                         control->Bounds(), false, false, link ? "Öffnen" : "", control});
+                         control->Bounds(), false, false, link ? "Öffnen" : "", control, ""});
     }
     std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
         return std::tie(a.bounds.top, a.bounds.left) < std::tie(b.bounds.top, b.bounds.left);

@@ -29,6 +29,8 @@ struct AccessibleItem {
     // The control that stands for the part: its click is the action, and the form names it
     // when the part's name changes.
     TControl* control = nullptr;
+    // Said after the name (its accessible description); empty when the part has none.
+    std::string description;
 };
 
 } // namespace vorlane

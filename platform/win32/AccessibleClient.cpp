@@ -212,7 +212,9 @@ HRESULT AccessibleClient::get_accDescription(VARIANT child, BSTR* description) {
     *description = nullptr;
     return ForPart(
         child, [&](IAccessible& system) { return system.get_accDescription(child, description); },
-        [](const AccessibleItem&) -> HRESULT { return S_FALSE; });
+        [&](const AccessibleItem& part) -> HRESULT {
+            return part.description.empty() ? S_FALSE : ToBstr(part.description, description);
+        });
 }
 
 HRESULT AccessibleClient::get_accRole(VARIANT child, VARIANT* role) {

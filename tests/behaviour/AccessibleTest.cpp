@@ -183,6 +183,37 @@ TEST(Accessible, TheTimesNameChangesOnceAMinuteAndEverySecondInTheLast) {
     EXPECT_TRUE(Find(app, "Verbleibende Zeit 01:00"));
 }
 
+// Readers are alerted on the way down at five minutes, at one minute and at zero, each time
+// with the remaining time in words; never for the seconds between.
+TEST(Accessible, ReadersAreAlertedAtFiveMinutesOneMinuteAndZero) {
+    App app;
+    app.f().countdown().SetRemainingSeconds(6 * 60 + 5);
+    app.Running();
+    std::vector<std::string> heard;
+    size_t alerts = app.window().alerts.size();
+    while (!app.f().countdown().AlarmActive()) {
+        app.Tick(1000);
+        for (; alerts < app.window().alerts.size(); ++alerts) {
+            ASSERT_EQ(app.window().alerts[alerts], "edtTimeMinutes");
+            heard.push_back(app.f().AccessibleItems()[2].description);
+        }
+    }
+    EXPECT_EQ(heard,
+              (std::vector<std::string>{"Noch 5 Minuten", "Noch 1 Minute", "Die Zeit ist um."}));
+}
+
+TEST(Accessible, AMilestonePassedByAButtonIsToldOnceAndNotBackUpwards) {
+    App app;
+    app.f().countdown().SetRemainingSeconds(7 * 60);
+    app.Running();
+    const size_t before = app.window().alerts.size();
+    app.Click(app.f().btnMinusFive.Normal); // 07:00 to 02:00, past five minutes at once
+    EXPECT_EQ(app.window().alerts.size(), before + 1);
+    EXPECT_EQ(app.f().AccessibleItems()[2].description, "Noch 2 Minuten");
+    app.Click(app.f().btnPlusFive.Normal); // back up: no milestone reached
+    EXPECT_EQ(app.window().alerts.size(), before + 1);
+}
+
 TEST(Accessible, TheTimesNameNeverSaysMoreThanTheDisplayCanShow) {
     App app;
     app.f().countdown().SetRemainingSeconds(59999);

@@ -249,5 +249,36 @@ TEST_F(TrayMenu, VisitingTheSiblingOpensItsGermanPageAndLeavesTheWindowAlone) {
     EXPECT_EQ(app.host.shell.opened.size(), 2u);
 }
 
+// At zero a notification beside the tray icon says what ended and when, once per alarm; a
+// click on it brings the window to the front as a click on the icon does.
+TEST(TrayNotification, TheAlarmIsToldOnceBesideTheIconAndItsClickBringsTheWindow) {
+    const struct {
+        std::vector<std::string> arguments;
+        const char* text;
+    } cases[] = {
+        {{"-t1"}, "Die Zeit ist um.\nAbgelaufen um 14:01 Uhr."},
+        {{"-t1", "-sTee ziehen lassen"}, "Tee ziehen lassen\nAbgelaufen um 14:01 Uhr."},
+    };
+    for (const auto& c : cases) {
+        App app(c.arguments);
+        app.Running();
+        EXPECT_TRUE(app.window().notifications.empty());
+        Dispatch([&] { app.f().mnuMinimize->Click(); });
+        ASSERT_TRUE(app.application().minimized);
+        while (!app.f().countdown().AlarmActive()) {
+            app.Tick(1000);
+        }
+        app.Tick();
+        app.Tick();
+        EXPECT_EQ(app.window().notifications, (std::vector<TrayNotification>{{"Vorlane", c.text}}));
+
+        app.application().minimized = true;
+        app.host.log.calls.clear();
+        Dispatch([&] { app.f().TrayIcon.NotificationClicked(); });
+        EXPECT_FALSE(app.application().minimized);
+        EXPECT_EQ(app.host.log.calls, (Names{"restore", "hide owner", "hide owner", "foreground"}));
+    }
+}
+
 } // namespace
 } // namespace vorlane::testing

@@ -47,6 +47,26 @@ TEST(FormatRemainingTest, WritesMinutesAndSeconds) {
     }
 }
 
+TEST(RemainingTimeInWordsTest, CountsMinutesAndSecondsInGermanWithTheirSingulars) {
+    const struct {
+        std::int32_t seconds;
+        const char* words;
+    } cases[] = {
+        {300, "Noch 5 Minuten"},
+        {60, "Noch 1 Minute"},
+        {90, "Noch 1 Minute und 30 Sekunden"},
+        {121, "Noch 2 Minuten und 1 Sekunde"},
+        {59, "Noch 59 Sekunden"},
+        {1, "Noch 1 Sekunde"},
+        {0, "Die Zeit ist um."},
+        {-3, "Die Zeit ist um."},
+        {59999, "Noch 999 Minuten und 59 Sekunden"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RemainingTimeInWords(c.seconds), c.words) << c.seconds;
+    }
+}
+
 TEST(TrayTipTextTest, JoinsTheFieldsWithAColon) {
     struct Case {
         std::int32_t remaining;

@@ -63,6 +63,13 @@ public:
         SysFreeString(name);
         return text;
     }
+    std::wstring Description(long id) {
+        BSTR description = nullptr;
+        object->get_accDescription(Child(id), &description);
+        std::wstring text = description != nullptr ? description : L"";
+        SysFreeString(description);
+        return text;
+    }
     long Role(long id) {
         VARIANT role;
         role.vt = VT_EMPTY;
@@ -274,6 +281,7 @@ TEST_F(WinEventTest, TheAlarmRaisesAnAlertAboutTheTime) {
     Reader reader(main);
     ASSERT_EQ(reader.result, S_OK);
     EXPECT_EQ(Narrow(reader.Name(alert->child)), "Verbleibende Zeit 00:00");
+    EXPECT_EQ(Narrow(reader.Description(alert->child)), "Die Zeit ist um.");
 }
 
 TEST_F(WinEventTest, TheTimesNameChangeIsToldInTheLastMinute) {
