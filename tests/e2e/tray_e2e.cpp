@@ -3,6 +3,7 @@
 #include "ProgramTest.h"
 
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include <memory>
 #include <string>
@@ -44,6 +45,20 @@ TEST_F(TrayTest, TheIconIsThereAndItsClickBringsTheHiddenWindowBack) {
     ClickScreen(CentreOf(icon));
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, milliseconds(2000)))
         << "a click on the tray icon brings the window back";
+}
+
+// The shell reports a click on the notification as a callback of the icon (version 4: the
+// event in the low word, the icon's id in the high word).
+TEST_F(TrayTest, AClickOnTheNotificationBringsTheHiddenWindowToTheFront) {
+    HWND main = Start(L"-t30");
+    ASSERT_NE(main, nullptr);
+    PressKey(main, VK_F12);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }, milliseconds(2000)));
+    constexpr UINT kTrayCallback = WM_APP + 1;
+    PostMessageW(main, kTrayCallback, 0, MAKELPARAM(NIN_BALLOONUSERCLICK, 1));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) && GetForegroundWindow() == main; },
+                          milliseconds(2000)))
+        << "the window is not in front after a click on the notification";
 }
 
 TEST_F(TrayTest, StartedInTheTrayTheWindowStaysHiddenAndTheIconBringsItBack) {

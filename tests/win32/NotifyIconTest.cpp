@@ -2,7 +2,9 @@
 // the window's DPI, held by the peer while the shell shows it and let go once it is replaced
 // or removed. Run at 96, 144 and 192 DPI (win32_dpi144, win32_dpi192).
 #include "platform/win32/NotifyIcon.h"
+#include "PatchedImport.h"
 #include "assets/ResourceIds.h"
+#include "platform/Dispatch.h"
 #include "platform/TrayIcon.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/Handles.h"
@@ -12,6 +14,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace vorlane::testing {
 namespace {
@@ -37,6 +41,24 @@ std::optional<IconSize> SizeOf(HICON icon) {
     // A monochrome icon: its mask holds the AND and the XOR half one above the other.
     GetObjectW(mask.Get(), sizeof(bitmap), &bitmap);
     return IconSize{bitmap.bmWidth, bitmap.bmHeight / 2};
+}
+
+// What the program hands the shell, recorded on its way there.
+using NotifyFunction = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAW);
+NotifyFunction originalNotify = nullptr;
+struct SentNotification {
+    DWORD message;
+    std::wstring title;
+    std::wstring text;
+    DWORD flags;
+};
+std::vector<SentNotification> sentNotifications;
+
+BOOL WINAPI RecordingNotify(DWORD message, PNOTIFYICONDATAW data) {
+    if ((data->uFlags & NIF_INFO) != 0) {
+        sentNotifications.push_back({message, data->szInfoTitle, data->szInfo, data->dwInfoFlags});
+    }
+    return originalNotify(message, data);
 }
 
 class TrayIconPeer : public ::testing::Test {
@@ -101,6 +123,35 @@ TEST_F(TrayIconPeer, EachIconIsLetGoWhenAnotherReplacesItOrTheTrayIconIsRemoved)
     peer->Remove();
     EXPECT_EQ(peer->ShownIcon(), nullptr);
     EXPECT_FALSE(SizeOf(last).has_value()) << "the removed icon is still there";
+}
+
+// A notification asked for before the shell has the icon waits for it, then goes with the
+// program's own icon; the shell's report of a click on it reaches the model.
+TEST_F(TrayIconPeer, ANotificationReachesTheShellOnceItHasTheIconAndItsClickComesBack) {
+    sentNotifications.clear();
+    const PatchedImport patch("shell32.dll", "Shell_NotifyIconW", &RecordingNotify, originalNotify);
+    ASSERT_TRUE(patch.Active());
+    model.ShowNotification({"Vorlane", "Tee ziehen lassen\nAbgelaufen um 14:01 Uhr."});
+    EXPECT_TRUE(sentNotifications.empty()) << "sent before the shell has the icon";
+    model.SetIcon(VORLANE_ICON_APP);
+    ASSERT_EQ(sentNotifications.size(), 1u);
+    EXPECT_EQ(sentNotifications[0].message, static_cast<DWORD>(NIM_MODIFY));
+    EXPECT_EQ(sentNotifications[0].title, L"Vorlane");
+    EXPECT_EQ(sentNotifications[0].text, L"Tee ziehen lassen\nAbgelaufen um 14:01 Uhr.");
+    EXPECT_EQ(sentNotifications[0].flags, static_cast<DWORD>(NIIF_USER));
+
+    // Once the icon is there, a notification goes at once.
+    model.ShowNotification({"Vorlane", "Die Zeit ist um."});
+    ASSERT_EQ(sentNotifications.size(), 2u);
+    EXPECT_EQ(sentNotifications[1].text, L"Die Zeit ist um.");
+
+    int clicks = 0;
+    model.OnNotificationClick = [&](TComponent*) { ++clicks; };
+    peer->Callback(0, MAKELPARAM(NIN_BALLOONUSERCLICK, 1));
+    EXPECT_EQ(clicks, 1);
+    // The notification timing out on its own is no click.
+    peer->Callback(0, MAKELPARAM(NIN_BALLOONTIMEOUT, 1));
+    EXPECT_EQ(clicks, 1);
 }
 
 } // namespace
