@@ -56,19 +56,15 @@ public:
         object->get_accChildCount(&count);
         return count;
     }
-    std::wstring Name(long id) {
-        BSTR name = nullptr;
-        object->get_accName(Child(id), &name);
-        std::wstring text = name != nullptr ? name : L"";
-        SysFreeString(name);
-        return text;
-    }
-    std::wstring Description(long id) {
-        BSTR description = nullptr;
-        object->get_accDescription(Child(id), &description);
-        std::wstring text = description != nullptr ? description : L"";
-        SysFreeString(description);
-        return text;
+    std::wstring Name(long id) { return Text(id, &IAccessible::get_accName); }
+    std::wstring Description(long id) { return Text(id, &IAccessible::get_accDescription); }
+    // One of the object's texts of a part; empty where it has none.
+    std::wstring Text(long id, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
+        BSTR text = nullptr;
+        (object->*get)(Child(id), &text);
+        std::wstring read = text != nullptr ? text : L"";
+        SysFreeString(text);
+        return read;
     }
     long Role(long id) {
         VARIANT role;
