@@ -46,6 +46,10 @@ void Reminder::ShowTextLine() {
     }
 }
 
+std::optional<std::string> Reminder::Text() const {
+    return HasText() ? text_ : std::nullopt;
+}
+
 bool Reminder::HasText() const {
     return text_ && *text_ != kNoReminderText;
 }

@@ -24,6 +24,8 @@ public:
     // After the clock-time selection: the reminder's line if there is a reminder, else the
     // sound's line.
     void ShowTextLine();
+    // The reminder's text, if there is one.
+    std::optional<std::string> Text() const;
 
 private:
     void edtFirstTextLineClick(TComponent* sender);

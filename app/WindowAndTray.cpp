@@ -2,6 +2,7 @@
 // window by its background, and the info and web-page commands.
 #include "app/WindowAndTray.h"
 #include "app/Countdown.h"
+#include "app/RunningRecord.h"
 #include "app/ScreenRects.h"
 #include "app/SettingsStore.h"
 #include "app/VorlaneSRC.h"
@@ -40,6 +41,7 @@ void WindowAndTray::MinimizeToTray() {
     f_.FocusControl(f_.mplMediaPlayer);
     f_.App().Minimize();
     f_.Window().Hide();
+    f_.record().CountdownChanged();
 }
 
 void WindowAndTray::mnuMinimizeClick(TComponent* /*sender*/) {
@@ -56,6 +58,7 @@ void WindowAndTray::TrayIconClick(TComponent* /*sender*/) {
     f_.App().Restore();
     f_.App().HideOwnerWindow();
     f_.Window().BringToForeground();
+    f_.record().CountdownChanged();
 }
 
 void WindowAndTray::mnuRestoreClick(TComponent* sender) {
