@@ -30,6 +30,15 @@ public:
     // A countdown to a clock time chosen by the user, seconds from now: it ends at that clock
     // time, also when the wall clock is set or the time zone changes meanwhile.
     void CountToClockTime(std::int32_t seconds);
+    // A countdown an earlier copy of the program left running: it reaches zero msLeft from
+    // now, counted from start-up's first tick on as if it had never stopped; one to a clock
+    // time keeps following the clock.
+    void GoOnFor(std::int64_t msLeft, bool toClockTime);
+    // Milliseconds from now until the display reaches zero while it runs (a countdown to a
+    // clock time: until that clock time).
+    std::int64_t MsUntilZero();
+    // Counting to a clock time the user chose, rather than a duration.
+    bool CountsToClockTime() const { return clockTimeDeadlineMs_.has_value(); }
     // Zero was reached and the alarm runs.
     bool AlarmActive() const { return alarmActive_; }
     // Until the first tick: start-up still parks the focus and keeps the window on top.
@@ -50,6 +59,8 @@ private:
     // reached zero meanwhile rings now.
     void Resumed();
     std::int32_t TimeInSeconds();
+    // The time base here and now, without telling the record.
+    void CountFromNow();
     void SetRemaining(std::int32_t seconds);
     // The wall clock in milliseconds since the date-time's day zero.
     std::int64_t WallMs();
@@ -61,6 +72,11 @@ private:
     // A tick now, where the ticks run (not before start-up's first, nor while a time is
     // typed or chosen).
     void TickNowIfRunning();
+    // The record of the running countdown follows each new time, pause and resumption.
+    void Changed();
+    // The first tick of a countdown taken over from an earlier copy: the time base lies where
+    // the display, counting on, reaches zero when the earlier copy's would have.
+    void GoOnFromFirstTick();
     // The five display fields, in the order the looks are painted.
     void ColorDisplay(Color background, Color text);
 
@@ -75,6 +91,12 @@ private:
     std::int64_t wallBaseMs_ = 0;
     // Where the countdown was set to a clock time: that moment on the wall clock.
     std::optional<std::int64_t> clockTimeDeadlineMs_;
+    // A countdown taken over from an earlier copy: the moment it reaches zero on the
+    // monotonic clock, until the first tick.
+    std::optional<std::int64_t> goOnUntilMs_;
+    // Where a countdown taken over had reached zero before this copy ran: that moment on the
+    // wall clock, which the alarm's notification names.
+    std::optional<std::int64_t> zeroPassedWallMs_;
     std::int32_t lastTickSeconds_ = 0;
     std::int32_t prevTickSeconds_ = 0;
     std::int32_t tickDelta_ = 0;

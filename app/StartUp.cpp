@@ -9,6 +9,7 @@
 #include "app/ImageButtonTable.h"
 #include "app/KeyCommands.h"
 #include "app/Reminder.h"
+#include "app/RunningRecord.h"
 #include "app/SettingsStore.h"
 #include "app/TimeDisplay.h"
 #include "app/TimeEntry.h"
@@ -27,6 +28,7 @@ TFormVorlane::TFormVorlane(ShowInfoModule& info, PlatformServices services,
       arguments_(std::move(arguments)) {
     CreateDesignTimeControls();
     errors_ = std::make_unique<ErrorBoxes>(services_.messageBoxes);
+    record_ = std::make_unique<RunningRecord>(*this);
     countdown_ = std::make_unique<Countdown>(*this, services_.monotonicClock, services_.clock);
     displayMode_ = std::make_unique<DisplayMode>(*this);
     display_ = std::make_unique<TimeDisplay>(*this);
@@ -77,7 +79,7 @@ void TFormVorlane::FormCreate(TComponent* /*sender*/) {
     App().HideOwnerWindow();
     TrayIcon.SetIcon(VORLANE_ICON_APP);
     reminder().SetNoReminder();
-    ReadCommandLine();
+    const CommandLineOptions options = ReadCommandLine();
     display().ShowRemainingTime();
     reminder().ArrangeAtStart(countdown().RemainingSeconds() == 0);
 
@@ -100,6 +102,9 @@ void TFormVorlane::FormCreate(TComponent* /*sender*/) {
         showInfoAtStart_ = true;
     }
     settings().NoteSettledPlace();
+    if (record().TakeOrphanAtStart(options)) {
+        startMinimized_ = true;
+    }
     tmrFirstStart.SetEnabled(true);
 }
 
@@ -109,7 +114,7 @@ void TFormVorlane::PlaceForFirstRun() {
     SetPosition(at.left, at.top);
 }
 
-void TFormVorlane::ReadCommandLine() {
+CommandLineOptions TFormVorlane::ReadCommandLine() {
     const CommandLineOptions options = ReadArguments(arguments_);
     if (options.startMinimized) {
         startMinimized_ = true;
@@ -123,6 +128,7 @@ void TFormVorlane::ReadCommandLine() {
     if (options.reminderText) {
         reminder().ShowReminder(*options.reminderText);
     }
+    return options;
 }
 
 void TFormVorlane::tmrFirstStartTimer(TComponent* /*sender*/) {
@@ -189,6 +195,8 @@ void TFormVorlane::mnuExitClick(TComponent* /*sender*/) {
 }
 
 void TFormVorlane::FormCloseQuery(TComponent* /*sender*/, bool& canClose) {
+    // Ended by the user's hand: the next start is a plain one.
+    record().RemoveAtExit();
     try {
         settings().saveMP3();
         sound().closeMediaPlayer();
@@ -202,7 +210,8 @@ void TFormVorlane::FormCloseQuery(TComponent* /*sender*/, bool& canClose) {
 
 void TFormVorlane::FormSessionEnd(TComponent* /*sender*/) {
     // The process ends right after this: no box, no waiting messages handled, nothing that
-    // could hold the session up. What fails stays silent.
+    // could hold the session up. What fails stays silent. The record of a running countdown
+    // stays, for the next start to go on with.
     try {
         settings().SaveAtSessionEnd();
     } catch (const std::exception&) {

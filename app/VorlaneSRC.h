@@ -32,6 +32,8 @@ class DisplayMode;
 class ErrorBoxes;
 class KeyCommands;
 class Reminder;
+class RunningRecord;
+struct CommandLineOptions;
 class SettingsStore;
 class TimeDisplay;
 class TimeEntry;
@@ -110,6 +112,7 @@ public:
     WindowAndTray& windowAndTray() { return *windowAndTray_; }
     ButtonLooks& looks() { return *looks_; }
     ErrorBoxes& errors() { return *errors_; }
+    RunningRecord& record() { return *record_; }
 
     // Start-up and exit.
     void CreateParams(WindowParams& params) override;
@@ -118,7 +121,7 @@ public:
     void mnuExitClick(TComponent* sender);
 
 private:
-    void ReadCommandLine();
+    CommandLineOptions ReadCommandLine();
     void tmrFirstStartTimer(TComponent* sender);
     void tmrStartAfter300msTimer(TComponent* sender);
     void FormCloseQuery(TComponent* sender, bool& canClose);
@@ -149,6 +152,7 @@ private:
     std::unique_ptr<WindowAndTray> windowAndTray_;
     std::unique_ptr<ButtonLooks> looks_;
     std::unique_ptr<KeyCommands> keys_;
+    std::unique_ptr<RunningRecord> record_;
 };
 
 } // namespace vorlane

@@ -3,6 +3,7 @@
 #include "app/WindowAndTray.h"
 #include "app/Countdown.h"
 #include "app/Reminder.h"
+#include "app/RunningRecord.h"
 #include "app/ScreenRects.h"
 #include "app/SettingsStore.h"
 #include "app/VorlaneSRC.h"
@@ -44,6 +45,7 @@ void WindowAndTray::MinimizeToTray() {
     f_.FocusControl(f_.mplMediaPlayer);
     f_.App().Minimize();
     f_.Window().Hide();
+    f_.record().CountdownChanged();
 }
 
 void WindowAndTray::mnuMinimizeClick(TComponent* /*sender*/) {
@@ -60,11 +62,13 @@ void WindowAndTray::TrayIconClick(TComponent* /*sender*/) {
     f_.App().Restore();
     f_.App().HideOwnerWindow();
     f_.Window().BringToForeground();
+    f_.record().CountdownChanged();
 }
 
-void WindowAndTray::NotifyTimeIsUp() {
-    const TimeOfDay now = DecodeTimeOfDay(f_.Services().clock.Now());
-    f_.TrayIcon.ShowNotification({"Vorlane", AlarmNoticeText(f_.reminder().Text(), now)});
+void WindowAndTray::NotifyTimeIsUp(double endedAt) {
+    f_.TrayIcon.ShowNotification(
+        {"Vorlane", AlarmNoticeText(f_.reminder().Text(), endedAt, f_.Services().clock.Now(),
+                                    /*whileNotRunning=*/false)});
 }
 
 void WindowAndTray::mnuRestoreClick(TComponent* sender) {

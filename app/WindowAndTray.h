@@ -19,7 +19,7 @@ public:
     void TrayIconClick(TComponent* sender);
     // The notification at zero beside the tray icon: what ended and when. Windows keeps it in
     // its notification centre for whoever was away from the blinking window.
-    void NotifyTimeIsUp();
+    void NotifyTimeIsUp(double endedAt);
     // Cuts the window to its round shape at the window's DPI.
     void ApplyWindowShape();
     // A window that lies on no monitor (its monitor went away, the screen shrank) comes into

@@ -1,14 +1,15 @@
 #pragma once
-#include "core/TimeOfDay.h"
 
 #include <optional>
 #include <string>
 
 namespace vorlane {
 
-// The notification's text when a countdown ends: what ended (the reminder's text, or that the
-// time is up where there is none or it is empty) and, on a line of its own, the clock time it ended
-// at.
-std::string AlarmNoticeText(const std::optional<std::string>& reminder, const TimeOfDay& ended);
+// The text of the notification that a countdown has ended: the reminder's text, or "Die Zeit
+// ist um." without one (or with an empty one); then the clock time it ended at, with its day when
+// that was not today, and whether Vorlane was not running then. Both times are local date-times
+// (days since 1899-12-30).
+std::string AlarmNoticeText(const std::optional<std::string>& reminder, double endedAt, double now,
+                            bool whileNotRunning);
 
 } // namespace vorlane

@@ -39,6 +39,16 @@ std::string ReminderTextFrom(std::string_view value) {
     return text;
 }
 
+// The name part of a countdown record: eight lowercase hexadecimal digits, nothing that could
+// lead out of the settings folder.
+bool IsRecordName(std::string_view name) {
+    return name.size() == 8 && std::all_of(name.begin(), name.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+           });
+}
+
+constexpr std::string_view kCountdownRecordSwitch = "--countdown=";
+
 } // namespace
 
 CommandLineOptions ReadArguments(const std::vector<std::string>& arguments) {
@@ -55,6 +65,12 @@ CommandLineOptions ReadArguments(const std::vector<std::string>& arguments) {
             }
         } else if (StartsWith(argument, "-s")) {
             options.reminderText = ReminderTextFrom(ValueAfterSwitch(argument));
+        } else if (StartsWith(argument, kCountdownRecordSwitch)) {
+            const std::string_view name =
+                std::string_view(argument).substr(kCountdownRecordSwitch.size());
+            if (IsRecordName(name)) {
+                options.countdownRecord = std::string(name);
+            }
         }
     }
     return options;

@@ -14,6 +14,9 @@ struct CommandLineOptions {
     bool useExeFolder = false;                    // "-p"
     std::optional<std::int32_t> remainingSeconds; // from the last valid "-t"
     std::optional<std::string> reminderText;      // from the last "-s"
+    // "--countdown=" and the eight hexadecimal digits of a record's name: Windows restarting
+    // a copy of the program names the record of the countdown that copy ran.
+    std::optional<std::string> countdownRecord;
 };
 
 // Reads the arguments after the program name (UTF-8), first to last; later arguments of the

@@ -5,7 +5,8 @@
 // a countdown comes only from a "-t" and is whole minutes from 0 to 999; a reminder text
 // comes only from a "-s", has no underscore left, is the start of the last "-s" value with
 // underscores as blanks, is cut only where a character begins, and is the whole value when
-// that has at most 255 characters, else 255 of them.
+// that has at most 255 characters, else 255 of them; a countdown record's name comes only from
+// a "--countdown=" argument and is eight lowercase hexadecimal digits.
 #include "core/CommandLine.h"
 #include "fuzz/FuzzChecks.h"
 
@@ -88,6 +89,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "a reminder exactly when -s is given");
     if (options.reminderText) {
         CheckReminder(*options.reminderText, std::string_view(*lastReminder).substr(2));
+    }
+    if (options.countdownRecord) {
+        const std::string& name = *options.countdownRecord;
+        Require(given("--countdown=" + name), "a record's name only from --countdown=");
+        Require(name.size() == 8 && name.find_first_not_of("0123456789abcdef") == std::string::npos,
+                "a record's name is eight lowercase hexadecimal digits");
     }
     return 0;
 }

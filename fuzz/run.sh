@@ -13,7 +13,7 @@ mode=${1:?usage: fuzz/run.sh corpus | fuzz SECONDS}
 seconds=${2:-60}
 cd "$(dirname "$0")/.."
 
-targets=(strict_int command_line target_time settings_file mince)
+targets=(strict_int command_line target_time settings_file mince countdown_record)
 bin=build/fuzz/fuzz
 findings=build/fuzz/findings
 logs=build/fuzz/logs

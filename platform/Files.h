@@ -1,9 +1,11 @@
 #pragma once
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorlane {
 
@@ -41,6 +43,24 @@ public:
     // nothing is written.
     using Update = std::function<std::string(const std::optional<std::string>& current)>;
     void UpdateReplacing(const std::string& path, std::size_t maxBytes, const Update& update);
+
+    // Removes the file; false when it is still there (held open, read-only, no right to).
+    bool Remove(const std::string& path) { return Delete(path); }
+
+    // A file this process holds open, so no other can open it, until the hold is let go or
+    // the process ends however it ends; then the file is gone.
+    class Hold {
+    public:
+        virtual ~Hold() = default;
+    };
+    // Makes the file (or opens one left behind by a process that held it and lost its power)
+    // and holds it; nothing when another process holds it. A folder that is not there throws.
+    virtual std::unique_ptr<Hold> HoldOpen(const std::string& path) = 0;
+
+    // The names (not paths) of the files in the folder whose names begin with `prefix` and end
+    // with `suffix`, in the order of their names; none for a folder that is not there.
+    virtual std::vector<std::string> FileNamesIn(const std::string& folder, std::string_view prefix,
+                                                 std::string_view suffix) = 0;
 
     // Whether an existing file (respectively folder) is there, following symbolic links.
     virtual bool FileExists(const std::string& path) = 0;

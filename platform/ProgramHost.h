@@ -22,6 +22,7 @@ struct PlatformServices {
     MediaPlayer& mediaPlayer;
     FileDialog& fileDialog;
     FailureTrace& trace;
+    RestartRegistration& restart;
 };
 
 // The process around the forms: its arguments, its services and the message loop.

@@ -13,6 +13,9 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual double Now() = 0;
+    // The same clock as milliseconds since 1970-01-01 00:00 UTC: a change of the time zone or
+    // of daylight saving does not move it; setting the clock does.
+    virtual std::int64_t UtcMs() = 0;
 };
 
 // Milliseconds from an arbitrary start, counted on through sleep and hibernation and never
@@ -60,6 +63,16 @@ public:
     // The "open" verb, shown normally, owned by the application; parameters may be empty.
     // Returns whether the shell took the request.
     virtual bool Open(const std::string& file, const std::string& parameters) = 0;
+};
+
+// Windows starts the program again with these arguments after it ended for an update, a
+// crash or a hang (once it has run for a minute), until the registration is withdrawn.
+class RestartRegistration {
+public:
+    virtual ~RestartRegistration() = default;
+    // Arguments as they follow the program's name on a command line.
+    virtual void Register(const std::string& arguments) = 0;
+    virtual void Withdraw() = 0;
 };
 
 // Where a failure that the user is not told of leaves a trace, for a bug report: the function

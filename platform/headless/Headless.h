@@ -22,8 +22,8 @@ public:
     explicit HeadlessHost(std::vector<std::string> arguments = {})
         : arguments_(std::move(arguments)) {}
     PlatformServices Services() override {
-        return {application, clock, monotonicClock, screen,     messageBoxes,
-                shell,       files, Sound(),        fileDialog, trace};
+        return {application, clock,   monotonicClock, screen, messageBoxes, shell,
+                files,       Sound(), fileDialog,     trace,  restart};
     }
     std::vector<std::string> Arguments() override { return arguments_; }
     int RunMessageLoop() override {
@@ -46,6 +46,7 @@ public:
     bool soundOnDemand = false;
     OnDemandMediaPlayer onDemandSound{mediaPlayer};
     RecordingFileDialog fileDialog;
+    RecordingRestart restart;
 
 private:
     MediaPlayer& Sound() {

@@ -4,6 +4,7 @@
 
 #include "platform/FileErrors.h"
 
+#include <memory>
 #include <new>
 #include <utility>
 #include <vector>
@@ -119,6 +120,7 @@ bool InMemoryFiles::WriteNewFile(const std::string& path, std::string_view bytes
         Fail(shownPath, FileAction::Create, kAccessDenied);
     }
     File& file = files[path];
+    ++newFilesWritten;
     if (failing.count(FileStep::Write) != 0) {
         // The disk filled up half-way.
         file.bytes = std::string(bytes.substr(0, bytes.size() / 2));
@@ -246,6 +248,57 @@ std::string InMemoryFiles::AbsoluteUniversal(const std::string& path) {
 
 std::string InMemoryFiles::AnsiToUtf8(std::string_view text) {
     return Latin1ToUtf8(text);
+}
+
+namespace {
+
+class InMemoryHold : public Files::Hold {
+public:
+    InMemoryHold(std::map<std::string, InMemoryFiles::File>& files, std::string path)
+        : files_(files), path_(std::move(path)) {}
+    ~InMemoryHold() override { files_.erase(path_); }
+    InMemoryHold(const InMemoryHold&) = delete;
+    InMemoryHold& operator=(const InMemoryHold&) = delete;
+
+private:
+    std::map<std::string, InMemoryFiles::File>& files_;
+    std::string path_;
+};
+
+} // namespace
+
+std::unique_ptr<Files::Hold> InMemoryFiles::HoldOpen(const std::string& path) {
+    FailIfInjected(FileStep::Create, path);
+    if (folders.count(ParentOf(path)) == 0) {
+        Fail(path, FileAction::Create, kPathNotFound);
+    }
+    const auto held = files.find(path);
+    if (held != files.end() && held->second.locked) {
+        return nullptr;
+    }
+    if (held == files.end() && InDeniedFolder(path)) {
+        Fail(path, FileAction::Create, kAccessDenied);
+    }
+    files[path].locked = true;
+    return std::make_unique<InMemoryHold>(files, path);
+}
+
+std::vector<std::string> InMemoryFiles::FileNamesIn(const std::string& folder,
+                                                    std::string_view prefix,
+                                                    std::string_view suffix) {
+    std::vector<std::string> names;
+    const std::string key = FolderKey(folder);
+    for (const auto& [path, file] : files) {
+        if (ParentOf(path) != key) {
+            continue;
+        }
+        const std::string name = path.substr(key.size() + 1);
+        if (name.size() >= prefix.size() + suffix.size() && name.starts_with(prefix) &&
+            name.ends_with(suffix)) {
+            names.push_back(name);
+        }
+    }
+    return names;
 }
 
 InMemoryFiles::File& InMemoryFiles::AddFile(const std::string& path, std::string bytes) {

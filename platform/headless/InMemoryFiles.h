@@ -32,6 +32,11 @@ public:
     std::string AbsoluteUniversal(const std::string& path) override;
     // The code page is taken to be Latin-1.
     std::string AnsiToUtf8(std::string_view text) override;
+    // The held file is locked as by another program on a copy of this disk, so a start on a
+    // copy taken while a form runs finds it held; letting go removes it from this disk.
+    std::unique_ptr<Hold> HoldOpen(const std::string& path) override;
+    std::vector<std::string> FileNamesIn(const std::string& folder, std::string_view prefix,
+                                         std::string_view suffix) override;
 
     struct File {
         std::string bytes;
@@ -58,6 +63,9 @@ public:
     // Files whose renaming runs out of memory: the one way a rename fails on Windows other
     // than answering that it could not.
     std::set<std::string> renameOutOfMemory;
+
+    // Every new file written, also those that then take another's place.
+    int newFilesWritten = 0;
 
     std::string programFolder = "C:\\Program Files\\Vorlane\\";
     std::string appDataFolder = "C:\\Users\\Anna\\AppData\\Roaming";

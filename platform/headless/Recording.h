@@ -6,6 +6,7 @@
 #include "platform/Services.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <new>
@@ -25,11 +26,16 @@ struct CallLog {
     bool Contains(const std::string& call) const;
 };
 
+// The local clock as a date-time; UTC lies utcLeadMs behind it (a time zone east of
+// Greenwich leads). Setting `now` sets the clock; changing the time zone moves `now` and
+// utcLeadMs together.
 class ManualClock : public Clock {
 public:
     double Now() override { return now; }
+    std::int64_t UtcMs() override { return std::llround((now - 25569.0) * 86400000.0) - utcLeadMs; }
     void AdvanceMs(double ms) { now += ms / 86400000.0; }
     double now = 0.0;
+    std::int64_t utcLeadMs = 0;
 };
 
 // Moves only when a test says time passes; the wall clock above can then be set apart from it.
@@ -134,6 +140,23 @@ public:
     bool accepts = true;
     // Opening runs out of memory: the one way the shell's Open fails other than refusing.
     bool outOfMemory = false;
+};
+
+// Remembers what the program asked Windows to restart it with; nothing while it asked for
+// no restart.
+class RecordingRestart : public RestartRegistration {
+public:
+    void Register(const std::string& arguments) override {
+        registered = arguments;
+        ++calls;
+    }
+    void Withdraw() override {
+        registered.reset();
+        ++calls;
+    }
+    std::optional<std::string> registered;
+    // Registrations and withdrawals, to see that ticks make none.
+    int calls = 0;
 };
 
 // Remembers every failure the program traced, in order.

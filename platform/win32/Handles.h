@@ -1,9 +1,9 @@
 #pragma once
 // Owners of what the system hands out: windows, device contexts, GDI objects, icons, menus,
-// open files, memory the system filled for the caller, dropped files and COM objects. Each lets its
-// handle go when it goes, so no early return or error can leak one, and nothing is let go twice; a
-// handle given to someone else who then owns it (a region to its window, a submenu to its menu)
-// leaves its owner with Release().
+// open files, searches of a folder, memory the system filled for the caller, dropped files and COM
+// objects. Each lets its handle go when it goes, so no early return or error can leak one, and
+// nothing is let go twice; a handle given to someone else who then owns it (a region to its window,
+// a submenu to its menu) leaves its owner with Release().
 #include <windows.h>
 
 #include <objbase.h>
@@ -82,6 +82,13 @@ struct FileTraits {
     static bool Close(HANDLE file) { return CloseHandle(file) != FALSE; }
 };
 
+// A search of a folder's files (FindFirstFileExW).
+struct FindTraits {
+    using Handle = HANDLE;
+    static HANDLE None() { return INVALID_HANDLE_VALUE; }
+    static bool Close(HANDLE search) { return FindClose(search) != FALSE; }
+};
+
 // Memory a system function allocated and filled for the caller (FormatMessageW's text), to be
 // let go with LocalFree.
 template <typename Element> struct LocalMemoryTraits {
@@ -123,6 +130,7 @@ template <typename Object> using UniqueGdiObject = UniqueHandle<GdiObjectTraits<
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueFile = UniqueHandle<FileTraits>;
+using UniqueFind = UniqueHandle<FindTraits>;
 template <typename Element> using UniqueLocalMemory = UniqueHandle<LocalMemoryTraits<Element>>;
 template <typename Element> using UniqueCoTaskMemory = UniqueHandle<CoTaskMemoryTraits<Element>>;
 using UniqueDrop = UniqueHandle<DropTraits>;

@@ -3,10 +3,11 @@
 
 namespace vorlane::win32 {
 
-// The local wall clock of the system.
+// The wall clock of the system: local, and as UTC.
 class LocalClock : public Clock {
 public:
     double Now() override;
+    std::int64_t UtcMs() override;
 };
 
 } // namespace vorlane::win32

@@ -193,6 +193,61 @@ bool SystemFiles::Delete(const std::string& path) {
     return DeleteFileW(Widen(path).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
 }
 
+namespace {
+
+class HeldFile : public Files::Hold {
+public:
+    explicit HeldFile(FileHandle file) : file_(std::move(file)) {}
+
+private:
+    FileHandle file_;
+};
+
+} // namespace
+
+std::unique_ptr<Files::Hold> SystemFiles::HoldOpen(const std::string& path) {
+    FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0,
+                                nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    if (!file.Valid()) {
+        const DWORD error = GetLastError();
+        // Held by another process, or let go by it a moment ago and not yet deleted.
+        if (error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED) {
+            return nullptr;
+        }
+        throw FileError(path, FileAction::Create, SystemMessage(error));
+    }
+    return std::make_unique<HeldFile>(std::move(file));
+}
+
+std::vector<std::string> SystemFiles::FileNamesIn(const std::string& folder,
+                                                  std::string_view prefix,
+                                                  std::string_view suffix) {
+    std::string pattern = folder;
+    if (!pattern.empty() && pattern.back() != '\\') {
+        pattern += '\\';
+    }
+    pattern += std::string(prefix) + "*" + std::string(suffix);
+    WIN32_FIND_DATAW found{};
+    const UniqueFind search(FindFirstFileExW(Widen(pattern).c_str(), FindExInfoBasic, &found,
+                                             FindExSearchNameMatch, nullptr, 0));
+    std::vector<std::string> names;
+    if (!search.Valid()) {
+        return names;
+    }
+    do {
+        const std::string name = Narrow(found.cFileName);
+        // The pattern also matches short 8.3 names: only the long name counts.
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+            name.size() >= prefix.size() + suffix.size() && name.starts_with(prefix) &&
+            name.ends_with(suffix)) {
+            names.push_back(name);
+        }
+    } while (FindNextFileW(search.Get(), &found));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 bool SystemFiles::FileExists(const std::string& path) {
     const std::optional<DWORD> attributes = TargetAttributes(path);
     return attributes && (*attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;

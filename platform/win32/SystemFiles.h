@@ -19,6 +19,11 @@ public:
     std::string AppDataFolder() override;
     std::string AbsoluteUniversal(const std::string& path) override;
     std::string AnsiToUtf8(std::string_view text) override;
+    // Opened without sharing and deleted when closed, which the system does also for a
+    // process that was killed or crashed.
+    std::unique_ptr<Hold> HoldOpen(const std::string& path) override;
+    std::vector<std::string> FileNamesIn(const std::string& folder, std::string_view prefix,
+                                         std::string_view suffix) override;
 
 protected:
     std::optional<std::string> ReadIfThere(const std::string& path, std::size_t maxBytes) override;

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/OnDemandMediaPlayer.h"
 #include "platform/ProgramHost.h"
+#include "platform/win32/ApplicationRestart.h"
 #include "platform/win32/DebuggerTrace.h"
 #include "platform/win32/LocalClock.h"
 #include "platform/win32/MciMediaPlayer.h"
@@ -23,8 +24,8 @@ public:
           mediaPlayer_(instance), fileDialog_(application_) {}
 
     PlatformServices Services() override {
-        return {application_, clock_, monotonicClock_, screen_,     messageBoxes_,
-                shell_,       files_, alarmSound_,     fileDialog_, trace_};
+        return {application_, clock_,      monotonicClock_, screen_, messageBoxes_, shell_,
+                files_,       alarmSound_, fileDialog_,     trace_,  restart_};
     }
     std::vector<std::string> Arguments() override;
     int RunMessageLoop() override { return application_.RunMessageLoop(); }
@@ -45,6 +46,7 @@ private:
     // The program plays through this one: the device is open only while the sound plays.
     OnDemandMediaPlayer alarmSound_{mediaPlayer_};
     SystemFileDialog fileDialog_;
+    ApplicationRestart restart_;
 };
 
 } // namespace vorlane::win32

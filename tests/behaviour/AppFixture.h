@@ -18,8 +18,16 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
+
+namespace vorlane {
+// A failed comparison shows the notification's words, not its bytes.
+inline void PrintTo(const TrayNotification& notification, std::ostream* out) {
+    *out << '"' << notification.title << "\" \"" << notification.text << '"';
+}
+} // namespace vorlane
 
 namespace vorlane::testing {
 

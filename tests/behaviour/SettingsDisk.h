@@ -40,4 +40,16 @@ inline std::vector<std::string> FilesIn(const headless::InMemoryFiles& disk,
     return names;
 }
 
+// The same, less the record of a running countdown and its lock ("Countdown-...").
+inline std::vector<std::string> FilesBesideTheCountdownRecord(const headless::InMemoryFiles& disk,
+                                                              const std::string& folder) {
+    std::vector<std::string> names;
+    for (const std::string& path : FilesIn(disk, folder)) {
+        if (path.rfind(folder + "Countdown-", 0) != 0) {
+            names.push_back(path);
+        }
+    }
+    return names;
+}
+
 } // namespace vorlane::testing

@@ -1,22 +1,40 @@
 #include "core/AlarmNotice.h"
+#include "core/DateTime.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
 
 namespace vorlane {
 namespace {
 
-TEST(AlarmNoticeTextTest, SaysWhatEndedAndTheClockTimeOnASecondLine) {
+TEST(AlarmNotice, SaysWhatEndedAndWhen) {
+    const double now = EncodeDateTime(2026, 12, 10, 17, 30, 0, 0);
     const struct {
+        const char* what;
         std::optional<std::string> reminder;
-        TimeOfDay ended;
-        const char* text;
+        double endedAt;
+        bool whileNotRunning;
+        std::string text;
     } cases[] = {
-        {std::nullopt, {14, 5, 30, 0}, "Die Zeit ist um.\nAbgelaufen um 14:05 Uhr."},
-        {"Tee ziehen lassen", {9, 0, 0, 0}, "Tee ziehen lassen\nAbgelaufen um 09:00 Uhr."},
-        {"", {0, 59, 59, 999}, "Die Zeit ist um.\nAbgelaufen um 00:59 Uhr."},
+        {"today, not running", std::nullopt, EncodeDateTime(2026, 12, 10, 14, 5, 59, 999), true,
+         "Die Zeit ist um.\nAbgelaufen um 14:05 Uhr, als Vorlane nicht lief."},
+        {"a reminder", "Zahnarzt anrufen", EncodeDateTime(2026, 12, 10, 0, 0, 0, 0), true,
+         "Zahnarzt anrufen\nAbgelaufen um 00:00 Uhr, als Vorlane nicht lief."},
+        {"yesterday", std::nullopt, EncodeDateTime(2026, 12, 9, 23, 59, 0, 0), true,
+         "Die Zeit ist um.\nAbgelaufen am 09.12. um 23:59 Uhr, als Vorlane nicht lief."},
+        {"last year", "Tee", EncodeDateTime(2025, 1, 31, 9, 7, 0, 0), true,
+         "Tee\nAbgelaufen am 31.01. um 09:07 Uhr, als Vorlane nicht lief."},
+        {"at zero while running", std::nullopt, EncodeDateTime(2026, 12, 10, 17, 30, 0, 0), false,
+         "Die Zeit ist um.\nAbgelaufen um 17:30 Uhr."},
+        {"an empty reminder says what any other would", "",
+         EncodeDateTime(2026, 12, 10, 8, 0, 0, 0), false,
+         "Die Zeit ist um.\nAbgelaufen um 08:00 Uhr."},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(AlarmNoticeText(c.reminder, c.ended), c.text);
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(AlarmNoticeText(c.reminder, c.endedAt, now, c.whileNotRunning), c.text);
     }
 }
 

@@ -18,6 +18,7 @@ struct Case {
     bool useExeFolder = false;
     std::optional<std::int32_t> remainingSeconds = std::nullopt;
     std::optional<std::string> reminderText = std::nullopt;
+    std::optional<std::string> countdownRecord = std::nullopt;
 };
 
 std::ostream& operator<<(std::ostream& out, const Case& c) {
@@ -37,6 +38,7 @@ TEST_P(ReadArgumentsTest, AppliesTheArguments) {
     EXPECT_EQ(options.useExeFolder, c.useExeFolder);
     EXPECT_EQ(options.remainingSeconds, c.remainingSeconds);
     EXPECT_EQ(options.reminderText, c.reminderText);
+    EXPECT_EQ(options.countdownRecord, c.countdownRecord);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -100,6 +102,24 @@ INSTANTIATE_TEST_SUITE_P(Together, ReadArgumentsTest,
                                              .startMinimized = true,
                                              .remainingSeconds = 180,
                                              .reminderText = "Hi"}));
+
+// The record a restart names: eight lowercase hexadecimal digits, nothing else; the user's
+// arguments read as ever beside it.
+INSTANTIATE_TEST_SUITE_P(
+    CountdownRecord, ReadArgumentsTest,
+    testing::Values(
+        Case{.arguments = {"--countdown=0badf00d"}, .countdownRecord = "0badf00d"},
+        Case{.arguments = {"-p", "--countdown=12345678"},
+             .useExeFolder = true,
+             .countdownRecord = "12345678"},
+        Case{.arguments = {"--countdown=1234567"}}, Case{.arguments = {"--countdown=123456789"}},
+        Case{.arguments = {"--countdown=0BADF00D"}}, Case{.arguments = {"--countdown=..\\..\\x"}},
+        Case{.arguments = {"--countdown="}}, Case{.arguments = {"-countdown=0badf00d"}},
+        Case{.arguments = {"-s--countdown=0badf00d"}, .reminderText = "--countdown=0badf00d"},
+        Case{.arguments = {"--countdown=0badf00d", "-t5", "-sTee"},
+             .remainingSeconds = 300,
+             .reminderText = "Tee",
+             .countdownRecord = "0badf00d"}));
 
 // count copies of piece, for the long arguments below.
 std::string Repeat(const std::string& piece, int count) {

@@ -2,8 +2,13 @@
 // message boxes over the main window and the shell starting a program with its parameters.
 #include "Win32Fixture.h"
 
+#include "platform/win32/ApplicationRestart.h"
+#include "platform/win32/LocalClock.h"
 #include "platform/win32/Utf16.h"
 
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
 #include <string>
 
 namespace vorlane::testing {
@@ -105,6 +110,43 @@ TEST_F(Win32Window, TheShellStartsAProgramWithItsParametersAndRefusesAMissingFil
     EXPECT_TRUE(written);
     Pump(200); // the program has finished writing
     DeleteFileW(listFile.c_str());
+}
+
+// The UTC clock is the C runtime's time, and lies behind the local clock by the time zone's
+// bias, daylight saving included.
+TEST(Win32Clock, TheUtcClockIsTheSystemTimeTheLocalClockLeadsByTheBias) {
+    win32::LocalClock clock;
+    const std::int64_t utc = clock.UtcMs();
+    const auto runtime = static_cast<std::int64_t>(std::time(nullptr)) * 1000;
+    EXPECT_LE(std::llabs(utc - runtime), 2000);
+    TIME_ZONE_INFORMATION zone{};
+    const DWORD which = GetTimeZoneInformation(&zone);
+    const LONG bias = zone.Bias + (which == TIME_ZONE_ID_DAYLIGHT   ? zone.DaylightBias
+                                   : which == TIME_ZONE_ID_STANDARD ? zone.StandardBias
+                                                                    : 0);
+    const std::int64_t local = std::llround(clock.Now() * 86'400'000.0) - 25'569LL * 86'400'000;
+    EXPECT_LE(std::llabs(local - clock.UtcMs() + std::int64_t{bias} * 60'000), 2000);
+}
+
+// The restart Windows is asked for names the arguments given; withdrawn, none is left.
+TEST(Win32Restart, TheRegisteredArgumentsAreTheOnesGivenUntilWithdrawn) {
+    win32::ApplicationRestart restart;
+    restart.Register("-p --countdown=0badf00d");
+    wchar_t arguments[256] = {};
+    DWORD size = 256;
+    DWORD flags = 1;
+    const HRESULT asked =
+        GetApplicationRestartSettings(GetCurrentProcess(), arguments, &size, &flags);
+    if (asked == E_NOTIMPL) {
+        restart.Withdraw();
+        GTEST_SKIP() << "this system does not tell a process its restart settings";
+    }
+    ASSERT_EQ(asked, S_OK);
+    EXPECT_EQ(std::wstring(arguments), L"-p --countdown=0badf00d");
+    EXPECT_EQ(flags, 0u);
+    restart.Withdraw();
+    size = 256;
+    EXPECT_NE(GetApplicationRestartSettings(GetCurrentProcess(), arguments, &size, &flags), S_OK);
 }
 
 } // namespace

@@ -197,6 +197,39 @@ TEST_F(SystemFilesTest, RenamingKeepsAnExistingFileOfTheNewName) {
     EXPECT_FALSE(files.FileExists(U8(folder / L"Quenby.ini")));
 }
 
+// A held file: no other opening gets it, not even this process's; let go, it is gone, and a
+// leftover that nobody holds (the power went) is taken again.
+TEST_F(SystemFilesTest, AHeldFileIsHeldUntilLetGoAndThenGone) {
+    const fs::path lock = folder / L"Countdown-0badf00d.lock";
+    std::unique_ptr<Files::Hold> held = files.HoldOpen(U8(lock));
+    ASSERT_NE(held, nullptr);
+    EXPECT_TRUE(fs::exists(lock));
+    EXPECT_EQ(files.HoldOpen(U8(lock)), nullptr);
+    EXPECT_THROW(files.Read(U8(lock), 10), EFileError);
+    held.reset();
+    EXPECT_FALSE(fs::exists(lock));
+    Put(lock, "");
+    held = files.HoldOpen(U8(lock));
+    EXPECT_NE(held, nullptr);
+    held.reset();
+    EXPECT_FALSE(fs::exists(lock));
+    EXPECT_THROW(files.HoldOpen(U8(folder / L"missing" / L"x.lock")), EFileError);
+}
+
+TEST_F(SystemFilesTest, FileNamesBeginningAndEndingSoInTheOrderOfTheirNames) {
+    for (const wchar_t* name : {L"Countdown-b.txt", L"Countdown-a.txt", L"Countdown-a.lock",
+                                L"Countdown-c.txt.1234abcd.tmp", L"Vorlane.ini", L"countdow.txt"}) {
+        Put(folder / name, "");
+    }
+    fs::create_directories(folder / L"Countdown-d.txt");
+    EXPECT_EQ(files.FileNamesIn(U8(folder), "Countdown-", ".txt"),
+              (std::vector<std::string>{"Countdown-a.txt", "Countdown-b.txt"}));
+    EXPECT_EQ(files.FileNamesIn(U8(folder) + "\\", "Countdown-", ".lock"),
+              std::vector<std::string>{"Countdown-a.lock"});
+    EXPECT_EQ(files.FileNamesIn(U8(folder / L"missing"), "Countdown-", ".txt"),
+              std::vector<std::string>{});
+}
+
 TEST_F(SystemFilesTest, TheProgramsAndTheUsersFolders) {
     wchar_t program[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, program, MAX_PATH);

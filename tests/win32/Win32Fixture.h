@@ -3,6 +3,7 @@
 #include "app/AlarmSound.h"
 #include "app/ControlIds.h"
 #include "app/Countdown.h"
+#include "app/RunningRecord.h"
 #include "app/SettingsStore.h"
 #include "app/TimeDisplay.h"
 #include "app/Vorlane.h"
@@ -56,6 +57,9 @@ protected:
         UpdateWindow(window);
     }
     void TearDown() override {
+        // The window is let go, not killed: no countdown is left over for the next test's
+        // start, which begins as a plain one.
+        form->record().RemoveAtExit();
         form.reset();
         info.reset();
         host.reset();
