@@ -82,6 +82,13 @@ struct FileTraits {
     static bool Close(HANDLE file) { return CloseHandle(file) != FALSE; }
 };
 
+// A process, thread or other kernel object, which names none by null.
+struct KernelObjectTraits {
+    using Handle = HANDLE;
+    static HANDLE None() { return nullptr; }
+    static bool Close(HANDLE object) { return CloseHandle(object) != FALSE; }
+};
+
 // Memory a system function allocated and filled for the caller (FormatMessageW's text), to be
 // let go with LocalFree.
 template <typename Element> struct LocalMemoryTraits {
@@ -123,6 +130,7 @@ template <typename Object> using UniqueGdiObject = UniqueHandle<GdiObjectTraits<
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueFile = UniqueHandle<FileTraits>;
+using UniqueKernelObject = UniqueHandle<KernelObjectTraits>;
 template <typename Element> using UniqueLocalMemory = UniqueHandle<LocalMemoryTraits<Element>>;
 template <typename Element> using UniqueCoTaskMemory = UniqueHandle<CoTaskMemoryTraits<Element>>;
 using UniqueDrop = UniqueHandle<DropTraits>;

@@ -1,0 +1,177 @@
+#include "platform/win32/SoundHelper.h"
+
+#include "platform/win32/Handles.h"
+#include "platform/win32/MciMediaPlayer.h"
+#include "platform/win32/SoundHelperProtocol.h"
+#include "platform/win32/Utf16.h"
+#include "platform/win32/WindowSystem.h"
+
+#include <cwchar>
+#include <functional>
+#include <optional>
+
+namespace vorlane::win32 {
+
+namespace {
+
+constexpr wchar_t kHelperClass[] = L"TVorlaneSoundHelper";
+// How long an answer may wait for the program's window to take it.
+constexpr UINT kAnswerTimeoutMs = 5000;
+
+std::optional<unsigned long long> Number(const wchar_t* text) {
+    if (text == nullptr || *text == L'\0') {
+        return std::nullopt;
+    }
+    wchar_t* end = nullptr;
+    const unsigned long long value = std::wcstoull(text, &end, 10);
+    if (end == nullptr || *end != L'\0') {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The helper's message window, which takes the program's requests.
+class SoundHelper {
+public:
+    SoundHelper(HINSTANCE instance, HWND program) : program_(program), device_(instance) {
+        RegisterWindowClass(instance, kHelperClass, WindowProc);
+        CreateWindowExW(0, kHelperClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+        device_.OnPlaybackEnded = [this] { Tell(kSoundEnded, Answer(kOpeningRequest)); };
+    }
+
+    bool Ready() const { return window_.Valid(); }
+
+    // Opens the sound and tells the program; false when it did not open or nobody heard it.
+    bool Open(const std::string& path) {
+        device_.SetFileName(path);
+        SoundAnswer answer;
+        try {
+            device_.Open();
+            answer = Answer(kOpeningRequest);
+        } catch (const std::exception& error) {
+            answer = Answer(kOpeningRequest);
+            answer.raised = true;
+            answer.raisedText = error.what();
+        }
+        return Tell(kSoundAnswer, answer) && !answer.raised;
+    }
+
+    bool Closed() const { return closed_; }
+    bool ProgramGone() const { return programGone_; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* self = WindowOwner(window, message, lParam, &SoundHelper::window_);
+        if (message == kSoundRequest && self != nullptr) {
+            self->Handle(static_cast<SoundCommand>(wParam), static_cast<std::uint32_t>(lParam));
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    SoundAnswer Answer(std::uint32_t request) {
+        SoundAnswer answer;
+        answer.request = request;
+        answer.errorCode = device_.ErrorCode();
+        answer.mode = device_.Mode();
+        answer.errorText = device_.ErrorMessage();
+        return answer;
+    }
+
+    void Handle(SoundCommand command, std::uint32_t request) {
+        std::optional<std::string> raised;
+        try {
+            switch (command) {
+            case SoundCommand::Play:
+                device_.Play();
+                break;
+            case SoundCommand::Pause:
+                device_.Pause();
+                break;
+            case SoundCommand::Stop:
+                device_.Stop();
+                break;
+            case SoundCommand::Rewind:
+                device_.Rewind();
+                break;
+            case SoundCommand::Close:
+                device_.Close();
+                closed_ = true;
+                PostQuitMessage(0);
+                return;
+            }
+        } catch (const std::exception& error) {
+            raised = error.what();
+        }
+        SoundAnswer answer = Answer(request);
+        answer.raised = raised.has_value();
+        answer.raisedText = raised.value_or("");
+        Tell(kSoundAnswer, answer);
+    }
+
+    // Sends to the program's window; a window that is gone, or does not take it in time, ends
+    // the helper.
+    bool Tell(ULONG_PTR kind, const SoundAnswer& answer) {
+        const std::string bytes = EncodeSoundAnswer(answer);
+        COPYDATASTRUCT data{};
+        data.dwData = kind;
+        data.cbData = static_cast<DWORD>(bytes.size());
+        data.lpData = const_cast<char*>(bytes.data());
+        DWORD_PTR result = 0;
+        if (SendMessageTimeoutW(program_, WM_COPYDATA, reinterpret_cast<WPARAM>(window_.Get()),
+                                reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+                                &result) == 0 ||
+            result == 0) {
+            programGone_ = true;
+            PostQuitMessage(0);
+            return false;
+        }
+        return true;
+    }
+
+    HWND program_;
+    UniqueWindow window_;
+    MciMediaPlayer device_;
+    bool closed_ = false;
+    bool programGone_ = false;
+};
+
+} // namespace
+
+bool IsSoundHelperCall(int argc, wchar_t** argv) {
+    return argc == 5 && std::wcscmp(argv[1], kSoundHelperArgument) == 0 && Number(argv[2]) &&
+           Number(argv[3]) && argv[4][0] != L'\0';
+}
+
+int RunSoundHelper(HINSTANCE instance, int argc, wchar_t** argv) {
+    if (!IsSoundHelperCall(argc, argv)) {
+        return 2;
+    }
+    const HWND program = reinterpret_cast<HWND>(static_cast<UINT_PTR>(*Number(argv[2])));
+    // The helper lives no longer than the program that started it, even one that was killed.
+    const UniqueKernelObject programProcess(
+        OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(*Number(argv[3]))));
+    if (!programProcess.Valid() || !IsWindow(program)) {
+        return 2;
+    }
+    SoundHelper helper(instance, program);
+    if (!helper.Ready() || !helper.Open(Narrow(argv[4]))) {
+        return 1;
+    }
+    const HANDLE waitFor = programProcess.Get();
+    for (;;) {
+        const DWORD woken = MsgWaitForMultipleObjects(1, &waitFor, FALSE, INFINITE, QS_ALLINPUT);
+        if (woken != WAIT_OBJECT_0 + 1) {
+            return 0;
+        }
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                return helper.ProgramGone() ? 1 : 0;
+            }
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+} // namespace vorlane::win32
