@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <ostream>
 
 #include <cstdint>
 #include <string>
@@ -320,6 +321,10 @@ struct DeviceFailureCase {
     const char* text;
 };
 
+void PrintTo(const DeviceFailureCase& failure, std::ostream* out) {
+    *out << failure.name;
+}
+
 class SoundDeviceFailure : public SoundOnDemand,
                            public ::testing::WithParamInterface<DeviceFailureCase> {
 protected:
@@ -410,7 +415,7 @@ INSTANTIATE_TEST_SUITE_P(
         DeviceFailureCase{"StopsAnsweringWhileThePlayButtonPlays",
                           DeviceFailure::EndsWhileThePlayButtonPlays, kMediaDeviceNoAnswer},
         DeviceFailureCase{"EndsWhilePaused", DeviceFailure::EndsWhilePaused, kMediaDeviceGone}),
-    [](const ::testing::TestParamInfo<DeviceFailureCase>& info) { return info.param.name; });
+    [](const auto& kind) { return std::string(kind.param.name); });
 
 } // namespace
 } // namespace vorlane::testing
