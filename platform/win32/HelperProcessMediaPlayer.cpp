@@ -5,6 +5,7 @@
 #include "platform/win32/Utf16.h"
 #include "platform/win32/WindowSystem.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vorlane::win32 {
@@ -12,15 +13,16 @@ namespace vorlane::win32 {
 namespace {
 
 constexpr wchar_t kPlayerClass[] = L"TVorlaneSoundPlayer";
-// Posted to the player's own window: the sound ended (wParam the helper), a helper's process
-// ended (wParam the helper), a request failed without an answer outside the caller's reach.
-constexpr UINT kEndedNotice = WM_APP + 0x54;
+// Posted to the player's own window: a helper's process ended (wParam the helper), a request
+// failed without an answer outside the caller's reach (wParam the helper).
 constexpr UINT kHelperEndedNotice = WM_APP + 0x55;
 constexpr UINT kFailedNotice = WM_APP + 0x56;
 // Looks after helpers asked to close: one that has not ended after kCloseDeadlineMs is ended.
 constexpr UINT_PTR kClosingTimer = 1;
 constexpr UINT kClosingTimerMs = 500;
 constexpr ULONGLONG kCloseDeadlineMs = 2000;
+// How often a wait looks into the pipe.
+constexpr DWORD kPipeLookMs = 5;
 
 std::wstring RunningExe() {
     std::wstring path(MAX_PATH, L'\0');
@@ -54,6 +56,9 @@ struct HelperProcessMediaPlayer::Helper {
     const std::uint32_t id;
     const HWND client;
     UniqueKernelObject process;
+    // The reading end of the pipe the helper answers into, and what came of an answer so far.
+    UniqueKernelObject answerPipe;
+    std::string unread;
     DWORD processId = 0;
     HANDLE wait = nullptr;
     // The helper's window, known from its first answer.
@@ -93,14 +98,12 @@ LRESULT CALLBACK HelperProcessMediaPlayer::WindowProc(HWND window, UINT message,
         return DefWindowProcW(window, message, wParam, lParam);
     }
     switch (message) {
-    case WM_COPYDATA:
-        return self->Received(reinterpret_cast<HWND>(wParam),
-                              *reinterpret_cast<const COPYDATASTRUCT*>(lParam))
-                   ? TRUE
-                   : FALSE;
-    case kEndedNotice:
-        if (self->Current(static_cast<std::uint32_t>(wParam)) != nullptr && self->OnPlaybackEnded) {
-            Dispatch(self->OnPlaybackEnded);
+    case kSoundEndedNotice:
+        if (self->current_ && self->current_->processId == static_cast<DWORD>(lParam)) {
+            self->current_->mode = MediaMode::Stopped;
+            if (self->OnPlaybackEnded) {
+                Dispatch(self->OnPlaybackEnded);
+            }
         }
         return 0;
     case kHelperEndedNotice:
@@ -133,34 +136,28 @@ void CALLBACK HelperProcessMediaPlayer::HelperEnded(void* context, BOOLEAN /*tim
     PostMessageW(helper->client, kHelperEndedNotice, helper->id, 0);
 }
 
-bool HelperProcessMediaPlayer::Received(HWND sender, const COPYDATASTRUCT& data) {
-    Helper* helper = current_.get();
-    if (helper == nullptr) {
-        return true;
-    }
-    if (helper->window == nullptr) {
-        DWORD processId = 0;
-        GetWindowThreadProcessId(sender, &processId);
-        if (processId != helper->processId) {
-            return true;
+void HelperProcessMediaPlayer::Drain(Helper& helper) {
+    for (;;) {
+        DWORD available = 0;
+        if (!PeekNamedPipe(helper.answerPipe.Get(), nullptr, 0, nullptr, &available, nullptr) ||
+            available == 0) {
+            break;
         }
-    } else if (sender != helper->window) {
-        // A helper asked to close that is still finishing.
-        return true;
+        std::string chunk(available, '\0');
+        DWORD read = 0;
+        if (!ReadFile(helper.answerPipe.Get(), chunk.data(), available, &read, nullptr) ||
+            read == 0) {
+            break;
+        }
+        helper.unread.append(chunk.data(), read);
     }
-    const std::optional<SoundAnswer> answer = DecodeSoundAnswer(data.lpData, data.cbData);
-    if (!answer) {
-        return true;
+    std::vector<SoundAnswer> answers;
+    TakeSoundAnswers(helper.unread, answers);
+    for (const SoundAnswer& answer : answers) {
+        helper.window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(answer.window));
+        helper.mode = answer.mode;
+        helper.answers[answer.request] = answer;
     }
-    helper->window = sender;
-    helper->mode = answer->mode;
-    if (data.dwData == kSoundAnswer) {
-        helper->answers[answer->request] = *answer;
-    } else if (data.dwData == kSoundEnded) {
-        // Told after the helper's answer is back, not inside its send.
-        PostMessageW(window_.Get(), kEndedNotice, helper->id, 0);
-    }
-    return true;
 }
 
 void HelperProcessMediaPlayer::HelperEndedNotice(std::uint32_t helper) {
@@ -209,12 +206,25 @@ std::unique_ptr<HelperProcessMediaPlayer::Helper> HelperProcessMediaPlayer::Star
                                std::to_wstring(reinterpret_cast<UINT_PTR>(window_.Get())) + L" " +
                                std::to_wstring(GetCurrentProcessId()) + L" \"" + Widen(fileName_) +
                                L"\"";
+    // The helper answers into a pipe: only its writing end is handed down.
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    HANDLE reading = nullptr;
+    HANDLE writing = nullptr;
+    if (!CreatePipe(&reading, &writing, &inherited, 0)) {
+        errorCode_ = 0;
+        errorText_ = "Das Mediengerät ließ sich nicht starten: " + SystemErrorText(GetLastError());
+        return nullptr;
+    }
+    helper->answerPipe.Reset(reading);
+    const UniqueKernelObject handedDown(writing);
+    SetHandleInformation(reading, HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     // The helper shows nothing: the pointer does not turn to "starting" for it.
-    startup.dwFlags = STARTF_FORCEOFFFEEDBACK;
+    startup.dwFlags = STARTF_FORCEOFFFEEDBACK | STARTF_USESTDHANDLES;
+    startup.hStdOutput = writing;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(helperExe_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(helperExe_.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
                         nullptr, &startup, &started)) {
         errorCode_ = 0;
         errorText_ = "Das Mediengerät ließ sich nicht starten: " + SystemErrorText(GetLastError());
@@ -237,35 +247,41 @@ HelperProcessMediaPlayer::Helper* HelperProcessMediaPlayer::Current(std::uint32_
 
 HelperProcessMediaPlayer::Outcome
 HelperProcessMediaPlayer::Await(std::uint32_t helper, std::uint32_t request, unsigned deadlineMs) {
-    const ULONGLONG end = GetTickCount64() + deadlineMs;
+    const ULONGLONG start = GetTickCount64();
+    const ULONGLONG end = start + deadlineMs;
     bool quitting = false;
     for (;;) {
-        const Helper* waitedFor = Current(helper);
+        Helper* waitedFor = Current(helper);
         if (waitedFor == nullptr) {
             return Outcome::Superseded;
         }
+        Drain(*waitedFor);
         if (waitedFor->answers.contains(request)) {
             return Outcome::Answered;
         }
         if (waitedFor->Ended()) {
-            return Outcome::Gone;
+            // What it wrote before it ended counts.
+            Drain(*waitedFor);
+            return waitedFor->answers.contains(request) ? Outcome::Answered : Outcome::Gone;
         }
         const ULONGLONG now = GetTickCount64();
         if (now >= end) {
             return Outcome::NoAnswer;
         }
-        // The helper's answer is a sent message, handled by any look at the queue; the rest of
-        // the program's messages are handled as its loop would, unless the loop is to end.
+        const DWORD pause = static_cast<DWORD>(std::min<ULONGLONG>(kPipeLookMs, end - now));
         const HANDLE process = waitedFor->process.Get();
-        MsgWaitForMultipleObjectsEx(1, &process, static_cast<DWORD>(end - now),
-                                    quitting ? QS_SENDMESSAGE : QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        MSG message;
-        if (quitting) {
-            PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-        } else {
-            processMessages_();
-            quitting = PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
+        if (now < start + kQuietMs || quitting) {
+            // A helper answers within this time, as a device in this process would have: the
+            // program waits as it did for its own device, and nothing else happens meanwhile.
+            WaitForSingleObject(process, pause);
+            continue;
         }
+        // A helper that takes longer does not hold the program up: its messages are handled
+        // as its loop would, unless the loop is to end.
+        MsgWaitForMultipleObjectsEx(1, &process, pause, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        processMessages_();
+        MSG message;
+        quitting = PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
     }
 }
 

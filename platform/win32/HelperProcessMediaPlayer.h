@@ -20,23 +20,28 @@ namespace vorlane::win32 {
 // threads never wake in its process, and whatever a file makes the decoder do (hang on
 // megabytes of noise, crash) happens in the helper.
 //
-// The two talk with window messages: requests are posted to the helper's message-only window,
-// answers come back as WM_COPYDATA sent to this player's. Messages need no thread of ours to
-// read a pipe, arrive in the program's own loop in order with everything else, and a program
-// that waits for an answer keeps handling its windows' messages with the same loop, so its
-// display counts on (a pipe would need such a thread and a way back into the loop anyway).
+// Requests go to the helper as messages posted to its message-only window; its answers come
+// back through a pipe (its standard output), the end of a sound as a message posted to this
+// player's window. Posting never blocks the program on a helper that hangs. The answers are not
+// messages, so a call can wait for one without handling anything else, as it waited for a
+// device in its own process: a user's key or the session's end that arrives meanwhile is
+// handled after the call, in the order it came (a sent WM_COPYDATA could only be received by
+// handling every message sent to the program, those among them).
 //
-// No call waits long: the opening has kOpenDeadlineMs, every other request kRequestDeadlineMs,
-// and meanwhile the program's messages go on being handled (processMessages). A helper that
-// does not answer in time is ended and the call fails with kMediaDeviceNoAnswer; one that ends
-// by itself fails it with kMediaDeviceGone, or, outside any call, is reported once through
-// OnDeviceFailed. A call made from a message handled during such a wait is made at once; a
-// close or opening then ends the helper the outer call waits for, which then returns without
-// an answer. The helper's modes are those its answers report.
+// No call waits long: the opening has kOpenDeadlineMs, every other request kRequestDeadlineMs;
+// after kQuietMs the program's messages are handled meanwhile (processMessages), so the display
+// counts on while a file keeps its check busy. A helper that does not answer in time is ended
+// and the call fails with kMediaDeviceNoAnswer; one that ends by itself fails it with
+// kMediaDeviceGone, or, outside any call, is reported once through OnDeviceFailed. A call made
+// from a message handled during such a wait is made at once; a close or opening then ends the
+// helper the outer call waits for, which then returns without an answer. The helper's modes are
+// those its answers report.
 class HelperProcessMediaPlayer : public MediaPlayer {
 public:
     static constexpr unsigned kOpenDeadlineMs = 5000;
     static constexpr unsigned kRequestDeadlineMs = 2000;
+    // How long a call waits as for a device in the program's own process, handling nothing else.
+    static constexpr unsigned kQuietMs = 1000;
 
     // The helper is `helperExe` (the running exe when empty); while a call waits for it,
     // `processMessages` handles the messages that came meanwhile.
@@ -67,7 +72,8 @@ private:
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static void CALLBACK HelperEnded(void* context, BOOLEAN timedOut);
-    bool Received(HWND sender, const COPYDATASTRUCT& data);
+    // Reads what the helper has answered so far.
+    void Drain(Helper& helper);
     void HelperEndedNotice(std::uint32_t helper);
 
     // Starts a helper for the file; null when the system would not start one (errorText_ says

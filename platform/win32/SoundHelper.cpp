@@ -15,8 +15,6 @@ namespace vorlane::win32 {
 namespace {
 
 constexpr wchar_t kHelperClass[] = L"TVorlaneSoundHelper";
-// How long an answer may wait for the program's window to take it.
-constexpr UINT kAnswerTimeoutMs = 5000;
 
 std::optional<unsigned long long> Number(const wchar_t* text) {
     if (text == nullptr || *text == L'\0') {
@@ -36,7 +34,12 @@ public:
     SoundHelper(HINSTANCE instance, HWND program) : program_(program), device_(instance) {
         RegisterWindowClass(instance, kHelperClass, WindowProc);
         CreateWindowExW(0, kHelperClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
-        device_.OnPlaybackEnded = [this] { Tell(kSoundEnded, Answer(kOpeningRequest)); };
+        device_.OnPlaybackEnded = [this] {
+            if (!PostMessageW(program_, kSoundEndedNotice, 0,
+                              static_cast<LPARAM>(GetCurrentProcessId()))) {
+                Gone();
+            }
+        };
     }
 
     bool Ready() const { return window_.Valid(); }
@@ -53,7 +56,7 @@ public:
             answer.raised = true;
             answer.raisedText = error.what();
         }
-        return Tell(kSoundAnswer, answer) && !answer.raised;
+        return Tell(answer) && !answer.raised;
     }
 
     bool Closed() const { return closed_; }
@@ -75,6 +78,7 @@ private:
         answer.errorCode = device_.ErrorCode();
         answer.mode = device_.Mode();
         answer.errorText = device_.ErrorMessage();
+        answer.window = reinterpret_cast<std::uint64_t>(window_.Get());
         return answer;
     }
 
@@ -106,27 +110,25 @@ private:
         SoundAnswer answer = Answer(request);
         answer.raised = raised.has_value();
         answer.raisedText = raised.value_or("");
-        Tell(kSoundAnswer, answer);
+        Tell(answer);
     }
 
-    // Sends to the program's window; a window that is gone, or does not take it in time, ends
-    // the helper.
-    bool Tell(ULONG_PTR kind, const SoundAnswer& answer) {
-        const std::string bytes = EncodeSoundAnswer(answer);
-        COPYDATASTRUCT data{};
-        data.dwData = kind;
-        data.cbData = static_cast<DWORD>(bytes.size());
-        data.lpData = const_cast<char*>(bytes.data());
-        DWORD_PTR result = 0;
-        if (SendMessageTimeoutW(program_, WM_COPYDATA, reinterpret_cast<WPARAM>(window_.Get()),
-                                reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
-                                &result) == 0 ||
-            result == 0) {
-            programGone_ = true;
-            PostQuitMessage(0);
+    // Writes the answer into the program's pipe; a pipe nobody reads any more ends the helper.
+    bool Tell(const SoundAnswer& answer) {
+        const std::string frame = EncodeSoundAnswer(answer);
+        DWORD written = 0;
+        if (!WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), frame.data(),
+                       static_cast<DWORD>(frame.size()), &written, nullptr) ||
+            written != frame.size()) {
+            Gone();
             return false;
         }
         return true;
+    }
+
+    void Gone() {
+        programGone_ = true;
+        PostQuitMessage(0);
     }
 
     HWND program_;
