@@ -13,13 +13,14 @@ namespace vorlane::win32 {
 namespace {
 
 constexpr wchar_t kPlayerClass[] = L"TVorlaneSoundPlayer";
-// Posted to the player's own window: a helper's process ended (wParam the helper), a request
-// failed without an answer outside the caller's reach (wParam the helper).
-constexpr UINT kHelperEndedNotice = WM_APP + 0x55;
+// Posted to the player's own window: a request failed without an answer outside the caller's
+// reach (wParam the helper).
 constexpr UINT kFailedNotice = WM_APP + 0x56;
-// Looks after helpers asked to close: one that has not ended after kCloseDeadlineMs is ended.
-constexpr UINT_PTR kClosingTimer = 1;
-constexpr UINT kClosingTimerMs = 500;
+// Watches the helpers while any runs: one that ended by itself is told, one asked to close that
+// has not ended after kCloseDeadlineMs is ended. A timer of the program's own loop rather than
+// a wait of the system's thread pool, whose threads would stay in the program.
+constexpr UINT_PTR kWatchTimer = 1;
+constexpr UINT kWatchTimerMs = 250;
 constexpr ULONGLONG kCloseDeadlineMs = 2000;
 // How often a wait looks into the pipe.
 constexpr DWORD kPipeLookMs = 5;
@@ -40,13 +41,7 @@ std::wstring RunningExe() {
 } // namespace
 
 struct HelperProcessMediaPlayer::Helper {
-    Helper(std::uint32_t number, HWND player) : id(number), client(player) {}
-    ~Helper() {
-        if (wait != nullptr) {
-            // Waits for a callback under way, so none runs on a helper that is gone.
-            UnregisterWaitEx(wait, INVALID_HANDLE_VALUE);
-        }
-    }
+    explicit Helper(std::uint32_t number) : id(number) {}
     Helper(const Helper&) = delete;
     Helper& operator=(const Helper&) = delete;
 
@@ -54,13 +49,11 @@ struct HelperProcessMediaPlayer::Helper {
     void End() const { TerminateProcess(process.Get(), 1); }
 
     const std::uint32_t id;
-    const HWND client;
     UniqueKernelObject process;
     // The reading end of the pipe the helper answers into, and what came of an answer so far.
     UniqueKernelObject answerPipe;
     std::string unread;
     DWORD processId = 0;
-    HANDLE wait = nullptr;
     // The helper's window, known from its first answer.
     HWND window = nullptr;
     MediaMode mode = MediaMode::NoDevice;
@@ -73,7 +66,7 @@ struct HelperProcessMediaPlayer::Helper {
 HelperProcessMediaPlayer::HelperProcessMediaPlayer(HINSTANCE instance,
                                                    std::function<void()> processMessages,
                                                    std::wstring helperExe)
-    : instance_(instance), processMessages_(std::move(processMessages)),
+    : processMessages_(std::move(processMessages)),
       helperExe_(helperExe.empty() ? RunningExe() : std::move(helperExe)) {
     RegisterWindowClass(instance, kPlayerClass, WindowProc);
     CreateWindowExW(0, kPlayerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
@@ -106,9 +99,6 @@ LRESULT CALLBACK HelperProcessMediaPlayer::WindowProc(HWND window, UINT message,
             }
         }
         return 0;
-    case kHelperEndedNotice:
-        self->HelperEndedNotice(static_cast<std::uint32_t>(wParam));
-        return 0;
     case kFailedNotice:
         // Only while nothing was opened since the helper that failed.
         if (!self->current_ && self->nextHelper_ == static_cast<std::uint32_t>(wParam) + 1) {
@@ -121,19 +111,13 @@ LRESULT CALLBACK HelperProcessMediaPlayer::WindowProc(HWND window, UINT message,
         }
         return 0;
     case WM_TIMER:
-        if (wParam == kClosingTimer) {
-            self->ForgetEnded();
+        if (wParam == kWatchTimer) {
+            self->Watch();
         }
         return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);
     }
-}
-
-void CALLBACK HelperProcessMediaPlayer::HelperEnded(void* context, BOOLEAN /*timedOut*/) {
-    // On a thread of the system's pool: only the player's own window is told.
-    const auto* helper = static_cast<const Helper*>(context);
-    PostMessageW(helper->client, kHelperEndedNotice, helper->id, 0);
 }
 
 void HelperProcessMediaPlayer::Drain(Helper& helper) {
@@ -160,23 +144,18 @@ void HelperProcessMediaPlayer::Drain(Helper& helper) {
     }
 }
 
-void HelperProcessMediaPlayer::HelperEndedNotice(std::uint32_t helper) {
-    if (current_ && current_->id == helper) {
-        if (current_->waiters > 0) {
-            // The call waiting for it sees it end and says so.
-            return;
-        }
+void HelperProcessMediaPlayer::Watch() {
+    if (current_ && current_->waiters == 0 && current_->Ended()) {
+        // Ended by itself outside any call (a call waiting for it sees it end and says so).
         errorCode_ = 0;
         errorText_ = kMediaDeviceGone;
         LetGo(true);
-        ForgetEnded();
         const std::string text = errorText_;
         Dispatch([this, text] {
             if (OnDeviceFailed) {
                 OnDeviceFailed(text);
             }
         });
-        return;
     }
     ForgetEnded();
 }
@@ -195,13 +174,13 @@ void HelperProcessMediaPlayer::ForgetEnded() {
         }
         ++helper;
     }
-    if (closing_.empty()) {
-        KillTimer(window_.Get(), kClosingTimer);
+    if (closing_.empty() && !current_) {
+        KillTimer(window_.Get(), kWatchTimer);
     }
 }
 
 std::unique_ptr<HelperProcessMediaPlayer::Helper> HelperProcessMediaPlayer::Start() {
-    auto helper = std::make_unique<Helper>(nextHelper_++, window_.Get());
+    auto helper = std::make_unique<Helper>(nextHelper_++);
     std::wstring commandLine = L"\"" + helperExe_ + L"\" " + kSoundHelperArgument + L" " +
                                std::to_wstring(reinterpret_cast<UINT_PTR>(window_.Get())) + L" " +
                                std::to_wstring(GetCurrentProcessId()) + L" \"" + Widen(fileName_) +
@@ -233,11 +212,7 @@ std::unique_ptr<HelperProcessMediaPlayer::Helper> HelperProcessMediaPlayer::Star
     CloseHandle(started.hThread);
     helper->process.Reset(started.hProcess);
     helper->processId = started.dwProcessId;
-    if (!RegisterWaitForSingleObject(&helper->wait, started.hProcess, HelperEnded, helper.get(),
-                                     INFINITE, WT_EXECUTEONLYONCE)) {
-        // Without the watch an ending is still seen by the next request.
-        helper->wait = nullptr;
-    }
+    SetTimer(window_.Get(), kWatchTimer, kWatchTimerMs, nullptr);
     return helper;
 }
 
@@ -326,7 +301,7 @@ void HelperProcessMediaPlayer::LetGo(bool kill) {
     }
     current_->closeBy = GetTickCount64() + kCloseDeadlineMs;
     closing_.push_back(std::move(current_));
-    SetTimer(window_.Get(), kClosingTimer, kClosingTimerMs, nullptr);
+    SetTimer(window_.Get(), kWatchTimer, kWatchTimerMs, nullptr);
 }
 
 void HelperProcessMediaPlayer::Open() {

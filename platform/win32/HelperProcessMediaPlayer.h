@@ -71,10 +71,10 @@ private:
     enum class Outcome { Answered, NoAnswer, Gone, Superseded };
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static void CALLBACK HelperEnded(void* context, BOOLEAN timedOut);
     // Reads what the helper has answered so far.
     void Drain(Helper& helper);
-    void HelperEndedNotice(std::uint32_t helper);
+    // What the watch timer does (kWatchTimer).
+    void Watch();
 
     // Starts a helper for the file; null when the system would not start one (errorText_ says
     // why).
@@ -92,7 +92,6 @@ private:
     void LetGo(bool kill);
     void ForgetEnded();
 
-    HINSTANCE instance_;
     std::function<void()> processMessages_;
     std::wstring helperExe_;
     UniqueWindow window_;

@@ -177,8 +177,8 @@ HRESULT AskForTheAccessibleObject(HWND main) {
 // A copy of the program in a folder of its own, with a DLL named like winmm.dll (the sound
 // devices) and one named like oleacc.dll (screen readers) beside it, each of which leaves a
 // file NAME.loaded when loaded, and Wine told to prefer such a DLL to its own. The program
-// plays a sound and answers a screen reader, which loads both system DLLs: they must come
-// from the system folder, and no marker may appear.
+// plays a sound (winmm, in its sound helper, the copy started again) and answers a screen
+// reader (oleacc): both must come from the system folder, and no marker may appear.
 TEST(DllSearchTest, DllsBesideTheProgramAreNotLoadedInPlaceOfTheSystemOnes) {
     if (!testsupport::RunningUnderWine()) {
         GTEST_SKIP() << "the sound is chosen by writing the user's settings file before the "

@@ -5,6 +5,7 @@
 
 #include "platform/Dispatch.h"
 #include "platform/win32/MciMediaPlayer.h"
+#include "platform/win32/SoundHelper.h"
 #include "platform/win32/Utf16.h"
 #include "tests/support/FileDialogDriver.h"
 #include "tests/support/SoundFiles.h"
@@ -489,6 +490,39 @@ TEST_F(Win32Sound, ASoundWhosePathIsLongerThanTheClassicLimitOpensOrIsSaidToBeTo
                 EXPECT_EQ(player().ErrorMessage(), error.what());
             }
             EXPECT_EQ(player().Mode(), MediaMode::NoDevice);
+        }
+    }
+}
+
+// Only the very command line the player starts its helper with makes the exe the helper; any
+// other goes to the program, whose own rules ignore what does not fit.
+TEST(SoundHelperCall, OnlyTheHelpersOwnCommandLineMakesTheHelper) {
+    const struct {
+        std::vector<std::wstring> arguments;
+        bool helper;
+    } cases[] = {
+        {{L"Vorlane.exe", L"--vorlane-sound-device", L"4242", L"17", L"C:\\a.wav"}, true},
+        {{L"Vorlane.exe", L"--vorlane-sound-device", L"4242", L"17"}, false},
+        {{L"Vorlane.exe", L"--vorlane-sound-device", L"4242", L"17", L"C:\\a.wav", L"-t5"}, false},
+        {{L"Vorlane.exe", L"--vorlane-sound-device", L"0x42", L"17", L"C:\\a.wav"}, false},
+        {{L"Vorlane.exe", L"--vorlane-sound-device", L"4242", L"-t5", L"C:\\a.wav"}, false},
+        {{L"Vorlane.exe", L"--vorlane-sound-device", L"4242", L"17", L""}, false},
+        {{L"Vorlane.exe", L"-t5", L"4242", L"17", L"C:\\a.wav"}, false},
+        {{L"Vorlane.exe"}, false},
+    };
+    for (const auto& c : cases) {
+        std::vector<wchar_t*> argv;
+        std::vector<std::wstring> copies = c.arguments;
+        for (std::wstring& argument : copies) {
+            argv.push_back(argument.data());
+        }
+        EXPECT_EQ(win32::IsSoundHelperCall(static_cast<int>(argv.size()), argv.data()), c.helper)
+            << win32::Narrow(copies.size() > 1 ? copies[1] : copies[0]) << ", " << copies.size()
+            << " arguments";
+        if (!c.helper) {
+            EXPECT_EQ(win32::RunSoundHelper(GetModuleHandleW(nullptr),
+                                            static_cast<int>(argv.size()), argv.data()),
+                      2);
         }
     }
 }
