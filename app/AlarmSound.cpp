@@ -8,6 +8,7 @@
 #include "core/FilePath.h"
 #include "core/Mince.h"
 #include "platform/Dispatch.h"
+#include "platform/MediaPlayer.h"
 
 namespace vorlane {
 
@@ -29,6 +30,11 @@ AlarmSound::AlarmSound(TFormVorlane& form) : f_(form) {
     f_.Services().mediaPlayer.OnPlaybackEnded = [this] {
         mplMediaPlayerPlaybackEnded(&f_.mplMediaPlayer);
     };
+    // A device that fails while the sound plays, or while it waits opened ahead, drops the
+    // sound as a failed play does.
+    f_.Services().mediaPlayer.OnDeviceFailed = [this](const std::string& message) {
+        SoundFailedToOpen(EMediaDeviceError(message));
+    };
     f_.edtSecondTextLine.OnClick = [this](TComponent* sender) { btnOpenMP3NormalClick(sender); };
     f_.mnuPlayMP3OrNot->OnClick = [this](TComponent* sender) { mnuPlayMP3OrNotClick(sender); };
     f_.OnDropFiles = [this](TComponent* sender, const std::vector<std::string>& paths) {
@@ -38,6 +44,7 @@ AlarmSound::AlarmSound(TFormVorlane& form) : f_(form) {
 
 AlarmSound::~AlarmSound() {
     f_.Services().mediaPlayer.OnPlaybackEnded = nullptr;
+    f_.Services().mediaPlayer.OnDeviceFailed = nullptr;
 }
 
 void AlarmSound::OpenSoundFile(const std::string& path) {

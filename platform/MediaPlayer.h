@@ -18,6 +18,10 @@ public:
 
 // Raised by the device operations while no device is open.
 inline constexpr char kNoMediaDeviceOpen[] = "Es ist kein Mediengerät geöffnet";
+// The device runs apart from the program: what it is told when the device does not answer in
+// time, or is gone without having been closed.
+inline constexpr char kMediaDeviceNoAnswer[] = "Das Mediengerät hat nicht rechtzeitig geantwortet";
+inline constexpr char kMediaDeviceGone[] = "Das Mediengerät wurde unerwartet beendet";
 
 // The media player's sound device: one file at a time, played by the device its type calls
 // for. Playing, pausing, stopping and rewinding raise EMediaDeviceError while no device is
@@ -53,6 +57,9 @@ public:
 
     // The sound that was played has reached its end by itself.
     std::function<void()> OnPlaybackEnded;
+    // The device failed on its own, outside any call (it ended or stopped answering): it is
+    // closed, and the text says why; ErrorCode and ErrorMessage tell the same.
+    std::function<void(const std::string& message)> OnDeviceFailed;
 };
 
 } // namespace vorlane

@@ -10,10 +10,18 @@ OnDemandMediaPlayer::OnDemandMediaPlayer(MediaPlayer& device) : device_(device) 
             OnPlaybackEnded();
         }
     };
+    device_.OnDeviceFailed = [this](const std::string& message) {
+        // A device that failed by itself plays nothing more; the sound must be opened anew.
+        Close();
+        if (OnDeviceFailed) {
+            OnDeviceFailed(message);
+        }
+    };
 }
 
 OnDemandMediaPlayer::~OnDemandMediaPlayer() {
     device_.OnPlaybackEnded = nullptr;
+    device_.OnDeviceFailed = nullptr;
 }
 
 void OnDemandMediaPlayer::SetFileName(const std::string& path) {

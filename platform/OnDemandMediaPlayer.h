@@ -12,7 +12,8 @@ namespace vorlane {
 // Open checks that the device can open the file (it opens and closes it again) and makes the
 // sound ready; a ready sound reports Stopped. Play opens the device when it is closed, so a
 // play may raise what Open raises; a play that is near may have it opened ahead. A stop or the
-// sound's own end close the device; a closed device stands at the start.
+// sound's own end close the device; a closed device stands at the start. A device that fails by
+// itself is closed, and the sound is no longer ready.
 class OnDemandMediaPlayer : public MediaPlayer {
 public:
     explicit OnDemandMediaPlayer(MediaPlayer& device);

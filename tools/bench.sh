@@ -104,8 +104,9 @@ fi
 echo
 
 latency_status=0
-wine "$latency" "$figures" >"$session/latency.txt" 2>"$session/latency.err" || latency_status=$?
-echo "In process: the alarm sound from opening to playing (SoundLatencyBench.exe)"
+wine "$latency" "$figures" "$vorlane" >"$session/latency.txt" 2>"$session/latency.err" ||
+    latency_status=$?
+echo "The alarm sound through its helper: opening, and zero to playing (SoundLatencyBench.exe)"
 show "$session/latency.txt"
 if [[ $latency_status -ne 0 ]]; then
     echo "SoundLatencyBench ended with status $latency_status"

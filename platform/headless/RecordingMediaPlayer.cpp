@@ -13,6 +13,13 @@ void RecordingMediaPlayer::RequireDevice() const {
 void RecordingMediaPlayer::Open() {
     Close();
     calls.push_back("open " + fileName);
+    refusal_.clear();
+    const auto refusal = openRefusals.find(fileName);
+    if (refusal != openRefusals.end()) {
+        errorCode = 0;
+        refusal_ = refusal->second;
+        throw EMediaDeviceError(refusal_);
+    }
     const auto failure = openFailures.find(fileName);
     if (failure != openFailures.end()) {
         errorCode = failure->second;
@@ -68,6 +75,9 @@ void RecordingMediaPlayer::Rewind() {
 }
 
 std::string RecordingMediaPlayer::ErrorMessage() {
+    if (!refusal_.empty()) {
+        return refusal_;
+    }
     const auto text = errorTexts.find(errorCode);
     return text != errorTexts.end() ? text->second : "Unknown error code";
 }
@@ -80,6 +90,20 @@ void RecordingMediaPlayer::PlayToEnd() {
     atEnd = true;
     if (OnPlaybackEnded) {
         Dispatch(OnPlaybackEnded);
+    }
+}
+
+void RecordingMediaPlayer::FailByItself(const std::string& message) {
+    if (mode == MediaMode::NoDevice) {
+        return;
+    }
+    calls.push_back("failed");
+    openFile.clear();
+    mode = MediaMode::NoDevice;
+    errorCode = 0;
+    refusal_ = message;
+    if (OnDeviceFailed) {
+        Dispatch([&] { OnDeviceFailed(message); });
     }
 }
 

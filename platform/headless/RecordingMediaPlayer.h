@@ -26,6 +26,8 @@ public:
 
     // The playing sound reaches its end by itself: the device stops there and says so.
     void PlayToEnd();
+    // The open device fails by itself (it ends or stops answering): it is closed and says why.
+    void FailByItself(const std::string& message);
 
     std::string fileName;
     // The file of the open device; empty while none is open.
@@ -37,11 +39,17 @@ public:
     std::map<std::string, int> openFailures;
     // The platform's texts for error codes; a code without one has none.
     std::map<int, std::string> errorTexts;
+    // Files whose opening fails without a code of the device, with the text it fails with (a
+    // device that does not answer in time, or ends while it opens).
+    std::map<std::string, std::string> openRefusals;
     // "open <file>", "close", "seek start", "play", "pause", "resume", "stop", "rewind".
     std::vector<std::string> calls;
 
 private:
     void RequireDevice() const;
+
+    // The text of the last failure that had no code of the device.
+    std::string refusal_;
 };
 
 } // namespace vorlane::headless

@@ -89,6 +89,13 @@ struct FindTraits {
     static bool Close(HANDLE search) { return FindClose(search) != FALSE; }
 };
 
+// A process, thread or other kernel object, which names none by null.
+struct KernelObjectTraits {
+    using Handle = HANDLE;
+    static HANDLE None() { return nullptr; }
+    static bool Close(HANDLE object) { return CloseHandle(object) != FALSE; }
+};
+
 // Memory a system function allocated and filled for the caller (FormatMessageW's text), to be
 // let go with LocalFree.
 template <typename Element> struct LocalMemoryTraits {
@@ -131,6 +138,7 @@ using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueFind = UniqueHandle<FindTraits>;
+using UniqueKernelObject = UniqueHandle<KernelObjectTraits>;
 template <typename Element> using UniqueLocalMemory = UniqueHandle<LocalMemoryTraits<Element>>;
 template <typename Element> using UniqueCoTaskMemory = UniqueHandle<CoTaskMemoryTraits<Element>>;
 using UniqueDrop = UniqueHandle<DropTraits>;

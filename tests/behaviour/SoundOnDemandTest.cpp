@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <ostream>
 
 #include <cstdint>
 #include <string>
@@ -302,6 +303,120 @@ TEST_F(SoundOnDemandAtStart, ASoundTheDeviceCannotOpenAtStartGivesItsBoxOnceTheW
     EXPECT_FALSE(f().mnuPlayMP3OrNot->Checked);
     EXPECT_EQ(f().edtSecondTextLine.Text(), "MP3 auswählen");
 }
+
+// A device that does not answer in time, or ends by itself, is a sound that failed: one box in
+// the words of a failed choice, the sound dropped and its device closed, and the countdown (or
+// the alarm) keeps its time.
+enum class DeviceFailure {
+    ChosenSoundNeverAnswers,
+    OpeningAtTheAlarmNeverAnswers,
+    EndsWhileTheAlarmPlays,
+    EndsWhileOpenedAhead,
+    EndsWhileThePlayButtonPlays,
+    EndsWhilePaused,
+};
+
+struct DeviceFailureCase {
+    const char* name;
+    DeviceFailure failure;
+    const char* text;
+};
+
+void PrintTo(const DeviceFailureCase& failure, std::ostream* out) {
+    *out << failure.name;
+}
+
+class SoundDeviceFailure : public SoundOnDemand,
+                           public ::testing::WithParamInterface<DeviceFailureCase> {
+protected:
+    // Brings the machine to the failure.
+    void Fail() {
+        const std::string other = "C:\\Musik\\Rauschen.mp3";
+        switch (GetParam().failure) {
+        case DeviceFailure::ChosenSoundNeverAnswers:
+            app.host.files.AddFile(other, "");
+            device().openRefusals[other] = GetParam().text;
+            Dispatch([&] { f().FilesDropped({other}); });
+            return;
+        case DeviceFailure::OpeningAtTheAlarmNeverAnswers:
+            device().openRefusals[kAlarm] = GetParam().text;
+            ReachZero();
+            return;
+        case DeviceFailure::EndsWhileTheAlarmPlays:
+            ReachZero();
+            ASSERT_EQ(device().mode, MediaMode::Playing);
+            break;
+        case DeviceFailure::EndsWhileOpenedAhead:
+            OneMinuteLeft();
+            while (f().countdown().RemainingSeconds() > 2) {
+                app.Tick(1000);
+            }
+            ASSERT_EQ(device().mode, MediaMode::Stopped) << "not opened ahead";
+            break;
+        case DeviceFailure::EndsWhileThePlayButtonPlays:
+            Press(f().btnPlay);
+            ASSERT_EQ(device().mode, MediaMode::Playing);
+            break;
+        case DeviceFailure::EndsWhilePaused:
+            Press(f().btnPlay);
+            Press(f().btnPause);
+            ASSERT_EQ(device().mode, MediaMode::Paused);
+            break;
+        }
+        device().FailByItself(GetParam().text);
+    }
+};
+
+TEST_P(SoundDeviceFailure, GivesOneBoxDropsTheSoundAndTheCountdownKeepsItsTime) {
+    Fail();
+    if (HasFatalFailure()) {
+        return;
+    }
+    const std::string text = GetParam().text;
+    ASSERT_EQ(app.host.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(app.host.messageBoxes.shown[0].text,
+              "Es ist ein Fehler aufgetreten:\r\nErrorCode: 0\r\n" + text + "\r\n" + text +
+                  " (EMediaDeviceError)");
+    EXPECT_EQ(app.host.messageBoxes.shown[0].caption, "Fehler");
+    EXPECT_EQ(device().mode, MediaMode::NoDevice) << "the device was not closed";
+    EXPECT_FALSE(f().sound().Loaded());
+    EXPECT_FALSE(f().sound().Playing());
+    EXPECT_FALSE(f().btnPlay.Active.Visible());
+    EXPECT_FALSE(f().mnuPlayMP3OrNot->Checked);
+    EXPECT_EQ(f().edtSecondTextLine.Text(), "MP3 auswählen");
+    EXPECT_TRUE(f().tmrCountdown.Enabled());
+
+    // The time goes on as before, to the alarm, which is silent now and brings no second box.
+    const std::int32_t remaining = f().countdown().RemainingSeconds();
+    app.Tick(1000);
+    EXPECT_EQ(f().countdown().RemainingSeconds(), std::max(0, remaining - 1));
+    NewCalls();
+    while (!f().countdown().AlarmActive()) {
+        Press(f().btnMinusFive);
+        app.Tick();
+    }
+    for (int tick = 0; tick < 4; ++tick) {
+        app.Tick();
+    }
+    EXPECT_TRUE(NewCalls().empty()) << "the dropped sound was played";
+    EXPECT_EQ(app.host.messageBoxes.shown.size(), 1u) << "the box came again";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SoundOnDemand, SoundDeviceFailure,
+    ::testing::Values(
+        DeviceFailureCase{"ChosenSoundNeverAnswers", DeviceFailure::ChosenSoundNeverAnswers,
+                          kMediaDeviceNoAnswer},
+        DeviceFailureCase{"OpeningAtTheAlarmNeverAnswers",
+                          DeviceFailure::OpeningAtTheAlarmNeverAnswers, kMediaDeviceNoAnswer},
+        DeviceFailureCase{"EndsWhileTheAlarmPlays", DeviceFailure::EndsWhileTheAlarmPlays,
+                          kMediaDeviceGone},
+        DeviceFailureCase{"EndsWhileOpenedAhead", DeviceFailure::EndsWhileOpenedAhead,
+                          kMediaDeviceGone},
+        DeviceFailureCase{"StopsAnsweringWhileThePlayButtonPlays",
+                          DeviceFailure::EndsWhileThePlayButtonPlays, kMediaDeviceNoAnswer},
+        DeviceFailureCase{"EndsWhilePaused", DeviceFailure::EndsWhilePaused, kMediaDeviceGone}),
+    [](const auto& kind) { return std::string(kind.param.name); });
 
 } // namespace
 } // namespace vorlane::testing

@@ -72,7 +72,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{.arguments = {"-M"}}, Case{.arguments = {"-P"}}, Case{.arguments = {"-m5"}},
         Case{.arguments = {"-mp"}}, Case{.arguments = {"-p "}}, Case{.arguments = {" -m"}},
         Case{.arguments = {"m"}}, Case{.arguments = {"/m"}}, Case{.arguments = {"--m"}},
-        Case{.arguments = {"-"}}, Case{.arguments = {""}}, Case{.arguments = {"-x"}}));
+        Case{.arguments = {"-"}}, Case{.arguments = {""}}, Case{.arguments = {"-x"}},
+        // The sound helper's arguments, where they reach the program, are nobody's option.
+        Case{.arguments = {"--vorlane-sound-device", "12", "34", "C:\\Musik\\a.wav"}},
+        Case{.arguments = {"--vorlane-sound-device", "-t5"}, .remainingSeconds = 300}));
 
 INSTANTIATE_TEST_SUITE_P(
     Reminder, ReadArgumentsTest,

@@ -143,6 +143,16 @@ std::optional<std::filesystem::path> LoadedModule(DWORD pid, const std::wstring&
     return found;
 }
 
+// The process the program started that has the sound devices (winmm) loaded; 0 when none.
+DWORD SoundHelperOf(DWORD program) {
+    for (DWORD child : ChildProcessesOf(program)) {
+        if (LoadedModule(child, L"winmm.dll")) {
+            return child;
+        }
+    }
+    return 0;
+}
+
 std::filesystem::path SystemFolder() {
     wchar_t folder[MAX_PATH] = {};
     GetSystemDirectoryW(folder, MAX_PATH);
@@ -167,8 +177,8 @@ HRESULT AskForTheAccessibleObject(HWND main) {
 // A copy of the program in a folder of its own, with a DLL named like winmm.dll (the sound
 // devices) and one named like oleacc.dll (screen readers) beside it, each of which leaves a
 // file NAME.loaded when loaded, and Wine told to prefer such a DLL to its own. The program
-// plays a sound and answers a screen reader, which loads both system DLLs: they must come
-// from the system folder, and no marker may appear.
+// plays a sound (winmm, in its sound helper, the copy started again) and answers a screen
+// reader (oleacc): both must come from the system folder, and no marker may appear.
 TEST(DllSearchTest, DllsBesideTheProgramAreNotLoadedInPlaceOfTheSystemOnes) {
     if (!testsupport::RunningUnderWine()) {
         GTEST_SKIP() << "the sound is chosen by writing the user's settings file before the "
@@ -206,15 +216,18 @@ TEST(DllSearchTest, DllsBesideTheProgramAreNotLoadedInPlaceOfTheSystemOnes) {
                               milliseconds(2000)))
             << "the sound-name line shows " << FieldUtf8(main, kIdSecondTextLine);
         EXPECT_EQ(AskForTheAccessibleObject(main), S_OK);
-        PressKey(main, VK_SPACE); // plays the chosen sound
-        WaitUntil([&] { return LoadedModule(app->Pid(), L"winmm.dll") || app->HasExited(); },
+        PressKey(main, VK_SPACE); // plays the chosen sound, in the program's sound helper
+        WaitUntil([&] { return SoundHelperOf(app->Pid()) != 0 || app->HasExited(); },
                   milliseconds(5000));
     }
     EXPECT_FALSE(app->HasExited()) << "the program runs on";
+    // The sound devices are loaded by the program's sound helper, the copy started again.
+    const DWORD helper = SoundHelperOf(app->Pid());
+    EXPECT_NE(helper, 0u) << "no helper plays the sound";
     for (const std::wstring& dll : systemDlls) {
         EXPECT_FALSE(std::filesystem::exists(folder + dll + L".loaded"))
             << Narrow(dll) << " beside the program was loaded";
-        const auto loaded = LoadedModule(app->Pid(), dll);
+        const auto loaded = LoadedModule(dll == L"winmm.dll" ? helper : app->Pid(), dll);
         EXPECT_TRUE(loaded &&
                     Lower(loaded->parent_path().wstring()) == Lower(SystemFolder().wstring()))
             << Narrow(dll) << " loaded from "

@@ -4,10 +4,13 @@
 #include "tests/support/TopLevelWindows.h"
 #include "tests/support/WineHost.h"
 
+#include <psapi.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cwctype>
 #include <system_error>
 
 namespace vorlane::e2e {
@@ -327,6 +330,65 @@ void DragPointer(POINT from, POINT to) {
     }
     ReleaseLeftButton();
     Sleep(300);
+}
+
+std::string BoxText(HWND box) {
+    std::string text;
+    for (HWND child = FindWindowExW(box, nullptr, L"Static", nullptr); child != nullptr;
+         child = FindWindowExW(box, child, L"Static", nullptr)) {
+        wchar_t part[512] = {};
+        DWORD_PTR copied = 0;
+        if (SendMessageTimeoutW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(part),
+                                SMTO_ABORTIFHUNG, 2000, &copied) &&
+            copied > 0) {
+            text += Narrow(part) + " ";
+        }
+    }
+    return text;
+}
+
+std::vector<DWORD> ChildProcessesOf(DWORD pid) {
+    std::vector<DWORD> children;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        return children;
+    }
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ParentProcessID == pid && entry.th32ProcessID != pid) {
+            children.push_back(entry.th32ProcessID);
+        }
+    }
+    CloseHandle(snapshot);
+    return children;
+}
+
+std::vector<std::wstring> ModuleNamesOf(DWORD pid) {
+    std::vector<std::wstring> names;
+    const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (process == nullptr) {
+        return names;
+    }
+    std::vector<HMODULE> modules(1024);
+    DWORD needed = 0;
+    if (K32EnumProcessModulesEx(process, modules.data(),
+                                static_cast<DWORD>(modules.size() * sizeof(HMODULE)), &needed,
+                                LIST_MODULES_ALL)) {
+        modules.resize(std::min<size_t>(modules.size(), needed / sizeof(HMODULE)));
+        for (HMODULE module : modules) {
+            wchar_t name[MAX_PATH] = {};
+            if (K32GetModuleBaseNameW(process, module, name, MAX_PATH) > 0) {
+                std::wstring lower = name;
+                std::transform(lower.begin(), lower.end(), lower.begin(),
+                               [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
+                names.push_back(lower);
+            }
+        }
+    }
+    CloseHandle(process);
+    return names;
 }
 
 HWND FindVisibleWindowOf(DWORD pid, const wchar_t* windowClass) {

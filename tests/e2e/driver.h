@@ -120,6 +120,14 @@ void DragPointer(POINT from, POINT to);
 HWND FindVisibleWindowOf(DWORD pid, const wchar_t* windowClass);
 // Every top-level window of process `pid`, shown or hidden, in the order the system lists them.
 std::vector<HWND> TopLevelWindowsOf(DWORD pid);
+// What a message box says: the texts of its static children, each followed by a blank.
+std::string BoxText(HWND box);
+
+// Processes seen from outside: the ids of the processes `pid` started that still run, and the
+// file names (lower case, without folder) of the modules loaded in process `pid`.
+std::vector<DWORD> ChildProcessesOf(DWORD pid);
+std::vector<std::wstring> ModuleNamesOf(DWORD pid);
+
 // The first icon in the notification area (Wine's stand-alone tray without a window manager),
 // or nullptr.
 HWND FindTrayIcon();

@@ -56,22 +56,6 @@ RECT WindowRect(HWND w) {
     return r;
 }
 
-// What a message box says: the texts of its static children.
-std::string BoxText(HWND box) {
-    std::string text;
-    for (HWND child = FindWindowExW(box, nullptr, L"Static", nullptr); child != nullptr;
-         child = FindWindowExW(box, child, L"Static", nullptr)) {
-        wchar_t part[512] = {};
-        DWORD_PTR copied = 0;
-        if (SendMessageTimeoutW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(part),
-                                SMTO_ABORTIFHUNG, 2000, &copied) &&
-            copied > 0) {
-            text += Narrow(part) + " ";
-        }
-    }
-    return text;
-}
-
 class SessionEndTest : public ::testing::TestWithParam<Ending> {
 protected:
     void SetUp() override {

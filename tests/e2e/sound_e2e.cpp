@@ -1,8 +1,8 @@
 // End-to-end tests of the alarm sound on the real Vorlane.exe: a sound file chosen in the real
 // file dialog (filled and confirmed from here), played with the play button, and played by
-// the alarm at zero. The device plays inside the program; from outside it shows as the
-// pressed look of play, which the program keeps while the device plays and lets go when the
-// sound has played to its end.
+// the alarm at zero. The device plays in the program's sound helper; from outside it shows as
+// the pressed look of play, which the program keeps while the device plays and lets go when
+// the sound has played to its end.
 #include "driver.h"
 
 #include "tests/support/FileDialogDriver.h"

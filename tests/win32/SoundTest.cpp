@@ -4,6 +4,8 @@
 #include "Win32Fixture.h"
 
 #include "platform/Dispatch.h"
+#include "platform/win32/MciMediaPlayer.h"
+#include "platform/win32/SoundHelper.h"
 #include "platform/win32/Utf16.h"
 #include "tests/support/FileDialogDriver.h"
 #include "tests/support/SoundFiles.h"
@@ -37,9 +39,10 @@ protected:
         folder = testsupport::FreshTemporaryFolder(L"vorlane-sound-test");
     }
 
-    // The player the program plays through, and the device under it.
+    // The player the program plays through, and the device under it, which runs in a helper
+    // process.
     MediaPlayer& player() { return host->Services().mediaPlayer; }
-    win32::MciMediaPlayer& device() { return host->SoundDevice(); }
+    win32::HelperProcessMediaPlayer& device() { return host->SoundDevice(); }
 
     // A file of the test folder with the given content; its path as the program spells it.
     std::string Make(const std::wstring& name, const Bytes& content) {
@@ -65,6 +68,17 @@ protected:
             }
         }
         return true;
+    }
+
+    // Whether the process with the id has ended (or never was).
+    static bool ProcessEnded(DWORD id) {
+        const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, id);
+        if (process == nullptr) {
+            return true;
+        }
+        const bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+        CloseHandle(process);
+        return ended;
     }
 
     // Counts the ends the player reports, in place of the form's handler.
@@ -155,13 +169,14 @@ std::optional<DWORD_PTR> DevicePosition(const std::string& file, DWORD item) {
 // how long it plays.
 TEST_F(Win32Sound, ASoundThatEndedByItselfPlaysAgainFromItsStart) {
     const std::string sound = Make(L"Glocke.wav", testsupport::WaveSound(3.0));
-    CountEndsOf(device());
-    device().SetFileName(sound);
-    ASSERT_NO_THROW(device().Open());
+    win32::MciMediaPlayer mci(GetModuleHandleW(nullptr));
+    CountEndsOf(mci);
+    mci.SetFileName(sound);
+    ASSERT_NO_THROW(mci.Open());
     const std::optional<DWORD_PTR> length = DevicePosition(sound, MCI_STATUS_LENGTH);
     ASSERT_TRUE(length.has_value() && *length > 0) << "the device tells no length";
 
-    device().Play();
+    mci.Play();
     ASSERT_TRUE(PumpUntil([&] { return ends > 0; }, 15000)) << "no end reported";
     // Some devices stand on their last frame after the end rather than at the length, as if
     // a little were left to play: the end they reported still puts them back to the start.
@@ -171,34 +186,35 @@ TEST_F(Win32Sound, ASoundThatEndedByItselfPlaysAgainFromItsStart) {
     ASSERT_EQ(
         mciSendCommandW(id, MCI_SEEK, MCI_TO | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&lastFrame)),
         0u);
-    device().Play();
+    mci.Play();
     const std::optional<DWORD_PTR> position = DevicePosition(sound, MCI_STATUS_POSITION);
     ASSERT_TRUE(position.has_value());
     EXPECT_LT(*position, *length / 2) << "played again from " << *position << " of " << *length;
     EXPECT_TRUE(PumpUntil([&] { return ends > 1; }, 15000)) << "no end after playing it again";
-    device().Close();
+    mci.Close();
 }
 
 // A success notice that reaches the player while its sound still plays mid-way (one left
 // over from an earlier play) is no end; the real end, with the device at its length, is.
 TEST_F(Win32Sound, ASuccessNoticeMidWayIsNoEndButTheRealEndIs) {
     const std::string sound = Make(L"Gong.mp3", testsupport::Mp3Silence(3.0));
-    CountEndsOf(device());
-    device().SetFileName(sound);
-    ASSERT_NO_THROW(device().Open());
+    win32::MciMediaPlayer mci(GetModuleHandleW(nullptr));
+    CountEndsOf(mci);
+    mci.SetFileName(sound);
+    ASSERT_NO_THROW(mci.Open());
     const HWND notices = FindWindowExW(HWND_MESSAGE, nullptr, L"TVorlaneMediaNotify", nullptr);
     ASSERT_NE(notices, nullptr);
     const MCIDEVICEID id = mciGetDeviceIDW(win32::Widen(sound).c_str());
-    device().Play();
+    mci.Play();
     ASSERT_TRUE(PumpUntil([&] { return DevicePosition(sound, MCI_STATUS_POSITION) > 0u; }, 5000));
     for (const LPARAM named : {LPARAM{0}, static_cast<LPARAM>(id)}) {
         PostMessageW(notices, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, named);
     }
     Pump(100);
     EXPECT_EQ(ends, 0) << "an end reported mid-way";
-    EXPECT_EQ(device().Mode(), MediaMode::Playing);
+    EXPECT_EQ(mci.Mode(), MediaMode::Playing);
     EXPECT_TRUE(PumpUntil([&] { return ends > 0; }, 15000)) << "no end reported";
-    device().Close();
+    mci.Close();
 }
 
 INSTANTIATE_TEST_SUITE_P(Win32Sound, EachSoundKind,
@@ -298,29 +314,36 @@ TEST_F(Win32Sound, ADroppedSoundIsOpenedAndPlaysAgainAtZeroAfterItEnded) {
 }
 
 // The program keeps no sound device open while it waits: the chosen sound is opened for the
-// alarm, and closed again once it has ended or been stopped.
+// alarm, in a helper process, and closed again, the helper ended, once it has ended or been
+// stopped.
 TEST_F(Win32Sound, TheDeviceIsOpenOnlyWhileTheAlarmSoundPlays) {
     const std::string sound = Make(L"Glocke.wav", testsupport::WaveSound(1.0));
     const std::wstring wide = win32::Widen(sound);
     Pump(600); // start-up, until the countdown runs
     DropOn(window, {wide});
     ASSERT_TRUE(form->sound().Loaded());
-    EXPECT_EQ(mciGetDeviceIDW(wide.c_str()), 0u) << "open while the countdown runs";
+    EXPECT_EQ(device().HelperProcessId(), 0u) << "open while the countdown runs";
     EXPECT_EQ(device().Mode(), MediaMode::NoDevice);
 
     form->countdown().SetRemainingSeconds(0);
     ASSERT_TRUE(PumpUntil([&] { return form->sound().Playing(); }, 2000)) << "silent at zero";
     EXPECT_EQ(device().Mode(), MediaMode::Playing);
-    EXPECT_NE(mciGetDeviceIDW(wide.c_str()), 0u);
+    const DWORD helper = device().HelperProcessId();
+    ASSERT_NE(helper, 0u);
+    EXPECT_NE(helper, GetCurrentProcessId());
+    EXPECT_EQ(mciGetDeviceIDW(wide.c_str()), 0u) << "the device is open in this process";
     ASSERT_TRUE(PumpUntil([&] { return !form->sound().Playing(); }, 15000))
         << "the end was not seen";
-    EXPECT_EQ(mciGetDeviceIDW(wide.c_str()), 0u) << "still open after its end";
+    EXPECT_EQ(device().HelperProcessId(), 0u) << "still open after its end";
+    EXPECT_TRUE(PumpUntil([&] { return ProcessEnded(helper); }, 3000)) << "the helper lives on";
 
     Dispatch([&] { form->display().btnPlusOneNormalClick(nullptr); });
     Dispatch([&] { form->sound().btnPlayNormalClick(nullptr); });
     EXPECT_EQ(device().Mode(), MediaMode::Playing);
+    const DWORD second = device().HelperProcessId();
     Dispatch([&] { form->sound().btnStopNormalClick(nullptr); });
-    EXPECT_EQ(mciGetDeviceIDW(wide.c_str()), 0u) << "still open after a stop";
+    EXPECT_EQ(device().HelperProcessId(), 0u) << "still open after a stop";
+    EXPECT_TRUE(PumpUntil([&] { return ProcessEnded(second); }, 3000)) << "the helper lives on";
     EXPECT_EQ(player().Mode(), MediaMode::Stopped);
 }
 
@@ -467,6 +490,39 @@ TEST_F(Win32Sound, ASoundWhosePathIsLongerThanTheClassicLimitOpensOrIsSaidToBeTo
                 EXPECT_EQ(player().ErrorMessage(), error.what());
             }
             EXPECT_EQ(player().Mode(), MediaMode::NoDevice);
+        }
+    }
+}
+
+// Only the very command line the player starts its helper with makes the exe the helper; any
+// other goes to the program, whose own rules ignore what does not fit.
+TEST(SoundHelperCall, OnlyTheHelpersOwnCommandLineMakesTheHelper) {
+    const struct {
+        std::vector<std::wstring> arguments;
+        bool helper;
+    } cases[] = {
+        {{L"Vorlane.exe", L"--vorlane-sound-device", L"4242", L"17", L"C:\\a.wav"}, true},
+        {{L"Vorlane.exe", L"--vorlane-sound-device", L"4242", L"17"}, false},
+        {{L"Vorlane.exe", L"--vorlane-sound-device", L"4242", L"17", L"C:\\a.wav", L"-t5"}, false},
+        {{L"Vorlane.exe", L"--vorlane-sound-device", L"0x42", L"17", L"C:\\a.wav"}, false},
+        {{L"Vorlane.exe", L"--vorlane-sound-device", L"4242", L"-t5", L"C:\\a.wav"}, false},
+        {{L"Vorlane.exe", L"--vorlane-sound-device", L"4242", L"17", L""}, false},
+        {{L"Vorlane.exe", L"-t5", L"4242", L"17", L"C:\\a.wav"}, false},
+        {{L"Vorlane.exe"}, false},
+    };
+    for (const auto& c : cases) {
+        std::vector<wchar_t*> argv;
+        std::vector<std::wstring> copies = c.arguments;
+        for (std::wstring& argument : copies) {
+            argv.push_back(argument.data());
+        }
+        EXPECT_EQ(win32::IsSoundHelperCall(static_cast<int>(argv.size()), argv.data()), c.helper)
+            << win32::Narrow(copies.size() > 1 ? copies[1] : copies[0]) << ", " << copies.size()
+            << " arguments";
+        if (!c.helper) {
+            EXPECT_EQ(win32::RunSoundHelper(GetModuleHandleW(nullptr),
+                                            static_cast<int>(argv.size()), argv.data()),
+                      2);
         }
     }
 }
